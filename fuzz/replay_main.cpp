@@ -1,0 +1,27 @@
+// Replays every file of the given folders through the fuzz entry point, so that
+// inputs that once crashed a parser stay regression tests in the ordinary build.
+#include <cstdint>
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <vector>
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size);
+
+int main(int argc, char** argv) {
+    int replayed = 0;
+    for (int i = 1; i < argc; ++i) {
+        std::error_code ec;
+        if (!std::filesystem::is_directory(argv[i], ec)) continue;
+        for (const auto& entry : std::filesystem::directory_iterator(argv[i])) {
+            if (!entry.is_regular_file()) continue;
+            std::ifstream in(entry.path(), std::ios::binary);
+            std::vector<std::uint8_t> bytes((std::istreambuf_iterator<char>(in)), {});
+            LLVMFuzzerTestOneInput(bytes.data(), bytes.size());
+            ++replayed;
+        }
+    }
+    std::printf("replayed %d inputs\n", replayed);
+    return 0;
+}
