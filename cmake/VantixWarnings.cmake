@@ -11,3 +11,8 @@ if(VANTIX_SANITIZE)
   target_link_options(vantix_options INTERFACE -fsanitize=address,undefined)
 endif()
 target_include_directories(vantix_options INTERFACE ${CMAKE_SOURCE_DIR} ${CMAKE_BINARY_DIR}/generated)
+if(VANTIX_FUZZ)
+  # Coverage instrumentation for every library, so libFuzzer sees inside the parsers.
+  target_compile_options(vantix_options INTERFACE -fsanitize=fuzzer-no-link,address,undefined -fno-omit-frame-pointer)
+  target_link_options(vantix_options INTERFACE -fsanitize=address,undefined)
+endif()
