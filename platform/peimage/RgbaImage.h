@@ -15,4 +15,8 @@ struct RgbaImage {
     std::uint32_t at(int x, int y) const { return pixels[static_cast<std::size_t>(y) * width + x]; }
 };
 
+// The image stretched or shrunk to width x height by taking the nearest pixel,
+// as a colour-on-colour stretch does; an empty image for a size below 1.
+RgbaImage scaleNearest(const RgbaImage& image, int width, int height);
+
 }  // namespace vantix::platform
