@@ -162,8 +162,15 @@ std::vector<std::string> IniDocument::sectionEntries(std::string_view section) c
 
 void IniDocument::insertLine(std::size_t at, std::string content) {
     // The line before the new one may be the file's last, without an ending.
-    if (at > 0 && lines_[at - 1].ending.empty()) lines_[at - 1].ending = newline_;
-    lines_.insert(lines_.begin() + static_cast<std::ptrdiff_t>(at), classify(std::move(content), newline_));
+    // A new line ends like its predecessor; that may be the file's last line, without an ending.
+    std::string ending = newline_;
+    if (at > 0) {
+        if (lines_[at - 1].ending.empty())
+            lines_[at - 1].ending = newline_;
+        else
+            ending = lines_[at - 1].ending;
+    }
+    lines_.insert(lines_.begin() + static_cast<std::ptrdiff_t>(at), classify(std::move(content), std::move(ending)));
 }
 
 bool IniDocument::setValue(std::string_view section, std::string_view key, std::string_view value) {

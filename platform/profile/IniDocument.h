@@ -15,8 +15,8 @@ namespace vantix::platform {
 
 class IniDocument {
 public:
-    // `text` is UTF-8 (the decoded file). New lines take the file's first line
-    // ending, CRLF when it has none.
+    // `text` is UTF-8 (the decoded file). A new line ends like the line before
+    // it, else like the file's first line, else with CRLF.
     static IniDocument parse(std::string_view text);
 
     // The whole text again: unchanged documents give back exactly what was parsed.
