@@ -1,0 +1,71 @@
+#include "platform/database/CatalogueFile.h"
+
+#include <sqlite3.h>
+
+#include "platform/database/Scramble.h"
+#include "platform/text/Text.h"
+
+namespace vantix::platform {
+
+namespace {
+
+// The connect string is never held whole in the program file.
+constexpr char kScrambledConnect[] = "\x61\x0A\x0D\x1E\x67\x0B\x2C\x63\x62\x17\x22";
+
+// The password of a connect string ";PWD=secret[;...]"; the keys compare
+// without regard to case. Other keys are refused: nothing else is understood.
+std::string passwordOf(std::string_view connect) {
+    std::string password;
+    while (!connect.empty()) {
+        const std::size_t end = connect.find(';');
+        std::string_view part = connect.substr(0, end);
+        connect = end == std::string_view::npos ? std::string_view() : connect.substr(end + 1);
+        if (text::trim(part).empty()) continue;
+        const std::size_t equals = part.find('=');
+        if (equals == std::string_view::npos || !text::equalsIgnoreCase(text::trim(part.substr(0, equals)), "PWD"))
+            throw DatabaseError(DatabaseError::kBadConnectString, "Invalid connect string: " + std::string(part));
+        password = std::string(part.substr(equals + 1));
+    }
+    return password;
+}
+
+}  // namespace
+
+std::string catalogueConnectString() { return Scramble(std::string_view(kScrambledConnect, 11)); }
+
+std::unique_ptr<Database> openCatalogue(const std::filesystem::path& file, std::string_view connect,
+                                        DatabaseOptions options) {
+    const std::string password = passwordOf(connect);
+    options.create = false;
+    auto database = Database::open(file, options);
+    const auto application = database->scalar("PRAGMA application_id");
+    if (!application || static_cast<std::uint32_t>(application->toInteger()) != kCatalogueApplicationId)
+        throw DatabaseError(DatabaseError::kNotACatalogue,
+                            "Unrecognized database format '" + file.string() + "': not a Vantix catalogue.");
+    const auto version = database->scalar("PRAGMA user_version");
+    if (!version || version->toInteger() != kCatalogueSchemaVersion)
+        throw DatabaseError(DatabaseError::kWrongSchemaVersion,
+                            "Unrecognized database format '" + file.string() + "': catalogue schema version " +
+                                std::to_string(version ? version->toInteger() : 0) + ", expected " +
+                                std::to_string(kCatalogueSchemaVersion) + ".");
+    // A damaged page shows itself here, not in the middle of filling the sidebar.
+    const auto check = database->scalar("PRAGMA quick_check(1)");
+    if (!check || check->toText() != "ok")
+        throw DatabaseError(SQLITE_CORRUPT, "database disk image is malformed: " + file.string() +
+                                                (check ? " (" + check->toText() + ")" : ""));
+    const auto stored = database->scalar("SELECT Pwd FROM CATALOGUE_ACCESS");
+    if (!stored || stored->toText() != password)
+        throw DatabaseError(DatabaseError::kWrongPassword, "Not a valid password.");
+    return database;
+}
+
+void stampCatalogue(Database& database, std::string_view connect) {
+    const std::string password = passwordOf(connect);
+    database.executeScript("CREATE TABLE IF NOT EXISTS CATALOGUE_ACCESS (Pwd TEXT NOT NULL); "
+                           "DELETE FROM CATALOGUE_ACCESS;");
+    database.execute("INSERT INTO CATALOGUE_ACCESS (Pwd) VALUES (?)", {DbValue(password)});
+    database.executeScript("PRAGMA application_id = " + std::to_string(static_cast<std::int32_t>(kCatalogueApplicationId)) +
+                           "; PRAGMA user_version = " + std::to_string(kCatalogueSchemaVersion) + ";");
+}
+
+}  // namespace vantix::platform
