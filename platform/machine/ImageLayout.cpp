@@ -1,0 +1,139 @@
+#include "platform/machine/ImageLayout.h"
+
+#include <algorithm>
+#include <array>
+#include <chrono>
+#include <fstream>
+#include <sstream>
+
+#include "platform/machine/RegTemplate.h"
+
+namespace vantix::platform {
+
+namespace fs = std::filesystem;
+
+namespace {
+
+// Host folders below drive_c. The Windows folder is "windows" on every platform:
+// Wine fixes the Windows folder at C:\windows, so NT 4's C:\WINNT would be a
+// folder Wine never uses.
+constexpr std::array kWin9xFolders{
+    "windows/system", "windows/temp", "windows/Desktop", "windows/Start Menu/Programs/StartUp",
+    "windows/fonts", "windows/inf", "windows/command", "windows/Favorites", "windows/Recent",
+    "windows/SendTo", "windows/ShellNew", "windows/NetHood", "Program Files/Common Files", "My Documents",
+};
+constexpr std::array kNt4Folders{
+    "windows/system32", "windows/system", "windows/temp", "windows/fonts", "windows/inf", "windows/ShellNew",
+    "windows/Profiles/Administrator/Desktop", "windows/Profiles/Administrator/Start Menu/Programs/Startup",
+    "windows/Profiles/Administrator/Favorites", "windows/Profiles/Administrator/Personal",
+    "windows/Profiles/Administrator/Recent", "windows/Profiles/Administrator/SendTo",
+    "windows/Profiles/Administrator/NetHood", "windows/Profiles/All Users/Desktop",
+    "windows/Profiles/All Users/Start Menu/Programs/Startup", "Program Files/Common Files",
+};
+
+std::uint64_t unixNow() {
+    return static_cast<std::uint64_t>(
+        std::chrono::duration_cast<std::chrono::seconds>(std::chrono::system_clock::now().time_since_epoch()).count());
+}
+
+std::string hex(std::uint64_t value) {
+    std::ostringstream out;
+    out << std::hex << value;
+    return out.str();
+}
+
+// An empty hive in Wine's format. No "#arch" line: the first Wine that runs in
+// the image records its own.
+std::string hiveHeader(std::string_view root) {
+    return "WINE REGISTRY Version 2\n;; All keys relative to " + std::string(root) + "\n";
+}
+
+// NT's CurrentControlSet: a link key whose target is ControlSet001, as real NT
+// and current Wine lay it out. REGEDIT4 cannot express links, so it is written here.
+std::string controlSetLink() {
+    const std::uint64_t seconds = unixNow();
+    const std::uint64_t filetime = seconds * 10'000'000ULL + 116'444'736'000'000'000ULL;
+    const std::string target = "\\Registry\\Machine\\System\\ControlSet001";
+    std::string bytes;
+    for (std::size_t i = 0; i < target.size(); ++i) {
+        if (i > 0) bytes += ',';
+        bytes += hex(static_cast<unsigned char>(target[i])) + ",00";
+    }
+    return "\n[System\\\\CurrentControlSet] " + std::to_string(seconds) + "\n#time=" + hex(filetime) +
+           "\n#link\n\"SymbolicLinkValue\"=hex(6):" + bytes + "\n";
+}
+
+void writeFile(const fs::path& path, std::string_view content) {
+    std::ofstream out(path, std::ios::binary | std::ios::trunc);
+    out.write(content.data(), static_cast<std::streamsize>(content.size()));
+    out.close();
+    if (!out) throw MachineError("cannot write " + path.string());
+}
+
+std::string readFile(const fs::path& path) {
+    std::ifstream in(path, std::ios::binary);
+    std::ostringstream content;
+    content << in.rdbuf();
+    if (!in) throw MachineError("cannot read " + path.string());
+    return content.str();
+}
+
+fs::path platformTemplates(const fs::path& templateDir, WindowsPlatform platform) {
+    const fs::path folder = templateDir / std::string(platformName(platform));
+    if (!fs::is_directory(folder))
+        throw MachineError("no machine templates for " + std::string(platformName(platform)) + " in " +
+                           templateDir.string());
+    return folder;
+}
+
+void copyTree(const fs::path& from, const fs::path& to) {
+    if (!fs::is_directory(from)) return;
+    fs::copy(from, to, fs::copy_options::recursive | fs::copy_options::overwrite_existing);
+}
+
+}  // namespace
+
+void layOutImage(const fs::path& imageDir, WindowsPlatform platform, const fs::path& templateDir) {
+    const fs::path templates = platformTemplates(templateDir, platform);
+    try {
+        const fs::path driveC = imageDir / "drive_c";
+        fs::create_directories(driveC);
+        fs::create_directories(imageDir / "dosdevices");
+        fs::create_directory_symlink("../drive_c", imageDir / "dosdevices" / "c:");
+        if (platform == WindowsPlatform::Nt4) {
+            for (const char* folder : kNt4Folders) fs::create_directories(driveC / folder);
+        } else {
+            for (const char* folder : kWin9xFolders) fs::create_directories(driveC / folder);
+        }
+        copyTree(templateDir / "common" / "drive_c", driveC);
+        copyTree(templates / "drive_c", driveC);
+    } catch (const fs::filesystem_error& error) {
+        throw MachineError(std::string("cannot lay out the image: ") + error.what());
+    }
+    std::string system = hiveHeader("\\\\Machine");
+    if (platform == WindowsPlatform::Nt4) system += controlSetLink();
+    writeFile(imageDir / "system.reg", system);
+    writeFile(imageDir / "user.reg", hiveHeader("\\\\User\\\\S-1-5-21-0-0-0-1000"));
+    writeFile(imageDir / "userdef.reg", hiveHeader("\\\\User\\\\.Default"));
+}
+
+void importRegistryTemplates(Registry& registry, WindowsPlatform platform, const fs::path& templateDir) {
+    // Name order across both folders; the common file first on equal names.
+    std::vector<std::pair<std::string, fs::path>> files;
+    for (const fs::path& folder : {templateDir / "common", platformTemplates(templateDir, platform)}) {
+        if (!fs::is_directory(folder)) continue;
+        for (const auto& entry : fs::directory_iterator(folder))
+            if (entry.is_regular_file() && entry.path().extension() == ".reg")
+                files.emplace_back(entry.path().filename().string(), entry.path());
+    }
+    std::stable_sort(files.begin(), files.end(), [](const auto& a, const auto& b) { return a.first < b.first; });
+    std::vector<TemplateChange> changes;
+    for (const auto& [name, path] : files) {
+        auto more = parseRegTemplate(readFile(path), path.string());
+        changes.insert(changes.end(), std::make_move_iterator(more.begin()), std::make_move_iterator(more.end()));
+    }
+    if (const RegStatus status = applyRegTemplate(registry, changes); !status)
+        throw MachineError("cannot write the image's registry: " + status.message);
+}
+
+}  // namespace vantix::platform
