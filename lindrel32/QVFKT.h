@@ -1,6 +1,8 @@
 #pragma once
 
 #include <cstdint>
+#include <filesystem>
+#include <optional>
 #include <string>
 
 #include "lindrel32/Export.h"
@@ -14,8 +16,10 @@ namespace lindrel32 {
 
 // General functions: bits, the password scramble, window helpers, files, shell
 // execution, icons, short names, the platform code, file names and INI entries.
-// Paths are Windows-form paths of the machine image (or host paths). Window
-// handles are those of the installed windowing interface (0: none).
+// Paths are Windows-form paths of the machine image (or host paths); file
+// operations outside the image's drives and the program folder are refused.
+// Window handles are those of the installed WindowSystem (0: none). CRYPT's
+// key is kCryptKey (0x80, AnsiScramble.h).
 class LINDREL32_API QVFKT {
 public:
     QVFKT();  // works on platform::currentMachine()
@@ -53,7 +57,12 @@ public:
     void SET_FormTop(std::int32_t Handle, bool Top);
 
 private:
-    vantix::platform::Machine* machine_ = nullptr;
+    vantix::platform::Machine& machine();
+    // The host path of a Windows-form path; nullopt (logged) when it maps nowhere or is refused.
+    std::optional<std::filesystem::path> confinedHostPath(const std::string& path);
+    std::optional<std::filesystem::path> iniPath(const std::string& FileName);
+
+    vantix::platform::Machine* machine_ = nullptr;  // nullptr: the current machine at each call
 };
 
 }  // namespace lindrel32

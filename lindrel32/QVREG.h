@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -8,6 +9,7 @@
 
 namespace vantix::platform {
 class Machine;
+class Registry;
 }
 
 namespace lindrel32 {
@@ -30,14 +32,16 @@ public:
     // As GetPfad for values: names into ExPfade, type codes into ExType.
     std::int16_t GetPfadValue(const std::string& MainSubKey, std::vector<std::string>& ExPfade,
                               std::vector<std::int32_t>& ExType);
-    // Deletes a value, or the whole key when ValueKey is "%ROOT%".
+    // Deletes a value, or the whole key when ValueKey is "%ROOT%" (leaf first, at
+    // most 1000 keys, saved as one change). A root key itself is never deleted.
     bool DelReg(const std::string& MainSubKey, const std::string& ValueKey);
     // Writes a value, creating missing keys. Throws std::invalid_argument for a path
     // without "\" or text that cannot be converted for "D" or "B".
     bool SetReg(const std::string& MainSubKey, const std::string& ValueKey, const std::string& Wert,
                 const std::string& VarTyp = "");
     // Copies a value to a new name and deletes the old one; false (nothing written)
-    // when the old value is absent.
+    // when the old value is absent. A new name that differs only in case renames
+    // the value in place.
     bool RenameReg(const std::string& MainSubKey, const std::string& OldValueKey, const std::string& NewValueKey,
                    const std::string& VarTyp = "");
 
@@ -47,7 +51,13 @@ public:
     const std::string& LastError() const { return lastError_; }
 
 private:
-    vantix::platform::Machine* machine_ = nullptr;
+    vantix::platform::Registry& registry();
+    // The value in the text form of `VarTyp`; nullopt (with the reason kept) when absent.
+    std::optional<std::string> read(const std::string& MainSubKey, const std::string& Value,
+                                    const std::string& VarTyp);
+    bool fail(std::string reason);
+
+    vantix::platform::Machine* machine_ = nullptr;  // nullptr: the current machine at each call
     std::string lastError_;
 };
 
