@@ -1,0 +1,40 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+// The registry operations the editor uses, in the standard functions library's
+// textual form: paths "ROOT\sub\key", type letters "D" (signed decimal DWORD),
+// "B" (hex digit pairs) and anything else for a string. The editor works only
+// through this interface so that it can run against an in-memory registry.
+namespace vantix::regalto {
+
+inline constexpr const char* kNoKey = "NO Key";    // what a read of an absent value returns
+inline constexpr const char* kWholeKey = "%ROOT%";  // value name that deletes the key itself
+
+struct ValueName {
+    std::string name;    // "" is the default value
+    std::int32_t type;   // registry type number
+};
+
+class RegistryPort {
+public:
+    virtual ~RegistryPort() = default;
+    // The value as text, or kNoKey when absent.
+    virtual std::string getValue(const std::string& path, const std::string& name, const std::string& letter) = 0;
+    // Writes a value, creating missing keys; false when it was not written.
+    virtual bool setValue(const std::string& path, const std::string& name, const std::string& value,
+                          const std::string& letter) = 0;
+    // Deletes a value, or the key with everything below it for kWholeKey.
+    virtual bool deleteValue(const std::string& path, const std::string& name) = 0;
+    // Moves a value to a new name; false (nothing changed) when the old one is absent.
+    virtual bool renameValue(const std::string& path, const std::string& oldName, const std::string& newName,
+                             const std::string& letter) = 0;
+    // At most `limit` values in stored order.
+    virtual std::vector<ValueName> values(const std::string& path, std::size_t limit) = 0;
+    virtual std::vector<std::string> subKeys(const std::string& path) = 0;
+    virtual std::int32_t subKeyCount(const std::string& path) = 0;
+};
+
+}  // namespace vantix::regalto

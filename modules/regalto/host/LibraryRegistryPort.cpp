@@ -1,0 +1,163 @@
+#include "modules/regalto/host/LibraryRegistryPort.h"
+
+#include <exception>
+#include <optional>
+
+#include "platform/log/Log.h"
+#include "platform/machine/Machine.h"
+
+namespace vantix::regalto {
+namespace {
+
+struct RootAndKey {
+    platform::Root root;
+    std::string subKey;
+};
+
+std::optional<RootAndKey> splitRoot(const std::string& path) {
+    const auto slash = path.find('\\');
+    const auto root = platform::rootFromName(path.substr(0, slash));
+    if (!root) return std::nullopt;
+    return RootAndKey{*root, slash == std::string::npos ? std::string() : path.substr(slash + 1)};
+}
+
+std::optional<std::vector<std::uint8_t>> parseHex(const std::string& text) {
+    if (text.size() % 2 != 0) return std::nullopt;
+    std::vector<std::uint8_t> bytes;
+    for (std::size_t i = 0; i < text.size(); i += 2) {
+        unsigned value = 0;
+        for (char c : text.substr(i, 2)) {
+            value <<= 4;
+            if (c >= '0' && c <= '9') value |= static_cast<unsigned>(c - '0');
+            else if (c >= 'A' && c <= 'F') value |= static_cast<unsigned>(c - 'A' + 10);
+            else if (c >= 'a' && c <= 'f') value |= static_cast<unsigned>(c - 'a' + 10);
+            else return std::nullopt;
+        }
+        bytes.push_back(static_cast<std::uint8_t>(value));
+    }
+    return bytes;
+}
+
+void logFailure(const std::string& what, const std::string& reason) {
+    log::debug("regalto", what + " failed: " + reason);
+}
+
+}  // namespace
+
+LibraryRegistryPort::LibraryRegistryPort(platform::Machine& machine) : machine_(machine), qvreg_(machine) {}
+
+std::string LibraryRegistryPort::getValue(const std::string& path, const std::string& name,
+                                          const std::string& letter) {
+    try {
+        return qvreg_.GetReg(path, name, letter);
+    } catch (const std::exception& error) {
+        logFailure("read " + path, error.what());
+        return kNoKey;
+    }
+}
+
+bool LibraryRegistryPort::setValue(const std::string& path, const std::string& name, const std::string& value,
+                                   const std::string& letter) {
+    try {
+        // Kinds the type letters cannot name keep their type when written over.
+        if (const auto where = splitRoot(path); where && (letter.empty() || letter == "B")) {
+            auto& registry = machine_.registry();
+            if (const auto existing = registry.getValue(where->root, where->subKey, name)) {
+                const auto type = existing->type;
+                if (letter.empty() && type == platform::regtype::ExpandSz) {
+                    return static_cast<bool>(
+                        registry.setValue(where->root, where->subKey, platform::RegValue::string(name, value, type)));
+                }
+                if (letter == "B" && (type == platform::regtype::MultiSz || type == 8 || type == 9)) {
+                    const auto bytes = parseHex(value);
+                    if (!bytes) return false;
+                    return static_cast<bool>(
+                        registry.setValue(where->root, where->subKey, platform::RegValue{name, type, *bytes}));
+                }
+            }
+        }
+        if (qvreg_.SetReg(path, name, value, letter)) return true;
+        logFailure("write " + path, qvreg_.LastError());
+    } catch (const std::exception& error) {
+        logFailure("write " + path, error.what());
+    }
+    return false;
+}
+
+bool LibraryRegistryPort::deleteValue(const std::string& path, const std::string& name) {
+    try {
+        if (qvreg_.DelReg(path, name)) return true;
+        logFailure("delete " + path, qvreg_.LastError());
+    } catch (const std::exception& error) {
+        logFailure("delete " + path, error.what());
+    }
+    return false;
+}
+
+bool LibraryRegistryPort::renameValue(const std::string& path, const std::string& oldName,
+                                      const std::string& newName, const std::string& letter) {
+    const auto where = splitRoot(path);
+    if (!where) return false;
+    try {
+        // Moved as stored (type and bytes): the type letter alone would turn an
+        // expandable string or a multi-string into another kind.
+        auto& registry = machine_.registry();
+        const auto existing = registry.getValue(where->root, where->subKey, oldName);
+        if (!existing) return qvreg_.RenameReg(path, oldName, newName, letter);
+        platform::RegValue moved = *existing;
+        moved.name = newName;
+        const auto status = registry.batch([&] {
+            if (auto written = registry.setValue(where->root, where->subKey, moved); !written) return written;
+            return registry.deleteValue(where->root, where->subKey, oldName);
+        });
+        if (status) return true;
+        logFailure("rename in " + path, status.message);
+    } catch (const std::exception& error) {
+        logFailure("rename in " + path, error.what());
+    }
+    return false;
+}
+
+std::vector<ValueName> LibraryRegistryPort::values(const std::string& path, std::size_t limit) {
+    std::vector<ValueName> result;
+    try {
+        const auto where = splitRoot(path);
+        if (!where) return result;
+        const auto info = machine_.registry().keyInfo(where->root, where->subKey);
+        if (!info || info->valueCount == 0) return result;
+        const std::size_t size = std::min<std::size_t>(limit, info->valueCount);
+        std::vector<std::string> names(size);
+        std::vector<std::int32_t> types(size);
+        const auto last = qvreg_.GetPfadValue(path, names, types);
+        for (std::int32_t i = 0; i <= last && static_cast<std::size_t>(i) < size; ++i) {
+            result.push_back({names[static_cast<std::size_t>(i)], types[static_cast<std::size_t>(i)]});
+        }
+    } catch (const std::exception& error) {
+        logFailure("list values of " + path, error.what());
+    }
+    return result;
+}
+
+std::vector<std::string> LibraryRegistryPort::subKeys(const std::string& path) {
+    try {
+        std::vector<std::string> names(static_cast<std::size_t>(std::max(0, qvreg_.GetSubKeyAnzahl(path))));
+        if (names.empty()) return names;
+        const auto last = qvreg_.GetPfad(path, names);
+        names.resize(static_cast<std::size_t>(std::max<std::int32_t>(0, last + 1)));
+        return names;
+    } catch (const std::exception& error) {
+        logFailure("list sub-keys of " + path, error.what());
+        return {};
+    }
+}
+
+std::int32_t LibraryRegistryPort::subKeyCount(const std::string& path) {
+    try {
+        return qvreg_.GetSubKeyAnzahl(path);
+    } catch (const std::exception& error) {
+        logFailure("count sub-keys of " + path, error.what());
+        return 0;
+    }
+}
+
+}  // namespace vantix::regalto
