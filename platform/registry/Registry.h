@@ -40,6 +40,7 @@ struct RegValue {
     std::uint32_t type = regtype::None;
     std::vector<std::uint8_t> data;
 
+    // UTF-16LE of `utf8` plus one terminating NUL (a MULTI_SZ passes its inner NULs in `utf8`).
     static RegValue string(std::string name, std::string_view utf8, std::uint32_t type = regtype::Sz);
     static RegValue dword(std::string name, std::uint32_t number);
     static RegValue binary(std::string name, std::vector<std::uint8_t> bytes);
@@ -71,7 +72,10 @@ struct RegStatus {
 // stored spelling; value changes carry the value before and after (nullopt:
 // absent); key changes carry whether the key existed and its timestamp.
 struct RegistryChange {
-    enum Kind { SetValue, DeleteValue, CreateKey, DeleteKey, SetKeyTime };
+    // A deleted key is reported as DeleteValue for each of its values, then
+    // DeleteKey (children first for a tree). Creating or deleting a key also
+    // changes its parent's timestamp, reported as SetKeyTime of the parent.
+    enum Kind { SetValue, DeleteValue, CreateKey, DeleteKey, SetKeyTime, RenameKey };
     Kind kind = SetValue;
     std::string hive;  // "system.reg", "user.reg" or "userdef.reg"
     std::string key;
@@ -79,6 +83,7 @@ struct RegistryChange {
     std::optional<RegValue> after;
     bool keyExisted = false;
     std::uint64_t keyTimeBefore = 0;
+    std::string newName;  // RenameKey: the key's new last name
 };
 
 class RegistryObserver {

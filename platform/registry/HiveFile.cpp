@@ -1,0 +1,161 @@
+#include "platform/registry/HiveFile.h"
+
+#include <fcntl.h>
+#include <sys/file.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstring>
+
+namespace vantix::platform::reg {
+namespace {
+
+BeforeRenameHook& hook() {
+    static BeforeRenameHook instance;
+    return instance;
+}
+
+FileStamp fromStat(const struct stat& st) {
+    FileStamp s;
+    s.exists = true;
+    s.size = static_cast<std::uint64_t>(st.st_size);
+    s.mtimeSec = st.st_mtim.tv_sec;
+    s.mtimeNsec = st.st_mtim.tv_nsec;
+    s.inode = st.st_ino;
+    s.device = st.st_dev;
+    return s;
+}
+
+std::string describe(std::string_view what, const std::filesystem::path& file, int err) {
+    return std::string(what) + " " + file.string() + ": " + std::strerror(err);
+}
+
+bool writeAll(int fd, std::string_view bytes) {
+    while (!bytes.empty()) {
+        const ssize_t n = ::write(fd, bytes.data(), bytes.size());
+        if (n < 0) {
+            if (errno == EINTR) continue;
+            return false;
+        }
+        bytes.remove_prefix(static_cast<std::size_t>(n));
+    }
+    return true;
+}
+
+// A symbolic link to the registry file is kept: its target is replaced.
+std::filesystem::path realTarget(const std::filesystem::path& file) {
+    std::error_code ec;
+    if (std::filesystem::is_symlink(file, ec)) {
+        auto target = std::filesystem::canonical(file, ec);
+        if (!ec) return target;
+    }
+    return file;
+}
+
+}  // namespace
+
+FileStamp stampOf(const std::filesystem::path& file) {
+    struct stat st {};
+    if (::stat(file.c_str(), &st) != 0) return {};
+    return fromStat(st);
+}
+
+std::optional<std::string> readWholeFile(const std::filesystem::path& file, FileStamp& stamp, std::string& error) {
+    error.clear();
+    const int fd = ::open(file.c_str(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0) {
+        if (errno != ENOENT) error = describe("cannot open", file, errno);
+        stamp = {};
+        return std::nullopt;
+    }
+    struct stat st {};
+    if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
+        error = "not a regular file: " + file.string();
+        ::close(fd);
+        return std::nullopt;
+    }
+    std::string bytes;
+    bytes.resize(static_cast<std::size_t>(st.st_size));
+    std::size_t done = 0;
+    while (done < bytes.size()) {
+        const ssize_t n = ::read(fd, bytes.data() + done, bytes.size() - done);
+        if (n < 0 && errno == EINTR) continue;
+        if (n < 0) {
+            error = describe("cannot read", file, errno);
+            ::close(fd);
+            return std::nullopt;
+        }
+        if (n == 0) break;
+        done += static_cast<std::size_t>(n);
+    }
+    bytes.resize(done);
+    stamp = fromStat(st);
+    ::close(fd);
+    return bytes;
+}
+
+void setBeforeRenameHook(BeforeRenameHook h) { hook() = std::move(h); }
+
+bool replaceFileDurably(const std::filesystem::path& file, std::string_view bytes, FileStamp& stamp, std::string& error) {
+    const std::filesystem::path target = realTarget(file);
+    const std::filesystem::path dir = target.parent_path().empty() ? "." : target.parent_path();
+    std::string temp = (dir / ("." + target.filename().string() + ".XXXXXX")).string();
+    const int fd = ::mkstemp(temp.data());
+    if (fd < 0) {
+        error = describe("cannot create a temporary file in", dir, errno);
+        return false;
+    }
+    const auto failWith = [&](std::string message) {
+        ::close(fd);
+        ::unlink(temp.c_str());
+        error = std::move(message);
+        return false;
+    };
+    struct stat old {};
+    const mode_t mode = ::stat(target.c_str(), &old) == 0 ? (old.st_mode & 07777) : 0644;
+    if (::fchmod(fd, mode) != 0) return failWith(describe("cannot set the mode of", temp, errno));
+    if (!writeAll(fd, bytes)) return failWith(describe("cannot write", temp, errno));
+    if (::fsync(fd) != 0) return failWith(describe("cannot flush", temp, errno));
+    if (hook() && !hook()(target)) return failWith("save of " + target.string() + " failed (injected)");
+    struct stat st {};
+    if (::fstat(fd, &st) != 0) return failWith(describe("cannot stat", temp, errno));
+    if (::rename(temp.c_str(), target.c_str()) != 0) return failWith(describe("cannot replace", target, errno));
+    ::close(fd);
+    const int dirFd = ::open(dir.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (dirFd >= 0) {
+        ::fsync(dirFd);
+        ::close(dirFd);
+    }
+    stamp = fromStat(st);
+    return true;
+}
+
+ImageLock::~ImageLock() { release(); }
+
+bool ImageLock::acquire(const std::filesystem::path& imageDir, std::string& error) {
+    if (fd_ >= 0) return true;
+    const std::filesystem::path file = imageDir / kLockFileName;
+    fd_ = ::open(file.c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0644);
+    if (fd_ < 0) {
+        error = describe("cannot open the lock file", file, errno);
+        return false;
+    }
+    while (::flock(fd_, LOCK_EX) != 0) {
+        if (errno == EINTR) continue;
+        error = describe("cannot lock", file, errno);
+        ::close(fd_);
+        fd_ = -1;
+        return false;
+    }
+    return true;
+}
+
+void ImageLock::release() {
+    if (fd_ < 0) return;
+    ::flock(fd_, LOCK_UN);
+    ::close(fd_);
+    fd_ = -1;
+}
+
+}  // namespace vantix::platform::reg

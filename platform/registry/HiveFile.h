@@ -1,0 +1,57 @@
+#pragma once
+
+#include <cstdint>
+#include <filesystem>
+#include <functional>
+#include <optional>
+#include <string>
+#include <string_view>
+
+// Disk side of the registry files: reading with a change stamp, durable
+// replacement and the lock that all our processes share.
+namespace vantix::platform::reg {
+
+// Identity of a file's contents as far as stat() can tell.
+struct FileStamp {
+    bool exists = false;
+    std::uint64_t size = 0;
+    std::int64_t mtimeSec = 0;
+    std::int64_t mtimeNsec = 0;
+    std::uint64_t inode = 0;
+    std::uint64_t device = 0;
+    friend bool operator==(const FileStamp&, const FileStamp&) = default;
+};
+
+FileStamp stampOf(const std::filesystem::path& file);
+
+// Reads the whole file; nullopt with `error` set when it cannot be read.
+// A missing file is an empty optional with an empty error.
+std::optional<std::string> readWholeFile(const std::filesystem::path& file, FileStamp& stamp, std::string& error);
+
+// Test seam: called just before the temporary file is renamed over the
+// target; returning false makes the save fail there.
+using BeforeRenameHook = std::function<bool(const std::filesystem::path& target)>;
+void setBeforeRenameHook(BeforeRenameHook hook);
+
+// Replaces `file` with `bytes`: temporary file in the same folder, fsync,
+// rename, fsync of the folder. The old file stays whole if anything fails.
+bool replaceFileDurably(const std::filesystem::path& file, std::string_view bytes, FileStamp& stamp, std::string& error);
+
+// An exclusive flock on the image's lock file, held while alive.
+class ImageLock {
+public:
+    ImageLock() = default;
+    ~ImageLock();
+    ImageLock(const ImageLock&) = delete;
+    ImageLock& operator=(const ImageLock&) = delete;
+    bool acquire(const std::filesystem::path& imageDir, std::string& error);
+    void release();
+    bool held() const { return fd_ >= 0; }
+
+private:
+    int fd_ = -1;
+};
+
+constexpr std::string_view kLockFileName = ".vantix-registry.lock";
+
+}  // namespace vantix::platform::reg

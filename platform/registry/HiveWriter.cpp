@@ -1,0 +1,110 @@
+#include "platform/registry/HiveWriter.h"
+
+#include "platform/registry/ValueData.h"
+#include "platform/registry/WineEscape.h"
+
+namespace vantix::platform::reg {
+namespace {
+
+void appendPath(std::string& out, const HiveKey& key) {
+    if (!key.parent) return;
+    if (key.parent->parent) {
+        appendPath(out, *key.parent);
+        out += "\\\\";
+    }
+    std::u16string units;
+    appendUtf8Units(units, key.name);
+    appendEscaped(out, units, '[', ']');
+}
+
+void appendHexTime(std::string& out, std::uint64_t time) {
+    static constexpr char kDigits[] = "0123456789abcdef";
+    // wineserver prints "%x%08x": high dword unpadded, low dword padded to eight.
+    const auto high = static_cast<std::uint32_t>(time >> 32);
+    const auto low = static_cast<std::uint32_t>(time);
+    char buffer[8];
+    int n = 0;
+    std::uint32_t v = high;
+    do {
+        buffer[n++] = kDigits[v & 15];
+        v >>= 4;
+    } while (v);
+    while (n) out.push_back(buffer[--n]);
+    for (int shift = 28; shift >= 0; shift -= 4) out.push_back(kDigits[(low >> shift) & 15]);
+}
+
+class Writer {
+public:
+    Writer(const Hive& hive, std::string& out) : hive_(hive), out_(out), rawEnd_(hive.preambleEnd) {}
+
+    void key(const HiveKey& k) {
+        if (!k.dirty && !k.blocks.empty()) {
+            for (const ByteRange& block : k.blocks) {
+                // Blocks that followed each other in the file still do: no separator.
+                if (block.begin != rawEnd_) separate();
+                out_.append(hive_.text, block.begin, block.end - block.begin);
+                rawEnd_ = block.end;
+            }
+        } else if (k.savedExplicitly()) {
+            separate();
+            appendKeyBlock(out_, k);
+            rawEnd_ = 0;
+        }
+        for (const auto& child : k.children) key(*child);
+    }
+
+private:
+    // Every block follows an empty line, as wineserver writes them.
+    void separate() {
+        if (out_.empty()) return;
+        if (out_.back() != '\n') out_.push_back('\n');
+        if (!out_.ends_with("\n\n") && !out_.ends_with("\n\r\n")) out_.push_back('\n');
+    }
+
+    const Hive& hive_;
+    std::string& out_;
+    std::uint32_t rawEnd_;  // end in the file of the block written last, if it was copied
+};
+
+}  // namespace
+
+void appendKeyBlock(std::string& out, const HiveKey& key) {
+    out.push_back('[');
+    appendPath(out, key);
+    out += "] ";
+    const auto seconds = static_cast<std::uint32_t>(
+        (static_cast<std::int64_t>(key.time) - static_cast<std::int64_t>(kUnixEpochFileTime)) / 10000000);
+    out += std::to_string(seconds);
+    out += "\n#time=";
+    appendHexTime(out, key.time);
+    out.push_back('\n');
+    if (key.className) {
+        std::u16string units;
+        appendUtf8Units(units, *key.className);
+        out += "#class=\"";
+        appendEscaped(out, units, '"', '"');
+        out += "\"\n";
+    }
+    if (key.isLink) out += "#link\n";
+    for (const HiveValue& v : key.values) appendWineValue(out, v.name, v.type, v.data);
+}
+
+std::string writeHive(const Hive& hive, std::string_view rootComment) {
+    std::string out;
+    out.reserve(hive.text.size() + 4096);
+    if (hive.text.empty()) {
+        out += "WINE REGISTRY Version 2\n";
+        out += rootComment;
+        out.push_back('\n');
+    } else {
+        out.append(hive.text, 0, hive.preambleEnd);
+    }
+    Writer(hive, out).key(*hive.root);
+    // A block that ended the file before keeps no trailing empty line now either.
+    if (!hive.text.empty() && !hive.text.ends_with("\n\n")) {
+        while (out.size() > 1 && out.ends_with("\n\n")) out.pop_back();
+    }
+    return out;
+}
+
+}  // namespace vantix::platform::reg
