@@ -6,7 +6,6 @@
 #include "platform/log/Log.h"
 #include "shell/AccessPassword.h"
 #include "shell/ShellState.h"
-#include "shell/StartSwitch.h"
 
 namespace vantix::shell {
 namespace {
@@ -73,16 +72,14 @@ StartupOutcome runStartup(ShellState& state, StartupHost& host, SettingsAccess& 
 
     tolerant("FirstStart", [&] { state.FirstStart = readFirstStart(store); });
     if (state.FirstStart) {
-        for (const UtilityRow& row :
-             firstStartUtilities(state.WinVersion, state.AppDir, state.SystemDir, state.WindowsDir))
-            tolerant("first-start utility", [&] { host.addUtility(kFirstStartUtilityGroup, row); });
+        tolerant("first-start utilities", [&] { host.seedFirstStart(); });
         store.deleteValue(kSettingsSection, kFirstStartKey);
     }
     tolerant("sidebar", [&] { host.fillSideBar(); });
     tolerant("applets", [&] { host.extendAppletTable(); });
     tolerant("modules", [&] { host.loadModuleTable(); });
     host.processEvents();
-    tolerant("start group", [&] { host.selectStartGroup(startGroupKey(inputs.commandLine, state.Settings.LastCtrl)); });
+    tolerant("start group", [&] { host.selectStartGroup(inputs.commandLine, state.Settings.LastCtrl); });
     host.processEvents();
     host.unloadLogo();
     host.showMainWindow();

@@ -6,7 +6,6 @@
 #include <memory>
 #include <string>
 
-#include "shell/FirstStart.h"
 #include "shell/SettingsAccess.h"
 #include "shell/ShellSettings.h"
 #include "shell/WindowPlacement.h"
@@ -56,12 +55,13 @@ public:
     virtual void applyWindowSettings(const SettingsRecord& settings) = 0;
     virtual std::unique_ptr<platform::Database> openDatabase(const std::filesystem::path& file) = 0;
     virtual void showError(const std::string& message) = 0;
-    virtual void addUtility(std::int32_t groupId, const UtilityRow& row) = 0;
+    // The first-start rows of the utility group 195 for the platform, through the catalogue.
+    virtual void seedFirstStart() = 0;
     virtual void fillSideBar() = 0;
     virtual void extendAppletTable() = 0;
     virtual void loadModuleTable() = 0;
-    // Step 21: the group key from "/DS:" or "LastCtrl".
-    virtual void selectStartGroup(const std::string& groupKey) = 0;
+    // Step 21: the group named by "/DS:" of the command line, else "LastCtrl".
+    virtual void selectStartGroup(const std::string& commandLine, const std::string& lastCtrl) = 0;
     virtual void unloadLogo() = 0;
     virtual void showMainWindow() = 0;
 };
