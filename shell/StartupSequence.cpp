@@ -72,7 +72,9 @@ StartupOutcome runStartup(ShellState& state, StartupHost& host, SettingsAccess& 
 
     tolerant("FirstStart", [&] { state.FirstStart = readFirstStart(store); });
     if (state.FirstStart) {
-        tolerant("first-start utilities", [&] { host.seedFirstStart(); });
+        for (const UtilityRow& row :
+             firstStartUtilities(state.WinVersion, state.AppDir, state.SystemDir, state.WindowsDir))
+            tolerant("first-start utility", [&] { host.addUtility(kFirstStartUtilityGroup, row); });
         store.deleteValue(kSettingsSection, kFirstStartKey);
     }
     tolerant("sidebar", [&] { host.fillSideBar(); });

@@ -6,6 +6,7 @@
 #include <memory>
 #include <string>
 
+#include "shell/FirstStart.h"
 #include "shell/SettingsAccess.h"
 #include "shell/ShellSettings.h"
 #include "shell/WindowPlacement.h"
@@ -55,8 +56,9 @@ public:
     virtual void applyWindowSettings(const SettingsRecord& settings) = 0;
     virtual std::unique_ptr<platform::Database> openDatabase(const std::filesystem::path& file) = 0;
     virtual void showError(const std::string& message) = 0;
-    // The first-start rows of the utility group 195 for the platform, through the catalogue.
-    virtual void seedFirstStart() = 0;
+    // One first-start row for the utility group; the catalogue stores it only
+    // when its file is an existing executable.
+    virtual void addUtility(std::int32_t groupId, const UtilityRow& row) = 0;
     virtual void fillSideBar() = 0;
     virtual void extendAppletTable() = 0;
     virtual void loadModuleTable() = 0;
