@@ -294,11 +294,13 @@ struct Registry::Impl {
         c.hive = std::string(kHiveFiles[static_cast<std::size_t>(hive)]);
         const std::string parentPath = keyPath(parent);
         c.key = parentPath.empty() ? name : parentPath + "\\" + name;
+        // The parent's time is reported first so that an undo, running backwards,
+        // restores it after removing the key again.
+        touch(hive, parent, true);
         report(c);
         HiveKey& child = parent.addChild(name, std::move(folded), reg::fileTimeNow());
         child.dirty = true;
         created.push_back(&child);
-        touch(hive, parent, true);
         return child;
     }
 
@@ -431,10 +433,10 @@ struct Registry::Impl {
         if (!key->parent) return status(RegStatus::InvalidArgument, "the root of a hive cannot be deleted");
         if (!tree && !key->children.empty())
             return status(RegStatus::InvalidArgument, "key " + keyPath(*key) + " has subkeys");
-        reportRemoval(hive, *key);
         HiveKey* parent = key->parent;
-        parent->takeChild(key);
         touch(hive, *parent, true);
+        reportRemoval(hive, *key);
+        parent->takeChild(key);
         return st;
     }
 
@@ -457,6 +459,7 @@ struct Registry::Impl {
         if (const HiveKey* other = parent->child(folded); other && other != key)
             return status(RegStatus::InvalidArgument, "a key named \"" + std::string(newName) + "\" already exists");
         if (key->name == newName) return st;
+        touch(hive, *parent, true);
         RegistryChange c = changeOf(RegistryChange::RenameKey, hive, *key);
         c.newName = std::string(newName);
         report(c);
@@ -465,7 +468,6 @@ struct Registry::Impl {
         taken->folded = std::move(folded);
         markTreeDirty(*taken);  // every header below names the new path
         parent->adoptChild(std::move(taken));
-        touch(hive, *parent, true);
         return st;
     }
 

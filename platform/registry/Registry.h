@@ -74,7 +74,8 @@ struct RegStatus {
 struct RegistryChange {
     // A deleted key is reported as DeleteValue for each of its values, then
     // DeleteKey (children first for a tree). Creating or deleting a key also
-    // changes its parent's timestamp, reported as SetKeyTime of the parent.
+    // changes its parent's timestamp, reported as SetKeyTime of the parent
+    // before the key's own change (so an undo run backwards restores it last).
     enum Kind { SetValue, DeleteValue, CreateKey, DeleteKey, SetKeyTime, RenameKey };
     Kind kind = SetValue;
     std::string hive;  // "system.reg", "user.reg" or "userdef.reg"
