@@ -33,7 +33,8 @@ constexpr std::uint32_t CdRom = 5;
 
 struct ShellLink {
     // Windows-form path of the target. A drive path ("C:\WINDOWS\NOTEPAD.EXE")
-    // is stored in LinkInfo; any other text is stored as the relative path.
+    // that Windows-1252 can hold is stored in LinkInfo; any other text is
+    // stored as the relative path (Wine resolves absolute ones there too).
     std::string target;
     std::string arguments;
     std::string workingDir;

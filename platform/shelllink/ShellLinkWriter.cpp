@@ -37,34 +37,22 @@ bool isDrivePath(std::string_view path) {
            path[1] == ':' && path[2] == '\\';
 }
 
-// LinkInfo with a VolumeID (empty label) and the local base path. A path that
-// Windows-1252 cannot hold also goes in as UTF-16 behind the longer header.
+// LinkInfo with a VolumeID (empty label) and the local base path in Windows-1252.
 std::vector<std::uint8_t> linkInfo(const ShellLink& link) {
-    const auto ansi = toWindows1252(link.target);
-    const bool unicode = !ansi;
-    const std::string basePath = unicode ? toWindows1252Lossy(link.target) : *ansi;
-    const std::uint32_t header = unicode ? lnk::linkinfo::HeaderSizeWithUnicode : lnk::linkinfo::HeaderSize;
-    const std::uint32_t volumeId = header;
+    const std::string basePath = toWindows1252(link.target).value_or(std::string());
+    const std::uint32_t header = lnk::linkinfo::HeaderSize;
     const std::uint32_t volumeIdSize = lnk::linkinfo::VolumeIdHeaderSize + 1;
-    const std::uint32_t base = volumeId + volumeIdSize;
+    const std::uint32_t base = header + volumeIdSize;
     const std::uint32_t suffix = base + static_cast<std::uint32_t>(basePath.size()) + 1;
-    const std::u16string wide = text::toUtf16(link.target);
-    const std::uint32_t wideBase = suffix + 1;
-    const std::uint32_t wideSuffix = wideBase + static_cast<std::uint32_t>(wide.size() + 1) * 2;
-    const std::uint32_t total = unicode ? wideSuffix + 2 : suffix + 1;
 
     Bytes b;
-    b.u32(total);
+    b.u32(suffix + 1);
     b.u32(header);
     b.u32(lnk::linkinfo::VolumeIdAndLocalBasePath);
-    b.u32(volumeId);
+    b.u32(header);  // VolumeID follows the header
     b.u32(base);
     b.u32(0);  // no network link
     b.u32(suffix);
-    if (unicode) {
-        b.u32(wideBase);
-        b.u32(wideSuffix);
-    }
     b.u32(volumeIdSize);
     b.u32(link.driveType);
     b.u32(0);  // serial number unknown
@@ -72,10 +60,6 @@ std::vector<std::uint8_t> linkInfo(const ShellLink& link) {
     b.zeros(1);  // empty label
     b.raw(basePath);
     b.zeros(2);  // base path terminator, empty common path suffix
-    if (unicode) {
-        b.wide(wide);
-        b.zeros(4);
-    }
     return b.take();
 }
 
@@ -103,7 +87,10 @@ std::vector<std::uint8_t> encodeShellLink(const ShellLink& link, LinkStrings str
         link.showCommand != showcmd::Minimized)
         throw ShellLinkError("show command " + std::to_string(link.showCommand) + " is not 1, 3 or 7");
 
-    const bool local = isDrivePath(link.target);
+    // LinkInfo holds the target for a drive path that Windows-1252 can hold.
+    // Wine reads only LinkInfo's ANSI path, so any other target goes into the
+    // relative path (as UTF-16 when needed), which Wine resolves when absolute.
+    const bool local = isDrivePath(link.target) && toWindows1252(link.target);
     struct Text {
         std::uint32_t flag;
         const std::string* value;

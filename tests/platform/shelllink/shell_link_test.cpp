@@ -125,12 +125,27 @@ TEST(ShellLinkRoundTrip, EveryFieldComesBack) {
     }
 }
 
-TEST(ShellLinkRoundTrip, TargetsOutsideTheCodePageKeepAUnicodePath) {
+TEST(ShellLinkRoundTrip, TargetsOutsideTheCodePageGoToAUnicodeRelativePath) {
+    // Wine reads only LinkInfo's ANSI path, so such a target cannot live there.
     ShellLink link = notepad();
     link.target = "C:\\\xD0\x9F\xD1\x80\xD0\xBE\xD0\xB3\xD1\x80\xD0\xB0\xD0\xBC\xD0\xBC\xD1\x8B\\app.exe";
     const Bytes bytes = encodeShellLink(link);
-    EXPECT_EQ(bytes[0x4C + 4], 0x24) << "LinkInfo with the Unicode offsets";
-    EXPECT_EQ(decodeShellLink(bytes).target, link.target);
+    EXPECT_EQ(bytes[0x14], 0x80 | 0x08 | 0x10 | 0x20) << "Unicode relative path, working folder, arguments";
+    const ShellLink back = decodeShellLink(bytes);
+    EXPECT_EQ(back.target, link.target);
+    EXPECT_EQ(back.relativePath, link.target);
+}
+
+TEST(ShellLinkReader, PrefersLinkInfosUnicodePaths) {
+    // LinkInfo with the 0x24 header: ANSI "C:\?" plus UTF-16 "C:\Ж" and suffix "x".
+    Bytes b = hex("4C000000 0114020000000000C000000000000046 02000000 00000000");
+    b.resize(0x4C, 0);
+    append(b, hex("49000000 24000000 01000000 24000000 35000000 00000000 3A000000 3B000000 45000000"));
+    append(b, hex("11000000 03000000 00000000 10000000 00"));
+    append(b, hex("433A5C3F00 00"));
+    append(b, hex("4300 3A00 5C00 1604 0000 7800 0000"));
+    ASSERT_EQ(b.size(), 0x4Cu + 0x49u);
+    EXPECT_EQ(decodeShellLink(b).target, "C:\\\xD0\x96x");
 }
 
 TEST(ShellLinkRoundTrip, NonDrivePathsGoToTheRelativePath) {
