@@ -1,0 +1,12 @@
+#pragma once
+
+#include "cli/CommandTable.h"
+
+// The command groups of the table (CommandTable.cpp).
+namespace vantix::cli {
+
+int runMachineCommand(CommandContext& context, Args args);
+int runRegCommand(CommandContext& context, Args args);
+int runIniCommand(CommandContext& context, Args args);
+
+}  // namespace vantix::cli

@@ -1,0 +1,138 @@
+#include <fstream>
+#include <sstream>
+#include <stdexcept>
+
+#include "cli/Commands.h"
+#include "cli/RegExport.h"
+#include "cli/SubCommands.h"
+#include "lindrel32/QVREG.h"
+#include "platform/files/FileIo.h"
+#include "platform/machine/Machine.h"
+#include "platform/machine/RegTemplate.h"
+
+namespace vantix::cli {
+
+namespace {
+
+constexpr std::size_t kMaxImport = 64 * 1024 * 1024;
+
+struct KeyPath {
+    platform::Root root;
+    std::string subKey;
+};
+
+// The key of a QVREG path; nullopt for an unknown root. Throws like QVREG for no backslash.
+std::optional<KeyPath> keyPath(const std::string& path) {
+    const auto slash = path.find('\\');
+    if (slash == std::string::npos) throw std::invalid_argument("registry path without a backslash: " + path);
+    const auto root = platform::rootFromName(std::string_view(path).substr(0, slash));
+    if (!root) return std::nullopt;
+    return KeyPath{*root, path.substr(slash + 1)};
+}
+
+bool keyExists(const std::string& path) {
+    const auto key = keyPath(path);
+    return key && platform::currentMachine().registry().keyExists(key->root, key->subKey);
+}
+
+int failed(CommandContext& context, const lindrel32::QVREG& registry) {
+    if (!registry.LastError().empty()) context.err << "vantix-cli: " << registry.LastError() << "\n";
+    return kAbsent;
+}
+
+std::string typeOf(Args args, std::size_t index) { return args.size() > index ? args[index] : std::string(); }
+
+int get(CommandContext& context, Args args) {
+    lindrel32::QVREG registry(platform::currentMachine());
+    // "NO Key" is also a possible stored text: only absence is exit status 1.
+    if (!registry.ValueExists(args[0], args[1])) return kAbsent;
+    const std::string text = registry.GetReg(args[0], args[1], typeOf(args, 2));
+    if (text == "NO Key" && !registry.LastError().empty()) return failed(context, registry);
+    context.out << text << "\n";
+    return kSuccess;
+}
+
+int set(CommandContext& context, Args args) {
+    lindrel32::QVREG registry(platform::currentMachine());
+    return registry.SetReg(args[0], args[1], args[2], typeOf(args, 3)) ? kSuccess : failed(context, registry);
+}
+
+int del(CommandContext& context, Args args) {
+    lindrel32::QVREG registry(platform::currentMachine());
+    return registry.DelReg(args[0], args[1]) ? kSuccess : failed(context, registry);
+}
+
+int keys(CommandContext& context, Args args) {
+    if (!keyExists(args[0])) return kAbsent;
+    lindrel32::QVREG registry(platform::currentMachine());
+    std::vector<std::string> names(static_cast<std::size_t>(registry.GetSubKeyAnzahl(args[0])));
+    const std::int16_t last = registry.GetPfad(args[0], names);
+    for (std::int32_t i = 0; i <= last; ++i) context.out << names[static_cast<std::size_t>(i)] << "\n";
+    return kSuccess;
+}
+
+int values(CommandContext& context, Args args) {
+    const auto key = keyPath(args[0]);
+    if (!key) return kAbsent;
+    const auto info = platform::currentMachine().registry().keyInfo(key->root, key->subKey);
+    if (!info) return kAbsent;
+    lindrel32::QVREG registry(platform::currentMachine());
+    std::vector<std::string> names(info->valueCount);
+    std::vector<std::int32_t> types(info->valueCount);
+    const std::int16_t last = registry.GetPfadValue(args[0], names, types);
+    for (std::int32_t i = 0; i <= last; ++i)
+        context.out << names[static_cast<std::size_t>(i)] << "\t" << types[static_cast<std::size_t>(i)] << "\n";
+    return kSuccess;
+}
+
+int rename(CommandContext& context, Args args) {
+    lindrel32::QVREG registry(platform::currentMachine());
+    return registry.RenameReg(args[0], args[1], args[2], typeOf(args, 3)) ? kSuccess : failed(context, registry);
+}
+
+int exportKey(CommandContext& context, Args args) {
+    const auto key = keyPath(args[0]);
+    if (!key) return kAbsent;
+    std::string shown = args[0];
+    while (!shown.empty() && shown.back() == '\\') shown.pop_back();
+    const auto text = exportRegedit4(platform::currentMachine().registry(), key->root, key->subKey, shown);
+    if (!text) return kAbsent;
+    const auto status = platform::replaceFile(args[1], *text, std::nullopt);
+    if (!status) {
+        context.err << "vantix-cli: " << status.message << "\n";
+        return kAbsent;
+    }
+    return kSuccess;
+}
+
+int importFile(CommandContext& context, Args args) {
+    platform::FileStatus status;
+    const auto text = platform::readWholeFile(args[0], kMaxImport, &status);
+    if (!text) return usageError(context, "cannot read " + args[0] + ": " + status.message);
+    // A file that does not parse changes nothing: it is read whole before the one batch is applied.
+    const auto changes = platform::parseRegTemplate(*text, args[0]);
+    const auto applied = platform::applyRegTemplate(platform::currentMachine().registry(), changes);
+    if (!applied) {
+        context.err << "vantix-cli: " << applied.message << "\n";
+        return kAbsent;
+    }
+    return kSuccess;
+}
+
+constexpr SubCommand kCommands[] = {
+    {"get", "PATH NAME [TYPE]", "print a value (TYPE D: decimal, B: hex pairs, else text); 1 when absent", 2, 3, get},
+    {"set", "PATH NAME VALUE [TYPE]", "write a value, creating missing keys", 3, 4, set},
+    {"del", "PATH NAME", "delete a value; NAME %ROOT% deletes the key with everything below it", 2, 2, del},
+    {"keys", "PATH", "list the subkeys of a key", 1, 1, keys},
+    {"values", "PATH", "list the values of a key: name, tab, type number", 1, 1, values},
+    {"rename", "PATH OLD NEW [TYPE]", "rename a value; 1 when OLD is absent", 3, 4, rename},
+    {"export", "PATH FILE", "write the key and its subtree as a REGEDIT4 file", 2, 2, exportKey},
+    {"import", "FILE", "apply a REGEDIT4 file (with [-KEY] and \"name\"=- deletions) as one change", 1, 1,
+     importFile},
+};
+
+}  // namespace
+
+int runRegCommand(CommandContext& context, Args args) { return dispatch(context, "reg", kCommands, args); }
+
+}  // namespace vantix::cli
