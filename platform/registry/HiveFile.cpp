@@ -131,6 +131,16 @@ bool replaceFileDurably(const std::filesystem::path& file, std::string_view byte
     return true;
 }
 
+void removeStaleTemporaries(const std::filesystem::path& file) {
+    const std::string prefix = "." + file.filename().string() + ".";
+    std::error_code ec;
+    for (const auto& entry : std::filesystem::directory_iterator(file.parent_path(), ec)) {
+        const std::string name = entry.path().filename().string();
+        // mkstemp's six characters follow the prefix.
+        if (name.size() == prefix.size() + 6 && name.starts_with(prefix)) std::filesystem::remove(entry.path(), ec);
+    }
+}
+
 ImageLock::~ImageLock() { release(); }
 
 bool ImageLock::acquire(const std::filesystem::path& imageDir, std::string& error) {

@@ -37,6 +37,10 @@ void setBeforeRenameHook(BeforeRenameHook hook);
 // rename, fsync of the folder. The old file stays whole if anything fails.
 bool replaceFileDurably(const std::filesystem::path& file, std::string_view bytes, FileStamp& stamp, std::string& error);
 
+// Removes temporary files that a writer killed mid-save left beside `file`.
+// Only call while holding the image lock: then no save is in progress.
+void removeStaleTemporaries(const std::filesystem::path& file);
+
 // An exclusive flock on the image's lock file, held while alive.
 class ImageLock {
 public:

@@ -341,6 +341,7 @@ struct Registry::Impl {
         if (!dryRun) {
             std::string error;
             if (!lock.acquire(dir, error)) return status(RegStatus::IoError, error);
+            for (const Slot& s : slots) reg::removeStaleTemporaries(s.file);
             if (const auto pid = reg::runningWineServer(dir)) {
                 lock.release();
                 return status(RegStatus::ServerRunning,
