@@ -1,6 +1,9 @@
 #pragma once
 
+#include <optional>
 #include <string>
+
+#include "modules/regalto/RegistryFinder.h"
 
 // Every question the editor asks goes through this interface: the windows
 // answer with dialogs, tests answer in advance.
@@ -31,6 +34,8 @@ public:
     virtual bool confirm(const std::string& text, const std::string& caption) = 0;
     // An information message with OK.
     virtual void inform(const std::string& text) = 0;
+    // What to find, starting from the last search's options; nullopt when cancelled.
+    virtual std::optional<FindOptions> askFind(const FindOptions& last) = 0;
 };
 
 // The dialogs' result rule: a name containing "\" counts as cancelled.

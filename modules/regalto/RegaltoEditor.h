@@ -25,6 +25,7 @@ public:
 
     KeyTree& tree() { return tree_; }
     RegistryPort& registry() { return registry_; }
+    Prompter& prompter() { return prompter_; }
 
     // Selecting a key: its path goes to status panel 1, its values into the list.
     void selectKey(KeyNode* node);

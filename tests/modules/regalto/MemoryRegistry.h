@@ -208,6 +208,10 @@ public:
         return take(confirmations, false);
     }
     void inform(const std::string& text) override { messages.push_back(text); }
+    std::optional<FindOptions> askFind(const FindOptions&) override {
+        return take(finds, std::optional<FindOptions>());
+    }
+    std::vector<std::optional<FindOptions>> finds;
 
 private:
     template <typename T>

@@ -1,0 +1,56 @@
+// REGALTO.EXE: the registry editor module. Started by the shell with "/START",
+// by the set-up step with "/INIT"; "--machine DIR" picks the image by hand.
+#include <QApplication>
+#include <QMessageBox>
+
+#include <cstdio>
+#include <exception>
+#include <filesystem>
+#include <memory>
+
+#include "modules/common/EntryProcedure.h"
+#include "modules/common/ModuleCommandLine.h"
+#include "modules/common/host/LibraryModuleHost.h"
+#include "modules/regalto/host/LibraryRegistryPort.h"
+#include "modules/regalto/ui/RegaltoWindow.h"
+#include "platform/machine/Machine.h"
+
+int main(int argc, char** argv) {
+    using namespace vantix;
+    modules::ModuleCommandLine commandLine;
+    try {
+        commandLine = modules::parseModuleCommandLine(argc, argv);
+        if (commandLine.machine) platform::selectMachine(*commandLine.machine);
+    } catch (const std::exception& error) {
+        std::fprintf(stderr, "REGALTO.EXE: %s\n", error.what());
+        return 2;
+    }
+    // "/INIT" runs without a display: the application object is made only
+    // when a message or the window has to be shown.
+    std::unique_ptr<QApplication> app;
+    const auto ensureApp = [&] {
+        if (!app) app = std::make_unique<QApplication>(argc, argv);
+    };
+    try {
+        platform::Machine& machine = platform::currentMachine();
+        const auto executableDir = std::filesystem::read_symlink("/proc/self/exe").parent_path();
+        modules::LibraryModuleHost host(machine, executableDir,
+                                        [&](const std::string& text, const std::string& caption) {
+                                            ensureApp();
+                                            QMessageBox box(QMessageBox::Information, QString::fromStdString(caption),
+                                                            QString::fromStdString(text), QMessageBox::Ok);
+                                            box.exec();
+                                        });
+        const auto decision = runEntryProcedure(modules::moduleInfo(modules::ModuleId::Regalto),
+                                                commandLine.arguments, host);
+        if (!decision.showWindow) return 0;
+        ensureApp();
+        regalto::LibraryRegistryPort registry(machine);
+        regalto::ui::RegaltoWindow window(registry);
+        window.show();
+        return app->exec();
+    } catch (const std::exception& error) {
+        std::fprintf(stderr, "REGALTO.EXE: %s\n", error.what());
+        return 1;
+    }
+}
