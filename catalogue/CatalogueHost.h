@@ -32,6 +32,9 @@ public:
     virtual std::string systemDir() = 0;
     // Creates the shortcut and its desktop launcher; false (reason logged) on failure.
     virtual bool createShortcut(const ShortcutRequest& request) = 0;
+    // The form to store for a host path a chooser or a drop gave: the Windows
+    // form when the file lies on one of the machine's drives, else the path itself.
+    virtual std::string storedPath(const std::string& hostPath) { return hostPath; }
 };
 
 }  // namespace vantix::catalogue

@@ -113,6 +113,13 @@ std::vector<std::string> ImageHost::controlPanelFiles() {
     return names;
 }
 
+std::string ImageHost::storedPath(const std::string& hostPath) {
+    if (hostPath.empty() || hostPath.front() != '/') return hostPath;
+    // Wine's Z: drive maps the whole host; a path on it is better kept as it is.
+    const auto windows = platform::toWindowsPath(paths_.imageDir, hostPath);
+    return windows && !windows->starts_with("Z:") && !windows->starts_with("z:") ? *windows : hostPath;
+}
+
 std::vector<std::string> ImageHost::launcherCommand(const ShortcutRequest& request) const {
     const std::string image = paths_.imageDir.string();
     switch (request.kind) {

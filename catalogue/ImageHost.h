@@ -33,6 +33,7 @@ public:
     std::vector<std::string> controlPanelFiles() override;
     std::string systemDir() override { return paths_.systemDir; }
     bool createShortcut(const ShortcutRequest& request) override;
+    std::string storedPath(const std::string& hostPath) override;
 
     // The host file of a path, when it lies inside the image's drives or the
     // program folder; nullopt otherwise (the reason is logged).
