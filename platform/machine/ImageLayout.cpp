@@ -16,9 +16,10 @@ namespace {
 
 // Host folders below drive_c. The Windows folder is "windows" on every platform:
 // Wine fixes the Windows folder at C:\windows, so NT 4's C:\WINNT would be a
-// folder Wine never uses.
+// folder Wine never uses. Wine starts its own programs in system32, which the
+// 9x images therefore have beside their SYSTEM folder.
 constexpr std::array kWin9xFolders{
-    "windows/system", "windows/temp", "windows/Desktop", "windows/Start Menu/Programs/StartUp",
+    "windows/system", "windows/system32", "windows/temp", "windows/Desktop", "windows/Start Menu/Programs/StartUp",
     "windows/fonts", "windows/inf", "windows/command", "windows/Favorites", "windows/Recent",
     "windows/SendTo", "windows/ShellNew", "windows/NetHood", "Program Files/Common Files", "My Documents",
 };
@@ -42,10 +43,11 @@ std::string hex(std::uint64_t value) {
     return out.str();
 }
 
-// An empty hive in Wine's format. No "#arch" line: the first Wine that runs in
-// the image records its own.
+// An empty hive in Wine's format. Wine takes a hive without "#arch" for a
+// 32-bit prefix, which a 64-bit Wine refuses to run; a win64 prefix also runs
+// the 32-bit programs of Windows 9x wherever Wine has its 32-bit part.
 std::string hiveHeader(std::string_view root) {
-    return "WINE REGISTRY Version 2\n;; All keys relative to " + std::string(root) + "\n";
+    return "WINE REGISTRY Version 2\n;; All keys relative to " + std::string(root) + "\n\n#arch=win64\n";
 }
 
 // NT's CurrentControlSet: a link key whose target is ControlSet001, as real NT
