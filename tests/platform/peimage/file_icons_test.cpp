@@ -137,3 +137,23 @@ TEST(FileIcons, NeProgramsHaveIconsToo) {
 }
 
 }  // namespace
+
+namespace {
+
+// Images that Wine's own resource compiler produced: the 16-colour notepad icon.
+TEST(FileIconsFixture, DecodesARealWineIcon) {
+    const auto icons = FileIcons::fromFile(std::string(VANTIX_TEST_DATA) + "/pe/wine_notepad_4bit.ico");
+    ASSERT_EQ(icons.images(0).size(), 2u);
+    const RgbaImage image = icons.extract(0, {32, 32, 4, false});
+    ASSERT_EQ(image.width, 32);
+    EXPECT_EQ(image.at(0, 0), 0u) << "corner is masked";
+    EXPECT_EQ(image.at(5, 20), 0xFF7F0000u) << "the wine in the glass";
+    EXPECT_EQ(image.at(10, 5), 0xFFFFFF00u) << "the pad's yellow binding";
+    EXPECT_EQ(image.at(16, 16), 0xFFC0C0C0u);
+    int opaque = 0;
+    for (auto p : image.pixels) opaque += (p >> 24) == 0xFF;
+    EXPECT_EQ(opaque, 769);
+    EXPECT_EQ(icons.extract(0, {16, 16, 4, false}).width, 16);
+}
+
+}  // namespace

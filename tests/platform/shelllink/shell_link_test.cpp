@@ -187,6 +187,19 @@ TEST(ShellLinkReader, ReadsWineStyleLinks) {
     EXPECT_EQ(link.arguments, "/x \"a b\"");
 }
 
+TEST(ShellLinkReader, ReadsALinkThatWineWrote) {
+    const ShellLink link = readShellLink(fs::path(VANTIX_TEST_DATA) / "pe" / "wine_notepad.lnk");
+    EXPECT_TRUE(link.hasIdList);
+    EXPECT_EQ(link.target, "C:\\windows\\notepad.exe");
+    EXPECT_EQ(link.arguments, "/x \"a b\"");
+    EXPECT_EQ(link.workingDir, "C:\\windows\\temp");
+    EXPECT_EQ(link.description, "Wine notepad");
+    EXPECT_EQ(link.iconLocation, "C:\\windows\\system32\\shell32.dll");
+    EXPECT_EQ(link.iconIndex, 3);
+    EXPECT_EQ(link.showCommand, showcmd::Normal);
+    EXPECT_EQ(link.driveType, drivetype::Fixed);
+}
+
 TEST(ShellLinkReader, ReadsNetworkTargets) {
     Bytes b = hex("4C000000 0114020000000000C000000000000046 02000000 00000000");
     b.resize(0x4C, 0);
