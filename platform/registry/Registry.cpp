@@ -572,6 +572,14 @@ std::optional<KeyInfo> Registry::keyInfo(Root root, std::string_view subKey) {
     return info;
 }
 
+bool Registry::isLink(Root root, std::string_view subKey) {
+    RegStatus st;
+    int hive = NoHive;
+    const HiveKey* key = impl_->find(root, subKey, hive, false, st);
+    impl_->lastError = st.message;
+    return key && key->isLink;
+}
+
 RegStatus Registry::setValue(Root root, std::string_view subKey, const RegValue& value) {
     const RegStatus st = impl_->run([&] { return impl_->setValue(root, subKey, value); });
     impl_->lastError = st.message;

@@ -109,6 +109,8 @@ public:
     std::optional<std::vector<std::string>> subKeyNames(Root root, std::string_view subKey);
     std::optional<std::vector<RegValue>> values(Root root, std::string_view subKey);
     std::optional<KeyInfo> keyInfo(Root root, std::string_view subKey);
+    // Whether the key itself is a symbolic link (its last name is not followed).
+    bool isLink(Root root, std::string_view subKey);
 
     // Changing. Each call is one durable change: under the image's lock it rereads
     // a hive that changed, changes it in memory and replaces the file atomically.
