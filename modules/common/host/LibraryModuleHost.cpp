@@ -25,7 +25,6 @@ bool LibraryModuleHost::writeString(const std::string& keyPath, const std::strin
         log::debug("module", std::string("registration write failed: ") + error.what());
     }
     return false;
-    }
 }
 
 void LibraryModuleHost::showMessage(const std::string& text, const std::string& caption) {
