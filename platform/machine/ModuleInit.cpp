@@ -61,8 +61,15 @@ bool runModuleInit(const fs::path& program, const fs::path& imageDir, std::chron
     std::string argument = "/INIT";
     char* argv[] = {path.data(), argument.data(), nullptr};
 
+    // A group of its own, so that a module stopped for hanging takes its children with it.
+    posix_spawnattr_t attributes;
+    ::posix_spawnattr_init(&attributes);
+    ::posix_spawnattr_setflags(&attributes, POSIX_SPAWN_SETPGROUP);
+    ::posix_spawnattr_setpgroup(&attributes, 0);
     pid_t pid = 0;
-    if (const int error = ::posix_spawn(&pid, path.c_str(), nullptr, nullptr, argv, envp.data()); error != 0) {
+    const int error = ::posix_spawn(&pid, path.c_str(), nullptr, &attributes, argv, envp.data());
+    ::posix_spawnattr_destroy(&attributes);
+    if (error != 0) {
         log::warning("machine", "cannot start " + path + ": " + std::strerror(error));
         return false;
     }
@@ -73,7 +80,7 @@ bool runModuleInit(const fs::path& program, const fs::path& imageDir, std::chron
         if (done == pid) break;
         if (done < 0 && errno != EINTR) return false;
         if (std::chrono::steady_clock::now() >= deadline) {
-            ::kill(pid, SIGKILL);
+            ::kill(-pid, SIGKILL);
             ::waitpid(pid, &status, 0);
             log::warning("machine", path + " /INIT did not end in time and was stopped");
             return false;
