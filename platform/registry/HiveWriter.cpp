@@ -3,6 +3,8 @@
 #include "platform/registry/ValueData.h"
 #include "platform/registry/WineEscape.h"
 
+#include <algorithm>
+
 namespace vantix::platform::reg {
 namespace {
 
@@ -33,27 +35,59 @@ void appendHexTime(std::string& out, std::uint64_t time) {
     for (int shift = 28; shift >= 0; shift -= 4) out.push_back(kDigits[(low >> shift) & 15]);
 }
 
+// Unchanged blocks keep their place in the file; a changed or new key is
+// written after the block that precedes it in save order. For a file in
+// Wine's own order that is exactly Wine's output.
 class Writer {
 public:
-    Writer(const Hive& hive, std::string& out) : hive_(hive), out_(out), rawEnd_(hive.preambleEnd) {}
+    Writer(const Hive& hive, std::string& out) : hive_(hive), out_(out) {}
 
-    void key(const HiveKey& k) {
-        if (!k.dirty && !k.blocks.empty()) {
-            for (const ByteRange& block : k.blocks) {
-                // Blocks that followed each other in the file still do: no separator.
-                if (block.begin != rawEnd_) separate();
-                out_.append(hive_.text, block.begin, block.end - block.begin);
-                rawEnd_ = block.end;
+    void write() {
+        collect(*hive_.root);
+        std::sort(copied_.begin(), copied_.end(), [](const ByteRange& a, const ByteRange& b) { return a.begin < b.begin; });
+        std::stable_sort(regenerated_.begin(), regenerated_.end(),
+                         [](const Regenerated& a, const Regenerated& b) { return a.after < b.after; });
+        std::uint32_t rawEnd = hive_.preambleEnd;
+        std::size_t next = 0;
+        const auto emitRegeneratedAfter = [&](std::uint32_t anchor) {
+            for (; next < regenerated_.size() && regenerated_[next].after == anchor; ++next) {
+                separate();
+                appendKeyBlock(out_, *regenerated_[next].key);
+                rawEnd = 0;
             }
-        } else if (k.savedExplicitly()) {
-            separate();
-            appendKeyBlock(out_, k);
-            rawEnd_ = 0;
+        };
+        emitRegeneratedAfter(kAtStart);
+        for (const ByteRange& block : copied_) {
+            // Blocks that followed each other in the file still do: no separator.
+            if (block.begin != rawEnd) separate();
+            out_.append(hive_.text, block.begin, block.end - block.begin);
+            rawEnd = block.end;
+            emitRegeneratedAfter(block.begin);
         }
-        for (const auto& child : k.children) key(*child);
     }
 
 private:
+    static constexpr std::uint32_t kAtStart = 0;  // no block starts at 0: the signature line is there
+
+    struct Regenerated {
+        std::uint32_t after;  // begin of the copied block it follows, or kAtStart
+        const HiveKey* key;
+    };
+
+    void collect(const HiveKey& k) {
+        if (!k.dirty && !k.blocks.empty()) {
+            std::uint32_t last = 0;
+            for (const ByteRange& block : k.blocks) {
+                copied_.push_back(block);
+                last = std::max(last, block.begin);
+            }
+            anchor_ = last;
+        } else if (k.dirty && k.savedExplicitly()) {
+            regenerated_.push_back({anchor_, &k});
+        }
+        for (const auto& child : k.children) collect(*child);
+    }
+
     // Every block follows an empty line, as wineserver writes them.
     void separate() {
         if (out_.empty()) return;
@@ -63,7 +97,9 @@ private:
 
     const Hive& hive_;
     std::string& out_;
-    std::uint32_t rawEnd_;  // end in the file of the block written last, if it was copied
+    std::vector<ByteRange> copied_;
+    std::vector<Regenerated> regenerated_;
+    std::uint32_t anchor_ = kAtStart;
 };
 
 }  // namespace
@@ -99,7 +135,7 @@ std::string writeHive(const Hive& hive, std::string_view rootComment) {
     } else {
         out.append(hive.text, 0, hive.preambleEnd);
     }
-    Writer(hive, out).key(*hive.root);
+    Writer(hive, out).write();
     // A block that ended the file before keeps no trailing empty line now either.
     if (!hive.text.empty() && !hive.text.ends_with("\n\n")) {
         while (out.size() > 1 && out.ends_with("\n\n")) out.pop_back();

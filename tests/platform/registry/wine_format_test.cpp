@@ -284,3 +284,15 @@ TEST(WineFiles, LinesWineSkipsAreKeptAndIgnored) {
     EXPECT_EQ(parsed.hive->root->child("k")->values.size(), 1u);
     EXPECT_EQ(rewrite(text), text);
 }
+
+TEST(WineFiles, HandWrittenOrderIsKeptAndNewKeysFollowTheirPredecessor) {
+    const std::string text = std::string(kHeader) + "[b] 1\n\"v\"=\"1\"\n[a] 2\n\"w\"=\"2\"\n";
+    auto parsed = parseHive(text, "t.reg");
+    ASSERT_TRUE(parsed.hive);
+    parsed.hive->changed = true;
+    EXPECT_EQ(writeHive(*parsed.hive, ""), text);
+    HiveKey& root = *parsed.hive->root;
+    root.addChild("a0", "a0", kUnixEpochFileTime).dirty = true;  // sorts after a, before b
+    EXPECT_EQ(writeHive(*parsed.hive, ""),
+              std::string(kHeader) + "[b] 1\n\"v\"=\"1\"\n[a] 2\n\"w\"=\"2\"\n\n[a0] 0\n#time=19db1ded53e8000\n");
+}
