@@ -4,6 +4,7 @@
 #include <optional>
 #include <stdexcept>
 
+#include "platform/shelllink/Windows1252.h"
 #include "platform/text/Text.h"
 
 namespace lindrel32::regtext {
@@ -30,8 +31,8 @@ std::string textOf(const RegValue& value) {
         if (!units.empty() && units.back() == u'\0') units.pop_back();
         return vantix::text::toUtf8(units);
     }
-    // Other types come back byte for byte, as the ANSI query returns them.
-    return std::string(data.begin(), data.end() - 1);
+    // Other types come back byte for byte as ANSI characters, as the ANSI query returns them.
+    return vantix::platform::fromWindows1252(std::string(data.begin(), data.end() - 1));
 }
 
 std::int32_t parseDword(std::string_view text) {
