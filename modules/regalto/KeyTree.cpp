@@ -13,8 +13,7 @@ KeyTree::KeyTree(RegistryPort& registry) : registry_(registry) {
                                                              "HKEY_LOCAL_MACHINE", "HKEY_USERS",
                                                              "HKEY_CURRENT_CONFIG"};
     for (int i = 0; i < 4; ++i) {
-        auto root = std::make_unique<KeyNode>();
-        root->text = kRootNames[static_cast<std::size_t>(i)];
+        auto root = newNode(kRootNames[static_cast<std::size_t>(i)], nullptr);
         root->key = "XX" + std::to_string(i);
         root->hasSubKeysPicture = true;
         addPlaceholder(*root);
@@ -22,12 +21,15 @@ KeyTree::KeyTree(RegistryPort& registry) : registry_(registry) {
     }
 }
 
-void KeyTree::addPlaceholder(KeyNode& node) {
-    auto placeholder = std::make_unique<KeyNode>();
-    placeholder->text = kPlaceholder;
-    placeholder->parent = &node;
-    node.children.push_back(std::move(placeholder));
+std::unique_ptr<KeyNode> KeyTree::newNode(std::string text, KeyNode* parent) {
+    auto node = std::make_unique<KeyNode>();
+    node->text = std::move(text);
+    node->parent = parent;
+    node->serial = nextSerial_++;
+    return node;
 }
+
+void KeyTree::addPlaceholder(KeyNode& node) { node.children.push_back(newNode(kPlaceholder, &node)); }
 
 std::string KeyTree::fullPath(const KeyNode& node) {
     std::string path = node.text;
@@ -40,9 +42,7 @@ bool KeyTree::expand(KeyNode& node) {
     node.children.clear();
     const std::string path = fullPath(node);
     for (const auto& name : registry_.subKeys(path)) {
-        auto child = std::make_unique<KeyNode>();
-        child->text = name;
-        child->parent = &node;
+        auto child = newNode(name, &node);
         if (registry_.subKeyCount(path + "\\" + name) > 0) {
             addPlaceholder(*child);
             child->hasSubKeysPicture = true;
@@ -57,9 +57,7 @@ KeyNode* KeyTree::addChild(KeyNode& parent, const std::string& name) {
     for (auto& child : parent.children) {
         if (equalsNoCase(child->text, name)) return child.get();
     }
-    auto child = std::make_unique<KeyNode>();
-    child->text = name;
-    child->parent = &parent;
+    auto child = newNode(name, &parent);
     KeyNode* added = child.get();
     parent.children.push_back(std::move(child));
     std::stable_sort(parent.children.begin(), parent.children.end(),

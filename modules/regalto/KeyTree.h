@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstdint>
 #include <memory>
 #include <string>
 #include <vector>
@@ -18,6 +19,9 @@ struct KeyNode {
     KeyNode* parent = nullptr;
     std::vector<std::unique_ptr<KeyNode>> children;
     bool hasSubKeysPicture = false;
+    // Unique for the tree's lifetime: a view can tell a node from a later one
+    // that happens to reuse the memory of a removed node.
+    std::uint64_t serial = 0;
 
     bool isRoot() const { return key.starts_with("XX"); }
     bool isPlaceholder() const { return text == kPlaceholder && key.empty(); }
@@ -44,9 +48,11 @@ public:
     const std::vector<std::unique_ptr<KeyNode>>& siblingsOf(const KeyNode* parent) const;
 
 private:
-    static void addPlaceholder(KeyNode& node);
+    std::unique_ptr<KeyNode> newNode(std::string text, KeyNode* parent);
+    void addPlaceholder(KeyNode& node);
     RegistryPort& registry_;
     std::vector<std::unique_ptr<KeyNode>> roots_;
+    std::uint64_t nextSerial_ = 1;
 };
 
 }  // namespace vantix::regalto

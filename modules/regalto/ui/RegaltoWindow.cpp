@@ -24,6 +24,7 @@ namespace {
 
 constexpr int kNodeRole = Qt::UserRole + 1;
 constexpr int kTagRole = Qt::UserRole + 2;
+constexpr int kSerialRole = Qt::UserRole + 3;
 
 // Sizes are stored in twips, as the settings have always held them.
 int toTwips(int pixels, int dpi) { return dpi > 0 ? pixels * 1440 / dpi : pixels * 15; }
@@ -190,15 +191,16 @@ void RegaltoWindow::prepareValueMenu(QTreeWidgetItem* item) {
 QTreeWidgetItem* RegaltoWindow::makeItem(KeyNode* node) {
     auto* item = new QTreeWidgetItem(QStringList(QString::fromStdString(node->text)));
     item->setData(0, kNodeRole, QVariant::fromValue(static_cast<void*>(node)));
+    item->setData(0, kSerialRole, QVariant::fromValue<quint64>(node->serial));
     item->setIcon(0, style()->standardIcon(node->hasSubKeysPicture ? QStyle::SP_DirIcon : QStyle::SP_FileIcon));
-    items_.insert(node, item);
+    items_.insert(node->serial, item);
     for (const auto& child : node->children) item->addChild(makeItem(child.get()));
     return item;
 }
 
 void RegaltoWindow::forget(QTreeWidgetItem* item) {
     for (int i = 0; i < item->childCount(); ++i) forget(item->child(i));
-    items_.remove(static_cast<const KeyNode*>(item->data(0, kNodeRole).value<void*>()));
+    items_.remove(item->data(0, kSerialRole).value<quint64>());
 }
 
 // Makes an item's children mirror its node's, keeping the items (and their
@@ -207,12 +209,10 @@ void RegaltoWindow::syncChildren(QTreeWidgetItem* item) {
     auto* node = static_cast<KeyNode*>(item->data(0, kNodeRole).value<void*>());
     const bool wasFilling = filling_;
     filling_ = true;
-    QHash<const KeyNode*, QTreeWidgetItem*> kept;
-    for (auto* child : item->takeChildren()) {
-        kept.insert(static_cast<const KeyNode*>(child->data(0, kNodeRole).value<void*>()), child);
-    }
+    QHash<quint64, QTreeWidgetItem*> kept;
+    for (auto* child : item->takeChildren()) kept.insert(child->data(0, kSerialRole).value<quint64>(), child);
     for (const auto& child : node->children) {
-        QTreeWidgetItem* childItem = kept.take(child.get());
+        QTreeWidgetItem* childItem = kept.take(child->serial);
         item->addChild(childItem ? childItem : makeItem(child.get()));
     }
     for (auto* gone : kept) {

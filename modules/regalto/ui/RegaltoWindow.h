@@ -37,7 +37,7 @@ public:
     QMenu* valueMenu() const { return valueMenu_; }
     QAction* action(const QString& name) const;
 
-    QTreeWidgetItem* itemFor(const KeyNode* node) const { return items_.value(node, nullptr); }
+    QTreeWidgetItem* itemFor(const KeyNode* node) const { return node ? items_.value(node->serial, nullptr) : nullptr; }
     // Selects the key of a path as a bookmark would; the deepest existing key when it is gone.
     void goToBookmark(const QString& path);
     // Fills the context menus for a point of the tree or list (what a right click shows).
@@ -87,7 +87,7 @@ private:
     QLabel* notePanel_;
     QMenu* keyMenu_ = nullptr;
     QMenu* valueMenu_ = nullptr;
-    QHash<const KeyNode*, QTreeWidgetItem*> items_;
+    QHash<quint64, QTreeWidgetItem*> items_;  // by node serial
     std::unique_ptr<RegistryFinder> finder_;
     FindOptions lastFind_;
     bool filling_ = false;
