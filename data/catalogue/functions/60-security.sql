@@ -6,7 +6,7 @@ INSERT INTO HIDDEN_EIGENSCHAFT (ID, ITEM_ID, TYP, A_BESCHRIFTUNG, B_BESCHRIFTUNG
     MOM_Art, MOM_Datei, MOM_MainSubKey, MOM_ValueKey, MOM_ValueFormat, Wenn, Dann, Sonst, Standard, SliderMin, SliderMax)
 VALUES (601, 601, 'TEXT', 'Drive mask (1 = A:, 2 = B:, 4 = C:, ... add them up):', '#', 1, 'A system policy: it takes effect for the current user after the next logon. The System Policy Editor shows the same setting.',
     'Hides the chosen drives in My Computer and Explorer. The number is the sum of one bit per drive: 1 for A:, 2 for B:, 4 for C: and so on; 67108863 hides all. The drives can still be reached by typing their path. Emptying the field shows all drives.',
-    'REG', '#', 'HKEY_CURRENT_USER\Software\Microsoft\Windows\CurrentVersion\Policies\Explorer', 'NoDrives', 'D', '', 1, 2, '0', 0, 0);
+    'REG', '#', 'HKEY_CURRENT_USER\Software\Microsoft\Windows\CurrentVersion\Policies\Explorer', 'NoDrives', 'D', '', 1, 2, '', 0, 0);
 INSERT INTO HIDDEN_BEFEHLE (ITEM_ID, Kennung, SET_Art, SET_Datei, SET_MainSubKey, SET_ValueKey, SET_Wert, SET_ValueFormat) VALUES
     (601, 'A', 'REGSET', '#', 'HKEY_CURRENT_USER\Software\Microsoft\Windows\CurrentVersion\Policies\Explorer', 'NoDrives', '%EINGABE%', 'D'),
     (601, 'B', 'REGDEL', '#', 'HKEY_CURRENT_USER\Software\Microsoft\Windows\CurrentVersion\Policies\Explorer', 'NoDrives', '#', 'T');

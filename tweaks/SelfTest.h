@@ -1,0 +1,36 @@
+#pragma once
+
+#include <cstdint>
+#include <filesystem>
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "platform/machine/Machine.h"
+
+// The catalogue's self-test: every function on a scratch image of each
+// platform it claims, fresh from the set-up step.
+namespace vantix::tweaks {
+
+struct SelfTestFailure {
+    platform::WindowsPlatform platform;
+    std::int64_t itemId = 0;
+    std::string name;
+    std::string problem;
+};
+
+struct SelfTestReport {
+    int checked = 0;  // function and platform pairs
+    std::vector<SelfTestFailure> failures;
+};
+
+// For each platform: creates an image below `scratchDir`, then for each
+// function of that platform checks that it reads at its default, that applying
+// each choice reads back as that choice, and that undo leaves every file of the
+// image byte-identical. `progress` (optional) hears each function as it starts.
+SelfTestReport runSelfTest(const std::filesystem::path& catalogueFile, const std::filesystem::path& programDir,
+                           const std::vector<platform::WindowsPlatform>& platforms,
+                           const std::filesystem::path& scratchDir,
+                           const std::function<void(const std::string&)>& progress = {});
+
+}  // namespace vantix::tweaks
