@@ -36,6 +36,7 @@ ObjectListView::ObjectListView(CatalogueContext& context, QWidget* parent)
     setSelectionMode(QAbstractItemView::ExtendedSelection);
     setEditTriggers(QAbstractItemView::EditKeyPressed | QAbstractItemView::SelectedClicked);
     setAcceptDrops(true);
+    viewport()->setAcceptDrops(true);
     setDragDropMode(QAbstractItemView::DropOnly);
     setIconSize(QSize(32, 32));
 
@@ -46,6 +47,15 @@ ObjectListView::ObjectListView(CatalogueContext& context, QWidget* parent)
     emptyMenu_->addAction("&New Program...", this, &ObjectListView::newTool);
 
     connect(this, &QListWidget::itemChanged, this, &ObjectListView::captionEdited);
+}
+
+void ObjectListView::setView(int mode) {
+    setViewMode(mode == 0 ? QListView::IconMode : QListView::ListMode);
+    setIconSize(mode == 0 ? QSize(32, 32) : QSize(16, 16));
+    setFlow(mode == 1 ? QListView::LeftToRight : QListView::TopToBottom);
+    setWrapping(mode != 2 && mode != 3);
+    setMovement(QListView::Static);
+    viewport()->setAcceptDrops(true);
 }
 
 void ObjectListView::showGroup(const GroupView& view) {

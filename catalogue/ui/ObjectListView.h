@@ -44,6 +44,10 @@ class ObjectListView : public QListWidget {
 public:
     ObjectListView(CatalogueContext& context, QWidget* parent = nullptr);
 
+    // The view: 0 large icons, 1 small icons, 2 list (3, report, shows as list).
+    // Use this rather than setViewMode, which would switch dropping files off.
+    void setView(int mode);
+
     // Fills the list for the group; a HIDD group or none empties it.
     void showGroup(const GroupView& view);
     const std::string& mode() const { return mode_; }

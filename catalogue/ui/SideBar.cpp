@@ -165,6 +165,9 @@ void SideBar::showGroups() {
     list_->setFlow(QListView::TopToBottom);
     list_->setWrapping(false);
     list_->setMovement(QListView::Static);
+    // Changing the view mode or movement switches drops off again.
+    list_->setDragEnabled(true);
+    list_->viewport()->setAcceptDrops(true);
     QPalette palette = list_->palette();
     palette.setColor(QPalette::Base, f->backColor);
     list_->setPalette(palette);
@@ -173,7 +176,7 @@ void SideBar::showGroups() {
     for (const auto& g : f->groups) {
         auto* item = new QListWidgetItem(g.icon, g.caption, list_);
         item->setData(kKeyRole, g.key);
-        item->setData(kInfoRole, g.info == QString(kNoDescription) ? QString() : g.info);
+        item->setData(kInfoRole, g.info);
         item->setForeground(g.color);
         item->setFont(font);
         item->setTextAlignment(Qt::AlignHCenter);
@@ -257,6 +260,7 @@ QPushButton* SideBar::folderBar(const QString& folderKey) const {
 GroupList::GroupList(SideBar* bar) : QListWidget(bar), bar_(bar) {
     setDragEnabled(true);
     setAcceptDrops(true);
+    viewport()->setAcceptDrops(true);
     setDropIndicatorShown(true);
     setDragDropMode(QAbstractItemView::DragDrop);
     setDefaultDropAction(Qt::MoveAction);

@@ -65,7 +65,8 @@ public:
 signals:
     void folderClicked(const QString& folderKey);
     void groupClicked(const QString& groupKey);
-    // The pointer rests on a group (its description, "" when "*") or left it (empty key).
+    // The pointer rests on a group (its description as stored: "*" leaves the
+    // status bar as it is) or left the groups (empty key).
     void groupHovered(const QString& groupKey, const QString& info);
     void groupsDropped();
 
