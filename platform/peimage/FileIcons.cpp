@@ -98,22 +98,13 @@ std::vector<IconImageInfo> FileIcons::images(int index) const {
 
 RgbaImage FileIcons::extract(int index, const IconRequest& request) const {
     auto images = loadImages(index);
-    std::string lastError;
-    bool skippedPng = false;
+    std::string lastError = "it has no images";
     // Try the best choice first; when it turns out not to decode, choose again without it.
-    for (;;) {
+    while (!images.empty()) {
         std::vector<IconCandidate> candidates;
-        std::vector<std::size_t> positions;
-        for (std::size_t i = 0; i < images.size(); ++i) {
-            const auto& f = images[i].info.format;
-            skippedPng = skippedPng || f.png;
-            if (f.png) continue;
-            candidates.push_back({f.width, f.height, f.bitCount});
-            positions.push_back(i);
-        }
-        const auto choice = chooseIcon(candidates, request);
-        if (!choice) break;
-        const std::size_t at = positions[*choice];
+        for (const auto& image : images)
+            candidates.push_back({image.info.format.width, image.info.format.height, image.info.format.bitCount});
+        const std::size_t at = *chooseIcon(candidates, request);
         try {
             RgbaImage image = decodeIconImage(images[at].data);
             if (request.scaleToSize && request.width > 0 && request.height > 0)
@@ -125,8 +116,6 @@ RgbaImage FileIcons::extract(int index, const IconRequest& request) const {
             images.erase(images.begin() + static_cast<std::ptrdiff_t>(at));
         }
     }
-    if (lastError.empty())
-        lastError = skippedPng ? "it holds only PNG-compressed images, which are not supported" : "it has no images";
     throw PeImageError("icon " + std::to_string(index) + " cannot be drawn: " + lastError);
 }
 

@@ -32,8 +32,9 @@ public:
     // The images of one icon, in directory order; those whose data is missing or
     // damaged are left out. Throws PeImageError when there is no such icon.
     std::vector<IconImageInfo> images(int index) const;
-    // The image ExtractIcon would draw for `request` (see chooseIcon; PNG images
-    // are passed over), stretched to the requested size when request.scaleToSize.
+    // The image ExtractIcon would draw for `request` (see chooseIcon; an image
+    // that does not decode is passed over for the next best), stretched to the
+    // requested size when request.scaleToSize.
     // Throws PeImageError when there is no such icon or no image of it decodes.
     RgbaImage extract(int index, const IconRequest& request = {}) const;
 

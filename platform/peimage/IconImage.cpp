@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "platform/peimage/ByteReader.h"
+#include "platform/peimage/PngImage.h"
 
 namespace vantix::platform {
 namespace {
@@ -98,7 +99,7 @@ IconImageFormat peekIconImage(std::span<const std::uint8_t> data) {
 }
 
 RgbaImage decodeIconImage(std::span<const std::uint8_t> data) {
-    if (isPngIconImage(data)) throw PeImageError("PNG-compressed icon images are not supported");
+    if (isPngIconImage(data)) return decodePngImage(data);
     const ByteReader r(data);
     const DibHeader h = readHeader(r);
     const int bits = h.bitCount;

@@ -22,10 +22,11 @@ struct IconImageFormat {
 bool isPngIconImage(std::span<const std::uint8_t> data);
 // Reads the header only; throws PeImageError when it is damaged.
 IconImageFormat peekIconImage(std::span<const std::uint8_t> data);
-// Decodes 1, 4, 8, 16, 24 and 32 bits per pixel (uncompressed or bit fields).
-// Transparency comes from the alpha bytes of 32-bit images when any is non-zero,
-// else from the AND mask; transparent pixels are 0. Throws PeImageError for
-// PNG images, other formats, sizes over kMaxIconSide and data cut short.
+// Decodes bitmaps of 1, 4, 8, 16, 24 and 32 bits per pixel (uncompressed or
+// bit fields) and PNG images. A bitmap's transparency comes from the alpha
+// bytes of 32-bit images when any is non-zero, else from the AND mask;
+// transparent pixels are 0. Throws PeImageError for other formats, sizes over
+// kMaxIconSide and damaged or cut-short data.
 RgbaImage decodeIconImage(std::span<const std::uint8_t> data);
 
 }  // namespace vantix::platform

@@ -4,6 +4,7 @@
 
 #include "platform/peimage/PeImageError.h"
 #include "tests/platform/peimage/PeBuilder.h"
+#include "tests/platform/peimage/PngBuilder.h"
 
 using namespace vantix::platform;
 using namespace pe_test;
@@ -73,6 +74,7 @@ TEST(FileIcons, ChoosesTheSizeThenTheColourDepthLikeExtractIcon) {
 TEST(FileIcons, PassesOverImagesThatDoNotDecode) {
     Bytes broken = solidIcon(32, 24, kRed);
     put16(broken, 14, 7);  // 7 bits per pixel
+    // A PNG cut off after its header.
     Bytes png = {0x89, 'P', 'N', 'G', 0x0D, 0x0A, 0x1A, 0x0A, 0, 0, 0, 13, 'I', 'H', 'D', 'R', 0, 0, 0, 32, 0, 0, 0, 32};
     const auto icons = FileIcons::fromBytes(buildPe(iconResources(
         1, {{32, 32, 32, png, 1}, {32, 32, 32, broken, 2}, {16, 16, 4, solidIcon(16, 4, kGreen), 3}})));
@@ -80,13 +82,27 @@ TEST(FileIcons, PassesOverImagesThatDoNotDecode) {
     EXPECT_EQ(image.width, 16);
     EXPECT_EQ(image.at(0, 0), kGreen);
 
-    const auto onlyPng = FileIcons::fromBytes(buildPe(iconResources(1, {{32, 32, 32, png, 1}})));
+    const auto onlyBadPng = FileIcons::fromBytes(buildPe(iconResources(1, {{32, 32, 32, png, 1}})));
     try {
-        onlyPng.extract(0);
+        onlyBadPng.extract(0);
         ADD_FAILURE() << "no error";
     } catch (const PeImageError& e) {
         EXPECT_NE(std::string(e.what()).find("PNG"), std::string::npos) << e.what();
     }
+}
+
+TEST(FileIcons, PngImagesTakePartInTheChoice) {
+    // A 48x48 PNG beside a 32x32 bitmap, as in icons made for newer Windows.
+    Bytes rows;
+    for (int y = 0; y < 48; ++y) {
+        rows.push_back(0);
+        for (int x = 0; x < 48; ++x) rows.insert(rows.end(), {0, 0, 255, 255});
+    }
+    const Bytes png = png_test::encode({48, 48, 8, 6, rows, {}, {}});
+    const auto icons = FileIcons::fromBytes(
+        buildPe(iconResources(1, {{48, 48, 32, png, 1}, {32, 32, 8, solidIcon(32, 8, kRed), 2}})));
+    EXPECT_EQ(icons.extract(0, {48, 48, 32, false}).at(47, 47), kBlue);
+    EXPECT_EQ(icons.extract(0).at(0, 0), kRed);
 }
 
 TEST(FileIcons, GroupImagesComeFromTheGroupsLanguage) {

@@ -4,6 +4,7 @@
 
 #include "platform/peimage/PeImageError.h"
 #include "tests/platform/peimage/PeBuilder.h"
+#include "tests/platform/peimage/PngBuilder.h"
 
 using namespace vantix::platform;
 using namespace pe_test;
@@ -94,12 +95,15 @@ TEST(IconImage, SixteenBitBitFieldsUseTheGivenMasks) {
     EXPECT_EQ(decodeIconImage(b).at(0, 0), kGreen);
 }
 
-TEST(IconImage, PngImagesAreRecognisedButNotDecoded) {
-    Bytes png = {0x89, 'P', 'N', 'G', 0x0D, 0x0A, 0x1A, 0x0A, 0, 0, 0, 13, 'I', 'H', 'D', 'R', 0, 0, 1, 0, 0, 0, 1, 0};
+TEST(IconImage, PngImagesDecodeThroughTheSameCall) {
+    const Bytes png = png_test::encode({2, 1, 8, 6, {0, 255, 0, 0, 255, 0, 0, 255, 255}, {}, {}});
     const auto format = peekIconImage(png);
     EXPECT_TRUE(format.png);
-    EXPECT_EQ(format.width, 256);
-    EXPECT_THROW(decodeIconImage(png), PeImageError);
+    EXPECT_EQ(format.width, 2);
+    EXPECT_EQ(format.bitCount, 32);
+    EXPECT_EQ(decodeIconImage(png).pixels, (std::vector<std::uint32_t>{kRed, kBlue}));
+    const Bytes cut(png.begin(), png.begin() + 30);
+    EXPECT_THROW(decodeIconImage(cut), PeImageError);
 }
 
 TEST(IconImage, DamagedImagesGiveAClearError) {
