@@ -8,5 +8,7 @@ namespace vantix::cli {
 int runMachineCommand(CommandContext& context, Args args);
 int runRegCommand(CommandContext& context, Args args);
 int runIniCommand(CommandContext& context, Args args);
+int runFnCommand(CommandContext& context, Args args);
+int runCatalogueCommand(CommandContext& context, Args args);
 
 }  // namespace vantix::cli

@@ -1,0 +1,256 @@
+#include <map>
+#include <optional>
+
+#include "cli/Commands.h"
+#include "cli/SubCommands.h"
+#include "lindrel32/QVREG.h"
+#include "platform/database/CatalogueFile.h"
+#include "platform/machine/Machine.h"
+#include "tweaks/ChangeText.h"
+#include "tweaks/Numbers.h"
+#include "tweaks/TweakSession.h"
+
+// vantix-cli fn: the hidden functions of the catalogue on the current image.
+namespace vantix::cli {
+
+namespace {
+
+using tweaks::TweakError;
+
+std::unique_ptr<platform::Database> openCatalogueOfProgram() {
+    return platform::openCatalogue(platform::programDir() / platform::kCatalogueFileName);
+}
+
+std::string platformsOf(std::int64_t bs) {
+    std::string out;
+    for (const auto kind : {platform::WindowsPlatform::Nt4, platform::WindowsPlatform::Win95,
+                            platform::WindowsPlatform::Win98})
+        if (tweaks::availableOn(bs, static_cast<int>(kind)))
+            out += (out.empty() ? "" : ",") + std::string(platform::platformName(kind));
+    return out;
+}
+
+std::optional<std::int64_t> parseId(const std::string& text) {
+    if (text.empty() || text.size() > 18) return std::nullopt;
+    for (char c : text)
+        if (c < '0' || c > '9') return std::nullopt;
+    return std::stoll(text);
+}
+
+const char* restartText(int mode) {
+    switch (mode) {
+    case 1: return "RESTART.EXE";
+    case 2: return "restart of Windows";
+    default: return "none";
+    }
+}
+
+// The state as one short text: the letter of the option, the slider position, the text.
+std::string stateText(const tweaks::PageState& state) {
+    switch (state.presentation) {
+    case tweaks::Presentation::Option: return state.selectedOption ? state.ChoiceLetter : "-";
+    case tweaks::Presentation::Slider: return state.slider.numberBox;
+    case tweaks::Presentation::Text: return "\"" + state.text + "\"";
+    default: return "-";
+    }
+}
+
+std::string defaultText(const tweaks::PageState& state) {
+    if (const auto* text = std::get_if<std::string>(&state.DefaultValue)) return "\"" + *text + "\"";
+    const double number = std::get<double>(state.DefaultValue);
+    if (state.presentation == tweaks::Presentation::Option)
+        return number == 1 ? "A" : number == 2 ? "B" : tweaks::formatNumber(number);
+    return tweaks::formatNumber(number);
+}
+
+// The function, refused when the image's platform does not have it.
+struct Target {
+    std::unique_ptr<platform::Database> database;
+    std::unique_ptr<tweaks::TweakSession> session;
+    tweaks::OpenedFunction function;
+};
+
+std::optional<Target> target(CommandContext& context, const std::string& idText, int& status) {
+    const auto id = parseId(idText);
+    if (!id) {
+        status = usageError(context, "not a function ID: '" + idText + "'");
+        return std::nullopt;
+    }
+    Target t;
+    t.database = openCatalogueOfProgram();
+    auto& machine = platform::currentMachine();
+    t.session = std::make_unique<tweaks::TweakSession>(machine, *t.database, platform::programDir());
+    try {
+        t.function = t.session->open(*id);
+    } catch (const TweakError& error) {
+        status = usageError(context, error.what());
+        return std::nullopt;
+    }
+    const int code = t.session->platformCode();
+    if (!tweaks::availableOn(t.function.function.bs, code)) {
+        status = usageError(context, "function " + idText + " (" + t.function.function.name +
+                                         ") does not exist on " +
+                                         std::string(platform::platformName(static_cast<platform::WindowsPlatform>(code))));
+        return std::nullopt;
+    }
+    return t;
+}
+
+int list(CommandContext& context, Args args) {
+    bool all = false;
+    for (const auto& arg : args) {
+        if (arg != "--all") return usageError(context, "unknown option '" + arg + "'");
+        all = true;
+    }
+    auto database = openCatalogueOfProgram();
+    const int code = all ? 0 : static_cast<int>(platform::currentMachine().platform());
+    // One pass over the property rows; the first row of each function counts.
+    std::map<std::int64_t, std::string> presentations;
+    for (auto rows = database->openRecordset("SELECT ITEM_ID, TYP FROM HIDDEN_EIGENSCHAFT ORDER BY rowid"); !rows->eof();
+         rows->moveNext())
+        presentations.emplace(rows->integer("ITEM_ID"), rows->text("TYP"));
+    std::string out;
+    for (const auto& f : tweaks::listHiddenFunctions(*database, code)) {
+        auto it = presentations.find(f.id);
+        out += std::to_string(f.id) + "\t" + f.folderPath + "\t" + f.name + "\t" +
+               (it == presentations.end() ? "-" : it->second);
+        if (all) out += "\t" + platformsOf(f.bs);
+        out += "\n";
+    }
+    context.out << out;
+    return kSuccess;
+}
+
+int show(CommandContext& context, Args args) {
+    int status = kSuccess;
+    auto t = target(context, args[0], status);
+    if (!t) return status;
+    const auto& p = t->function.property;
+    const tweaks::PageState state = t->session->state(t->function);
+    const auto lastApply = t->session->journal().last(t->function.function.id);
+    auto& out = context.out;
+    out << "id\t" << t->function.function.id << "\n"
+        << "name\t" << t->function.function.name << "\n"
+        << "folder\t" << t->function.function.folderPath << "\n"
+        << "platforms\t" << platformsOf(t->function.function.bs) << "\n"
+        << "presentation\t" << p.presentation << "\n";
+    if (state.presentation == tweaks::Presentation::Option)
+        out << "A\t" << p.captionA << "\n" << "B\t" << p.captionB << "\n";
+    else if (state.presentation == tweaks::Presentation::Slider)
+        out << "range\t" << p.sliderMin << " (" << p.captionA << ") to " << p.sliderMax << " (" << p.captionB << ")\n";
+    else
+        out << "caption\t" << p.captionA << "\n";
+    out << "value\t" << state.currentValue << "\n"
+        << "state\t" << stateText(state) << "\n"
+        << "default\t" << defaultText(state) << "\n"
+        << "drift\t" << tweaks::driftName(t->session->drift(t->function, state, lastApply)) << "\n"
+        << "restart\t" << restartText(p.restart) << "\n";
+    if (p.remarks != "#") out << "remarks\t" << p.remarks << "\n";
+    out << "help\t" << p.help << "\n";
+    return kSuccess;
+}
+
+int apply(CommandContext& context, Args args) {
+    tweaks::ApplyRequest request;
+    bool dryRun = false;
+    for (std::size_t i = 2; i < args.size(); ++i) {
+        if (args[i] == "--dry-run") {
+            dryRun = true;
+        } else if (args[i] == "--value" && i + 1 < args.size()) {
+            request.value = args[++i];
+        } else {
+            return usageError(context, "unknown option '" + args[i] + "'");
+        }
+    }
+    request.letter = args[1];
+    int status = kSuccess;
+    auto t = target(context, args[0], status);
+    if (!t) return status;
+    request.itemId = t->function.function.id;
+    try {
+        const auto preview = t->session->preview(request);
+        const auto expected = tweaks::describeChanges(preview.changes);
+        if (dryRun) {
+            for (const auto& line : expected) context.out << line << "\n";
+            if (expected.empty()) context.out << "no changes\n";
+            context.out << "restart\t" << restartText(preview.restart) << "\n";
+            return kSuccess;
+        }
+        const auto outcome = t->session->apply(request);
+        const auto made = tweaks::describeChanges(outcome.changes);
+        for (const auto& line : made) context.out << line << "\n";
+        if (made.empty()) context.out << "no changes\n";
+        context.out << "restart\t" << restartText(outcome.restart) << "\n";
+        // The engine applies best effort and stays silent; the command line
+        // must not call a refused write a success.
+        if (made.size() < expected.size()) {
+            context.err << "vantix-cli: " << expected.size() - made.size() << " of " << expected.size()
+                        << " changes could not be made";
+            lindrel32::QVREG reg(platform::currentMachine());
+            if (!reg.LastError().empty()) context.err << ": " << reg.LastError();
+            context.err << "\n";
+            return kAbsent;
+        }
+    } catch (const TweakError& error) {
+        return usageError(context, error.what());
+    }
+    return kSuccess;
+}
+
+int undo(CommandContext& context, Args args) {
+    int status = kSuccess;
+    auto t = target(context, args[0], status);
+    if (!t) return status;
+    try {
+        const auto problems = t->session->undo(t->function.function.id);
+        for (const auto& problem : problems) context.err << "vantix-cli: " << problem << "\n";
+        if (!problems.empty()) return kAbsent;
+    } catch (const TweakError& error) {
+        context.err << "vantix-cli: " << error.what() << "\n";
+        return kAbsent;
+    }
+    context.out << "undone\t" << t->function.function.id << "\t" << t->function.function.name << "\n";
+    return kSuccess;
+}
+
+int statusAll(CommandContext& context, Args) {
+    auto database = openCatalogueOfProgram();
+    auto& machine = platform::currentMachine();
+    tweaks::TweakSession session(machine, *database, platform::programDir());
+    const auto journal = session.journal().lastOfEach();
+    std::string out;
+    for (const auto& f : tweaks::listHiddenFunctions(*database, session.platformCode())) {
+        out += std::to_string(f.id) + "\t" + f.name + "\t";
+        try {
+            const auto opened = session.open(f.id);
+            const auto state = session.state(opened);
+            auto entry = journal.find(f.id);
+            const std::optional<tweaks::JournalEntry> last =
+                entry == journal.end() ? std::nullopt : std::optional<tweaks::JournalEntry>(entry->second);
+            out += stateText(state) + "\t" + tweaks::driftName(session.drift(opened, state, last));
+        } catch (const TweakError& error) {
+            out += "-\t" + std::string(error.what());
+        }
+        out += "\n";
+    }
+    context.out << out;
+    return kSuccess;
+}
+
+constexpr SubCommand kCommands[] = {
+    {"list", "[--all]", "ID, folder, name and presentation of the functions of this platform (--all: every platform)",
+     0, 1, list},
+    {"show", "ID", "current state, default, drift, restart need and help of a function", 1, 1, show},
+    {"apply", "ID A|B [--value TEXT] [--dry-run]",
+     "apply a choice (slider position or text with --value); --dry-run prints what would change", 2, 5, apply},
+    {"undo", "ID", "restore what the last apply of the function changed; 1 when there is nothing to undo", 1, 1, undo},
+    {"status", "", "every function of this platform with its state and whether it is at its default, as Vantix "
+                   "left it, or changed elsewhere",
+     0, 0, statusAll},
+};
+
+}  // namespace
+
+int runFnCommand(CommandContext& context, Args args) { return dispatch(context, "fn", kCommands, args); }
+
+}  // namespace vantix::cli
