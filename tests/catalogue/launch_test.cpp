@@ -106,3 +106,28 @@ TEST_F(CatalogueTest, ModulesStartNativelyWithTheExtensionAdded) {
     EXPECT_FALSE(starter.commandFor(programDir().string() + "/Module\\MISSING", {"/START"}));
     EXPECT_FALSE(starter.commandFor("/etc/passwd", {})) << "outside the image and the program folder";
 }
+
+TEST_F(CatalogueTest, AppletsStartThroughWineInTheImageOnlyWhenItIsInstalled) {
+    const char* oldPath = std::getenv("PATH");
+    const std::string savedPath = oldPath ? oldPath : "";
+    const auto bin = scratch_.path() / "bin";
+    std::filesystem::create_directories(bin);
+    ::setenv("PATH", bin.c_str(), 1);
+    ImageStarter starter(*host);
+    EXPECT_FALSE(starter.commandFor("rundll32.exe", {"shell32.dll,Control_RunDLL", "DESK.CPL"})) << "no Wine";
+
+    ScratchDir::write(bin / "wine", "#!/bin/sh\n");
+    std::filesystem::permissions(bin / "wine", std::filesystem::perms::owner_all);
+    const auto applet = starter.commandFor("rundll32.exe", {"shell32.dll,Control_RunDLL", "DESK.CPL"});
+    makeFile("WINDOWS\\CALC.EXE");
+    const auto program = starter.commandFor("C:\\WINDOWS\\calc.exe", {"/x"});
+    ::setenv("PATH", savedPath.c_str(), 1);
+
+    ASSERT_TRUE(applet);
+    EXPECT_EQ(*applet, (std::vector<std::string>{"env", "WINEPREFIX=" + (scratch_.path() / "image").string(),
+                                                 (bin / "wine").string(), "rundll32.exe",
+                                                 "shell32.dll,Control_RunDLL", "DESK.CPL"}));
+    ASSERT_TRUE(program);
+    EXPECT_EQ(program->at(3), (drive() / "WINDOWS/CALC.EXE").string());
+    EXPECT_EQ(program->back(), "/x");
+}
