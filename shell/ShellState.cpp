@@ -10,12 +10,12 @@ ShellState::ShellState() = default;
 ShellState::~ShellState() = default;
 
 lindrel32::QVFKT& ShellState::fkt() {
-    if (!fkt_) fkt_ = std::make_unique<lindrel32::QVFKT>();
+    if (!fkt_) fkt_ = machine_ ? std::make_unique<lindrel32::QVFKT>(*machine_) : std::make_unique<lindrel32::QVFKT>();
     return *fkt_;
 }
 
 lindrel32::QVREG& ShellState::reg() {
-    if (!reg_) reg_ = std::make_unique<lindrel32::QVREG>();
+    if (!reg_) reg_ = machine_ ? std::make_unique<lindrel32::QVREG>(*machine_) : std::make_unique<lindrel32::QVREG>();
     return *reg_;
 }
 

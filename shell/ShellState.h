@@ -13,7 +13,8 @@ class QVREG;
 
 namespace vantix::platform {
 class Database;
-}
+class Machine;
+}  // namespace vantix::platform
 
 // The shell's one process-wide state record, filled by start-up in field order
 // and living until the process ends.
@@ -42,11 +43,14 @@ struct ShellState {
     std::unique_ptr<platform::Database> Database;
     bool FirstStart = false;
 
-    // The library objects, created on first use and kept until the process ends.
+    // The library objects, created on first use and kept until the process ends;
+    // they work on `machine` when one is given before, else on the current image.
+    void useMachine(platform::Machine& machine) { machine_ = &machine; }
     lindrel32::QVFKT& fkt();
     lindrel32::QVREG& reg();
 
 private:
+    platform::Machine* machine_ = nullptr;
     std::unique_ptr<lindrel32::QVFKT> fkt_;
     std::unique_ptr<lindrel32::QVREG> reg_;
 };

@@ -296,6 +296,17 @@ void MainWindow::setSideBar(QWidget* sideBar) {
     }
 }
 
+void MainWindow::setListView(QListWidget* list) {
+    list->setObjectName(QStringLiteral("ListView"));
+    list->setSelectionMode(QAbstractItemView::ExtendedSelection);
+    list->setResizeMode(QListView::Adjust);
+    right_->layout()->replaceWidget(listView_, list);
+    delete listView_;
+    listView_ = list;
+    listView_->setParent(right_);
+    setListViewMode(listMode_);
+}
+
 void MainWindow::applyViewSettings(const ViewSettings& view) {
     buttons_[1]->setChecked(view.ListViewSort);
     listView_->setSortingEnabled(view.ListViewSort);

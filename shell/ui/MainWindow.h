@@ -41,6 +41,9 @@ public:
     void setSideBar(QWidget* sideBar);
     QWidget* sideBar() const { return sideBar_; }
 
+    // The list of the list area (the catalogue's object list), replacing the plain one.
+    void setListView(QListWidget* list);
+
     void applyViewSettings(const ViewSettings& view);
     ViewSettings currentViewSettings() const;
     void setBackgroundPicture(const QPixmap& picture);
