@@ -63,6 +63,25 @@ std::string defaultText(const tweaks::PageState& state) {
     return tweaks::formatNumber(number);
 }
 
+// Whether the state read after an apply shows what was asked for; a function
+// whose value cannot be read is taken at its word.
+bool readsAsRequested(const tweaks::OpenedFunction& function, const tweaks::PageState& state,
+                      const tweaks::ApplyRequest& request, const tweaks::PlaceholderDirectories& directories) {
+    const std::string& kind = function.property.kind;
+    if (kind != "REG" && kind != "INI") return true;
+    switch (state.presentation) {
+    case tweaks::Presentation::Option: return state.selectedOption == (request.letter == "A" ? 1 : 2);
+    case tweaks::Presentation::Slider:
+        return !request.value || state.slider.numberBox == std::to_string(std::stoll(*request.value));
+    case tweaks::Presentation::Text: {
+        if (!request.value || request.value->empty()) return true;  // the emptied page's own rule
+        std::string wanted = tweaks::FieldText(*request.value);
+        return state.text == tweaks::ExpandPlaceholders(wanted, directories);
+    }
+    default: return true;
+    }
+}
+
 // The function, refused when the image's platform does not have it.
 struct Target {
     std::unique_ptr<platform::Database> database;
@@ -183,6 +202,12 @@ int apply(CommandContext& context, Args args) {
         context.out << "restart\t" << restartText(outcome.restart) << "\n";
         // The engine applies best effort and stays silent; the command line
         // must not call a refused write a success.
+        const auto after = t->session->state(t->function);
+        if (!readsAsRequested(t->function, after, request, t->session->host().directories())) {
+            context.err << "vantix-cli: the function does not read as the chosen state afterwards (it reads \""
+                        << after.currentValue << "\"): the input was not accepted or a write was refused\n";
+            return kAbsent;
+        }
         if (made.size() < expected.size()) {
             context.err << "vantix-cli: " << expected.size() - made.size() << " of " << expected.size()
                         << " changes could not be made";

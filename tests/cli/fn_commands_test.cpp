@@ -92,9 +92,9 @@ TEST_F(FnCommands, BadRequestsAreRefusedWithAReason) {
         {{"apply", "abc", "A"}, 2, "not a function ID"},
         {{"apply", "101", "C"}, 2, "must be A or B"},
         {{"apply", "101", "A", "--value", "1"}, 2, "takes no value"},
-        {{"apply", "111", "A"}, 2, "needs a value"},              // Cursor blink rate without a position
-        {{"apply", "111", "A", "--value", "99999"}, 2, "outside"},
-        {{"show", "302"}, 2, "does not exist on win98"},          // Keep the kernel in memory: NT only
+        {{"apply", "113", "A"}, 2, "needs a value"},              // Cursor blink rate without a position
+        {{"apply", "113", "A", "--value", "99999"}, 2, "outside"},
+        {{"show", "301"}, 2, "does not exist on win98"},          // Keep the kernel in memory: NT only
         {{"apply", "101", "A", "--force"}, 2, "unknown option"},
         // A text the registry cannot take as a number changes nothing: not a success.
         {{"apply", "601", "A", "--value", "abc"}, 1, "does not read as the chosen state"},
