@@ -2,6 +2,7 @@
 #include "catalogue/DesktopEntry.h"
 #include "catalogue/ImageStarter.h"
 #include "catalogue/Launch.h"
+#include "catalogue/ShellFolders.h"
 #include "catalogue/Shortcuts.h"
 #include "catalogue/Utilities.h"
 #include "platform/shelllink/ShellLink.h"
@@ -130,4 +131,26 @@ TEST_F(CatalogueTest, AppletsStartThroughWineInTheImageOnlyWhenItIsInstalled) {
     ASSERT_TRUE(program);
     EXPECT_EQ(program->at(3), (drive() / "WINDOWS/CALC.EXE").string());
     EXPECT_EQ(program->back(), "/x");
+}
+
+TEST_F(CatalogueTest, ShortcutsFollowTheProgramsFolderTheRegistryRecords) {
+    vantix::platform::Registry registry(scratch_.path() / "image");
+    EXPECT_EQ(programsFolder(registry, "C:\\WINDOWS\\"), "C:\\WINDOWS\\Start Menu\\Programs");
+    ASSERT_TRUE(registry.setValue(vantix::platform::Root::CurrentUser,
+                                  "Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\Shell Folders",
+                                  vantix::platform::RegValue::string(
+                                      "Programs", "C:\\WINDOWS\\Profiles\\Administrator\\Start Menu\\Programs")));
+    const std::string programs = programsFolder(registry, "C:\\WINDOWS\\");
+    EXPECT_EQ(programs, "C:\\WINDOWS\\Profiles\\Administrator\\Start Menu\\Programs");
+
+    ImageHost nt4({scratch_.path() / "image", programDir(), "C:\\WINDOWS\\SYSTEM32\\", programs});
+    const std::pair<const char*, const char*> places[] = {
+        {"DESK", "WINDOWS/Profiles/Administrator/Desktop/Modules.lnk"},
+        {"START", "WINDOWS/Profiles/Administrator/Start Menu/Modules.lnk"},
+        {"PROG", "WINDOWS/Profiles/Administrator/Start Menu/Programs/Modules.lnk"},
+    };
+    for (const auto& [place, file] : places) {
+        ASSERT_TRUE(nt4.createShortcut(*groupShortcut(place, "Modules", 3, "C:\\APP\\"))) << place;
+        EXPECT_TRUE(std::filesystem::exists(drive() / file)) << file;
+    }
 }
