@@ -1,5 +1,11 @@
 #include "platform/profile/IniFile.h"
 
+#include <fcntl.h>
+#include <sys/file.h>
+#include <unistd.h>
+
+#include <cerrno>
+
 #include "platform/files/FileIo.h"
 #include "platform/log/Log.h"
 
@@ -8,9 +14,33 @@ namespace {
 
 constexpr std::string_view kCategory = "profile";
 
+// Serialises the read-change-replace of our processes on the file's folder
+// (flock on the folder itself: no lock file appears beside the INI files), so
+// two programs editing the same file at once lose neither change.
+class FolderLock {
+public:
+    explicit FolderLock(const std::filesystem::path& file) {
+        const std::filesystem::path folder = file.has_parent_path() ? file.parent_path() : ".";
+        fd_ = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+        if (fd_ >= 0) {
+            while (::flock(fd_, LOCK_EX) != 0 && errno == EINTR) {
+            }
+        }
+    }
+    ~FolderLock() {
+        if (fd_ >= 0) ::close(fd_);
+    }
+    FolderLock(const FolderLock&) = delete;
+    FolderLock& operator=(const FolderLock&) = delete;
+
+private:
+    int fd_ = -1;
+};
+
 // Loads, lets `edit` change the document, and saves when it reports a change.
 template <typename Edit>
 FileStatus editIniFile(const std::filesystem::path& path, bool createMissing, Edit edit) {
+    const FolderLock lock(path);
     FileStatus status;
     auto file = loadIniFile(path, &status);
     if (!file) return status;

@@ -1,6 +1,8 @@
 #include "platform/profile/IniFile.h"
 
 #include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 #include <gtest/gtest.h>
 
@@ -152,6 +154,30 @@ TEST_F(IniFiles, ReportsContentBeforeAndAfterAndPreviewsInMemory) {
     EXPECT_FALSE(fs::exists(scratch / "NEW.INI"));
     discardFileOverlay();
     EXPECT_EQ(readIniValue(path, "A", "k"), "1");
+}
+
+TEST_F(IniFiles, ProcessesWritingAtOnceLoseNothing) {
+    ini("; shared\r\n[Shared]\r\n");
+    constexpr int kProcesses = 6;
+    constexpr int kKeys = 15;
+    std::vector<pid_t> children;
+    for (int p = 0; p < kProcesses; ++p) {
+        const pid_t child = ::fork();
+        if (child == 0) {
+            bool ok = true;
+            for (int k = 0; k < kKeys; ++k)
+                ok = writeIniValue(path, "Shared", "p" + std::to_string(p) + "k" + std::to_string(k), "v") && ok;
+            ::_exit(ok ? 0 : 1);
+        }
+        children.push_back(child);
+    }
+    for (const pid_t child : children) {
+        int status = 0;
+        ::waitpid(child, &status, 0);
+        EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
+    }
+    EXPECT_EQ(iniKeyNames(path, "Shared").size(), static_cast<std::size_t>(kProcesses * kKeys));
+    EXPECT_EQ(ScratchDir::read(path).substr(0, 20), "; shared\r\n[Shared]\r\n");
 }
 
 TEST_F(IniFiles, EnumeratesNamesOfMissingAndPresentFiles) {
