@@ -25,6 +25,7 @@ constexpr int kKeyRole = Qt::UserRole;
 constexpr int kGhostRole = Qt::UserRole + 1;
 constexpr int kIconFileRole = Qt::UserRole + 2;
 constexpr int kStandardRole = Qt::UserRole + 3;
+constexpr int kCaptionRole = Qt::UserRole + 4;  // the caption as stored, for refused edits
 }  // namespace
 
 ObjectListView::ObjectListView(CatalogueContext& context, QWidget* parent)
@@ -106,6 +107,7 @@ void ObjectListView::appendEntry(const ListEntry& entry) {
     item->setData(kKeyRole, QString::fromStdString(entry.key));
     item->setData(kIconFileRole, QString::fromStdString(entry.iconFile));
     item->setData(kStandardRole, entry.standardImage);
+    item->setData(kCaptionRole, QString::fromStdString(entry.text));
     Qt::ItemFlags flags = Qt::ItemIsEnabled | Qt::ItemIsSelectable;
     if (mode_ == "UTIL" || mode_ == "TOOL") flags |= Qt::ItemIsEditable;
     item->setFlags(flags);
@@ -200,6 +202,7 @@ void ObjectListView::editSelectedTool() {
     if (!entry) return;
     rendering_ = true;
     selected->setText(QString::fromStdString(entry->text));
+    selected->setData(kCaptionRole, QString::fromStdString(entry->text));
     selected->setData(kIconFileRole, QString::fromStdString(entry->iconFile));
     selected->setData(kStandardRole, entry->standardImage);
     styleItem(selected, false);
@@ -224,19 +227,16 @@ void ObjectListView::addFiles(const QStringList& hostPaths) {
 void ObjectListView::captionEdited(QListWidgetItem* edited) {
     if (rendering_) return;
     const std::string key = edited->data(kKeyRole).toString().toStdString();
-    std::string oldText;
-    for (const auto& entry : entries())
-        if (entry.key == key) oldText = entry.text;
     const std::string newText = edited->text().toStdString();
-    const auto verdict = renameCaption(*context_.database, *context_.prompter, mode_, key, newText);
+    auto verdict = renameCaption(*context_.database, *context_.prompter, mode_, key, newText);
+    std::string stored = firstCharacters(newText, 30);
+    if (verdict == CaptionVerdict::Accepted && mode_ == "TOOL" &&
+        !(context_.renameModule && context_.renameModule(key, stored)))
+        verdict = CaptionVerdict::Refused;
+    if (verdict != CaptionVerdict::Accepted) stored = edited->data(kCaptionRole).toString().toStdString();
     rendering_ = true;
-    if (verdict != CaptionVerdict::Accepted) {
-        // Refused: back to the stored caption.
-        const auto stored = mode_ == "UTIL" ? findUtility(*context_.database, leadingNumber(key)) : std::nullopt;
-        if (stored) edited->setText(QString::fromStdString(stored->name));
-    } else if (mode_ == "UTIL") {
-        edited->setText(QString::fromStdString(firstCharacters(newText, 30)));
-    }
+    edited->setText(QString::fromStdString(stored));
+    edited->setData(kCaptionRole, QString::fromStdString(stored));
     rendering_ = false;
 }
 

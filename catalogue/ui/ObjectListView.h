@@ -37,6 +37,8 @@ struct CatalogueContext {
     std::function<bool()> confirmRemovals = [] { return true; };
     // The registered modules of a TOOL group (the module list's own filling).
     std::function<std::vector<ListEntry>(std::int64_t groupId, bool showDeactivated)> moduleEntries;
+    // Writes a module's new display name (entry key, name); false keeps the old caption.
+    std::function<bool(const std::string& key, const std::string& name)> renameModule;
 };
 
 class ObjectListView : public QListWidget {

@@ -206,6 +206,30 @@ private slots:
         QCOMPARE(groupUtilities(*bench.catalogue.database, 4).front().name, std::string(30, 'y'));
     }
 
+    void moduleCaptionsAreWrittenByTheModuleListOrKeptAsTheyWere() {
+        Bench bench;
+        std::vector<std::pair<std::string, std::string>> renamed;
+        bool accept = false;
+        bench.context.moduleEntries = [](std::int64_t, bool) {
+            return std::vector<ListEntry>{{"Regalto", "Registry", "", 1, false, false}};
+        };
+        bench.context.renameModule = [&](const std::string& key, const std::string& name) {
+            renamed.emplace_back(key, name);
+            return accept;
+        };
+        bench.open("3CID");
+        auto* item = bench.list->item(0);
+        item->setText("Taken");
+        QCOMPARE(item->text(), QString("Registry"));
+        accept = true;
+        item->setText("Registry Editor");
+        QCOMPARE(item->text(), QString("Registry Editor"));
+        item->setText("2000");
+        QCOMPARE(item->text(), QString("Registry Editor"));
+        QCOMPARE(renamed.size(), 2u);
+        QCOMPARE(renamed.back().first, std::string("Regalto"));
+    }
+
     void removingThreeToolsAfterConfirmation() {
         Bench bench;
         for (const char* name : {"A", "B", "C", "D"}) {
