@@ -61,6 +61,8 @@ void syncFolder(const std::filesystem::path& folder) {
     if (dir.get() >= 0) ::fsync(dir.get());
 }
 
+FileStatus replaceRegularFile(const std::filesystem::path& path, std::string_view content);
+
 }  // namespace
 
 std::optional<std::string> readWholeFile(const std::filesystem::path& path, std::size_t maxBytes,
@@ -123,6 +125,18 @@ FileStatus replaceFile(const std::filesystem::path& path, std::string_view conte
         return FileStatus::ok();
     }
 
+    // A link stays a link: the file it leads to is the one replaced.
+    struct stat link {};
+    std::error_code linkError;
+    const bool isLink = ::lstat(path.c_str(), &link) == 0 && S_ISLNK(link.st_mode);
+    const std::filesystem::path real = isLink ? std::filesystem::weakly_canonical(path, linkError) : path;
+    if (linkError) return FileStatus::error(FileStatus::IoError, path.string() + ": " + linkError.message());
+    return replaceRegularFile(real, content);
+}
+
+namespace {
+
+FileStatus replaceRegularFile(const std::filesystem::path& path, std::string_view content) {
     const std::filesystem::path folder = path.parent_path();
     const std::filesystem::path temporary = folder / temporaryName(path);
     mode_t mode = 0666;
@@ -147,6 +161,8 @@ FileStatus replaceFile(const std::filesystem::path& path, std::string_view conte
     syncFolder(folder);
     return FileStatus::ok();
 }
+
+}  // namespace
 
 FileStatus removeWholeFile(const std::filesystem::path& path, const std::optional<std::string>& before) {
     FileChange change;

@@ -71,16 +71,21 @@ FileStatus copyFile(const std::filesystem::path& source, const std::filesystem::
         setOverlayContent(target, std::move(*content));
         return FileStatus::ok();
     }
-    const std::filesystem::path temporary =
-        target.parent_path() / ("." + target.filename().string() + ".vantix-copy-" + std::to_string(::getpid()));
+    // A link as target stays a link: the file it leads to receives the copy.
     std::error_code error;
+    const bool isLink = std::filesystem::symlink_status(target, error).type() == std::filesystem::file_type::symlink;
+    error.clear();
+    const std::filesystem::path real = isLink ? std::filesystem::weakly_canonical(target, error) : target;
+    if (error) return FileStatus::error(FileStatus::IoError, target.string() + ": " + error.message());
+    const std::filesystem::path temporary =
+        real.parent_path() / ("." + real.filename().string() + ".vantix-copy-" + std::to_string(::getpid()));
     std::filesystem::copy_file(source, temporary, std::filesystem::copy_options::overwrite_existing, error);
     if (error) {
         std::filesystem::remove(temporary, error);
         return FileStatus::error(FileStatus::IoError, target.string() + ": cannot copy: " + error.message());
     }
     // A copied read-only source would make the temporary file read-only; that is fine for rename.
-    if (::rename(temporary.c_str(), target.c_str()) != 0) {
+    if (::rename(temporary.c_str(), real.c_str()) != 0) {
         const int renameError = errno;
         ::unlink(temporary.c_str());
         return ioError(target, renameError);

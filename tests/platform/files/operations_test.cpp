@@ -49,6 +49,18 @@ TEST_F(FileOps, CopyOverwritesAndRefusesMissingSource) {
     EXPECT_EQ(copyFile(scratch.path(), target).code, FileStatus::NotFound);  // a folder is no file
 }
 
+TEST_F(FileOps, CopyOntoItselfOrThroughALinkLosesNothing) {
+    const fs::path a = file("a.txt", "keep me");
+    ASSERT_TRUE(copyFile(a, a));
+    EXPECT_EQ(ScratchDir::read(a), "keep me");
+    const fs::path real = file("real.ini", "old");
+    fs::create_symlink(real, scratch / "link.ini");
+    ASSERT_TRUE(copyFile(a, scratch / "link.ini"));
+    ASSERT_TRUE(replaceFile(scratch / "link.ini", "replaced", std::string("keep me")));
+    EXPECT_TRUE(fs::is_symlink(scratch / "link.ini"));
+    EXPECT_EQ(ScratchDir::read(real), "replaced");
+}
+
 TEST_F(FileOps, DeletesByDosWildcardOnlyMatchingFiles) {
     for (const char* name : {"x.TMP", "y.tmp", "keep.txt", "z.tmp.txt"}) file(name, "x");
     fs::create_directory(scratch / "dir.tmp");
