@@ -27,8 +27,8 @@ std::optional<std::uint32_t> dosAttributes(const std::filesystem::path& path);
 // Sets read-only, hidden, system and archive as given (other bits ignored).
 // Where extended attributes are unsupported, hidden/system/archive cannot be
 // kept: setting them then fails with a reason, clearing them succeeds.
-FileStatus setDosAttributes(const std::filesystem::path& path, std::uint32_t attributes);
 // In dry-run mode the change is reported but not kept: reads show the disk.
+FileStatus setDosAttributes(const std::filesystem::path& path, std::uint32_t attributes);
 // Clears every attribute (the file becomes writable, the extended attribute goes).
 FileStatus setNormalAttributes(const std::filesystem::path& path);
 
