@@ -1,5 +1,6 @@
 #include "catalogue/ImageHost.h"
 
+#include <algorithm>
 #include <fstream>
 #include <system_error>
 
@@ -127,13 +128,11 @@ std::vector<std::string> ImageHost::launcherCommand(const ShortcutRequest& reque
         return {(paths_.programDir / "vantix").string(), "--machine", image, "/DS:" + request.object};
     case ShortcutKind::Applet: {
         std::vector<std::string> command{"env", "WINEPREFIX=" + image, "wine", "rundll32.exe"};
-        std::string arguments(std::string_view(request.arguments));
-        std::size_t start = 0;
-        while (start < arguments.size()) {
-            const auto space = arguments.find(' ', start);
-            const auto end = space == std::string::npos ? arguments.size() : space;
-            if (end > start) command.push_back(arguments.substr(start, end - start));
-            start = end + 1;
+        std::string_view rest = request.arguments;
+        while (!rest.empty()) {
+            const auto end = std::min(rest.find(' '), rest.size());
+            if (end > 0) command.emplace_back(rest.substr(0, end));
+            rest.remove_prefix(std::min(end + 1, rest.size()));
         }
         return command;
     }

@@ -1,6 +1,8 @@
 #include "catalogue/ui/SideBar.h"
 
 #include <QDragEnterEvent>
+#include <algorithm>
+#include <functional>
 #include <QDropEvent>
 #include <QMimeData>
 
