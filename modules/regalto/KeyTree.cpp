@@ -37,6 +37,13 @@ std::string KeyTree::fullPath(const KeyNode& node) {
     return path;
 }
 
+void KeyTree::reload() {
+    for (auto& root : roots_) {
+        root->children.clear();
+        addPlaceholder(*root);
+    }
+}
+
 bool KeyTree::expand(KeyNode& node) {
     if (!node.unread()) return false;
     node.children.clear();

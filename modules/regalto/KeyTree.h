@@ -36,6 +36,8 @@ public:
     // The node's texts joined by "\": the registry path of its key.
     static std::string fullPath(const KeyNode& node);
 
+    // Forgets everything read below the roots (after a change from outside).
+    void reload();
     // Reads the children of an unread node; false when it was read already.
     bool expand(KeyNode& node);
     // Adds a child (the parent is read first), keeps the children sorted and

@@ -34,6 +34,11 @@ public:
     virtual bool confirm(const std::string& text, const std::string& caption) = 0;
     // An information message with OK.
     virtual void inform(const std::string& text) = 0;
+    // A file to export the selected key to, or to import; nullopt when cancelled.
+    virtual std::optional<std::string> chooseExportFile(const std::string& suggestedName) = 0;
+    virtual std::optional<std::string> chooseImportFile() = 0;
+    // A failure the user asked for an operation to report (export, import).
+    virtual void warn(const std::string& text) = 0;
     // What to find, starting from the last search's options; nullopt when cancelled.
     virtual std::optional<FindOptions> askFind(const FindOptions& last) = 0;
 };

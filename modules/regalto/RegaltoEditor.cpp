@@ -177,6 +177,31 @@ bool RegaltoEditor::renameValue(std::size_t index, const std::string& newName) {
     return true;
 }
 
+bool RegaltoEditor::exportSelected() {
+    if (!selected_) return false;
+    const auto file = prompter_.chooseExportFile(selected_->text + ".reg");
+    if (!file) return false;
+    const std::string failure = registry_.exportKey(KeyTree::fullPath(*selected_), *file);
+    if (!failure.empty()) prompter_.warn("Export failed: " + failure);
+    return failure.empty();
+}
+
+KeyNode* RegaltoEditor::importFile() {
+    const auto file = prompter_.chooseImportFile();
+    if (!file) return nullptr;
+    const std::string failure = registry_.importFile(*file);
+    if (!failure.empty()) {
+        prompter_.warn("Import failed: " + failure);
+        return nullptr;
+    }
+    const std::string path = statusPath_;
+    tree_.reload();
+    selected_ = nullptr;
+    KeyNode* reached = follow(path).first;
+    selectKey(reached);
+    return reached;
+}
+
 void RegaltoEditor::setBookmarks(std::vector<std::string> bookmarks) {
     bookmarks_.clear();
     for (auto& path : bookmarks) {

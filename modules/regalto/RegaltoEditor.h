@@ -51,6 +51,11 @@ public:
     bool renameValue(std::size_t index, const std::string& newName);
     static bool canRename(const ValueEntry& entry) { return !entry.isDefault; }
 
+    // Export of the selected key with its subtree, import of a .reg file
+    // (after which the tree is read anew and the same key selected again).
+    bool exportSelected();
+    KeyNode* importFile();
+
     // Bookmarks: full key paths, no duplicates, in the order they were added.
     const std::vector<std::string>& bookmarks() const { return bookmarks_; }
     void setBookmarks(std::vector<std::string> bookmarks);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <filesystem>
 #include <string>
 #include <vector>
 
@@ -35,6 +36,10 @@ public:
     virtual std::vector<ValueName> values(const std::string& path, std::size_t limit) = 0;
     virtual std::vector<std::string> subKeys(const std::string& path) = 0;
     virtual std::int32_t subKeyCount(const std::string& path) = 0;
+    // Writes the key with everything below it to a REGEDIT4 file; "" on success, else why not.
+    virtual std::string exportKey(const std::string& path, const std::filesystem::path& file) = 0;
+    // Imports a .reg file as one change (all or nothing); "" on success, else why not.
+    virtual std::string importFile(const std::filesystem::path& file) = 0;
 };
 
 }  // namespace vantix::regalto

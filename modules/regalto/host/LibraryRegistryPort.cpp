@@ -5,6 +5,7 @@
 
 #include "platform/log/Log.h"
 #include "platform/machine/Machine.h"
+#include "platform/registry/RegFile.h"
 
 namespace vantix::regalto {
 namespace {
@@ -157,6 +158,26 @@ std::int32_t LibraryRegistryPort::subKeyCount(const std::string& path) {
     } catch (const std::exception& error) {
         logFailure("count sub-keys of " + path, error.what());
         return 0;
+    }
+}
+
+std::string LibraryRegistryPort::exportKey(const std::string& path, const std::filesystem::path& file) {
+    const auto where = splitRoot(path);
+    if (!where) return "no such key: " + path;
+    try {
+        const auto status = platform::exportRegFile(machine_.registry(), where->root, where->subKey, file);
+        return status ? std::string() : status.message;
+    } catch (const std::exception& error) {
+        return error.what();
+    }
+}
+
+std::string LibraryRegistryPort::importFile(const std::filesystem::path& file) {
+    try {
+        const auto status = platform::importRegFile(machine_.registry(), file);
+        return status ? std::string() : status.message;
+    } catch (const std::exception& error) {
+        return error.what();
     }
 }
 

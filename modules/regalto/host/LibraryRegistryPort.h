@@ -26,6 +26,8 @@ public:
     std::vector<ValueName> values(const std::string& path, std::size_t limit) override;
     std::vector<std::string> subKeys(const std::string& path) override;
     std::int32_t subKeyCount(const std::string& path) override;
+    std::string exportKey(const std::string& path, const std::filesystem::path& file) override;
+    std::string importFile(const std::filesystem::path& file) override;
 
 private:
     platform::Machine& machine_;

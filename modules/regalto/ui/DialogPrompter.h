@@ -18,6 +18,9 @@ public:
     bool confirm(const std::string& text, const std::string& caption) override;
     void inform(const std::string& text) override;
     std::optional<FindOptions> askFind(const FindOptions& last) override;
+    std::optional<std::string> chooseExportFile(const std::string& suggestedName) override;
+    std::optional<std::string> chooseImportFile() override;
+    void warn(const std::string& text) override;
 
 private:
     QWidget* parent_;

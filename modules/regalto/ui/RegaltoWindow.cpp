@@ -145,6 +145,8 @@ void RegaltoWindow::buildActions() {
     add(QStringLiteral("Delete value"), QStyle::SP_DialogDiscardButton, [this] { deleteValue(); });
     add(QStringLiteral("Rename"), QStyle::SP_FileLinkIcon, [this] { renameValue(); }, QKeySequence(Qt::Key_F2));
     bar->addSeparator();
+    add(QStringLiteral("Export"), QStyle::SP_DialogSaveButton, [this] { exportKey(); });
+    add(QStringLiteral("Import"), QStyle::SP_DialogOpenButton, [this] { importFile(); });
     add(QStringLiteral("Find"), QStyle::SP_FileDialogStart, [this] { askFind(); }, QKeySequence::Find);
     add(QStringLiteral("Find next"), QStyle::SP_ArrowForward, [this] { findNext(); }, QKeySequence(Qt::Key_F3));
     // Del deletes what has the focus: a value in the list, else the selected key.
@@ -364,6 +366,21 @@ void RegaltoWindow::goToBookmark(const QString& path) {
         reached = editor_->goToBookmark(path.toStdString());
     }
     showKey(reached);
+}
+
+void RegaltoWindow::exportKey() { editor_->exportSelected(); }
+
+void RegaltoWindow::importFile() {
+    KeyNode* reselected = editor_->importFile();
+    if (!reselected && editor_->selectedKey()) return;  // failed or cancelled: the tree is unchanged
+    for (int i = 0; i < tree_->topLevelItemCount(); ++i) {
+        filling_ = true;
+        tree_->topLevelItem(i)->setExpanded(false);
+        filling_ = false;
+        syncChildren(tree_->topLevelItem(i));
+    }
+    showKey(reselected);
+    if (!reselected) fillValues();
 }
 
 void RegaltoWindow::askFind() {

@@ -77,6 +77,8 @@ private:
     void clearBookmarks();
     void deleteFocused();
     void askFind();
+    void exportKey();
+    void importFile();
 
     std::unique_ptr<Prompter> ownPrompter_;
     std::unique_ptr<RegaltoEditor> editor_;

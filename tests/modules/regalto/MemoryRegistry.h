@@ -123,6 +123,19 @@ public:
         return key ? static_cast<std::int32_t>(key->children.size()) : 0;
     }
 
+    // Files are the library's business: the in-memory registry only records the request.
+    std::vector<std::string> fileRequests;
+    std::string fileFailure;
+    std::string exportKey(const std::string& path, const std::filesystem::path& file) override {
+        fileRequests.push_back("export " + path + " " + file.string());
+        return fileFailure;
+    }
+    std::string importFile(const std::filesystem::path& file) override {
+        fileRequests.push_back("import " + file.string());
+        if (fileFailure.empty()) makeKey("HKEY_CURRENT_USER\\Imported");
+        return fileFailure;
+    }
+
 private:
     static std::string toHex(const std::string& text) {
         static const char* digits = "0123456789ABCDEF";
@@ -212,6 +225,14 @@ public:
         return take(finds, std::optional<FindOptions>());
     }
     std::vector<std::optional<FindOptions>> finds;
+    std::vector<std::optional<std::string>> files;
+    std::vector<std::string> warnings;
+    std::optional<std::string> chooseExportFile(const std::string& suggested) override {
+        asked.push_back("export as " + suggested);
+        return take(files, std::optional<std::string>());
+    }
+    std::optional<std::string> chooseImportFile() override { return take(files, std::optional<std::string>()); }
+    void warn(const std::string& text) override { warnings.push_back(text); }
 
 private:
     template <typename T>

@@ -291,5 +291,37 @@ TEST_F(EditorTest, DeepBookmarkIsFollowedToItsEnd) {
     EXPECT_TRUE(prompter.messages.empty());
 }
 
+TEST_F(EditorTest, ExportAndImportReportFailuresAndReloadTheTree) {
+    EXPECT_FALSE(editor.exportSelected());  // nothing selected
+    select("HKEY_LOCAL_MACHINE\\Software\\Acme");
+    prompter.files = {std::nullopt, std::string("/tmp/acme.reg")};
+    EXPECT_FALSE(editor.exportSelected());  // chooser cancelled
+    EXPECT_TRUE(editor.exportSelected());
+    EXPECT_EQ(prompter.asked.back(), "export as Acme.reg");
+    EXPECT_EQ(registry.fileRequests, std::vector<std::string>{"export HKEY_LOCAL_MACHINE\\Software\\Acme /tmp/acme.reg"});
+
+    registry.fileFailure = "line 3: bad value";
+    prompter.files = {std::string("/tmp/in.reg"), std::string("/tmp/out.reg")};
+    EXPECT_EQ(editor.importFile(), nullptr);
+    EXPECT_FALSE(editor.exportSelected());
+    EXPECT_EQ(prompter.warnings,
+              (std::vector<std::string>{"Import failed: line 3: bad value", "Export failed: line 3: bad value"}));
+
+    // A successful import reads the tree anew and keeps the selected key.
+    KeyNode* user = editor.tree().roots()[1].get();
+    editor.tree().expand(*user);
+    ASSERT_TRUE(user->children.empty());
+    registry.fileFailure.clear();
+    prompter.files = {std::string("/tmp/in.reg")};
+    KeyNode* reselected = editor.importFile();
+    ASSERT_NE(reselected, nullptr);
+    EXPECT_EQ(KeyTree::fullPath(*reselected), "HKEY_LOCAL_MACHINE\\Software\\Acme");
+    EXPECT_EQ(editor.selectedKey(), reselected);
+    EXPECT_TRUE(user->unread());
+    editor.tree().expand(*user);
+    ASSERT_EQ(user->children.size(), 1u);
+    EXPECT_EQ(user->children[0]->text, "Imported");
+}
+
 }  // namespace
 }  // namespace vantix::regalto
