@@ -14,6 +14,7 @@
 #include "catalogue/ui/Form4.h"
 #include "catalogue/ui/ObjectListView.h"
 #include "tests/catalogue/TestCatalogue.h"
+#include "tests/catalogue/ui/WarningGuard.h"
 
 using namespace vantix::catalogue;
 using namespace vantix::catalogue::ui;
@@ -77,8 +78,14 @@ void whenDialogOpens(std::function<void(Form4*)> answer) {
 
 class ListViewTest : public QObject {
     Q_OBJECT
+    WarningGuard guard_;
 
 private slots:
+    void cleanup() {
+        const QStringList warnings = WarningGuard::take();
+        QVERIFY2(warnings.isEmpty(), qPrintable(warnings.join("\n")));
+    }
+
     void appletsFilteredGhostedAndActivatedPerGroup() {
         Bench bench;
         for (const char* file : {"DESK.CPL", "MAIN.CPL", "JOY.CPL"}) bench.catalogue.makeFile(std::string("WINDOWS\\SYSTEM\\") + file);

@@ -6,12 +6,14 @@
 #include "catalogue/ui/SideBar.h"
 #include "catalogue/ui/SideBarFill.h"
 #include "tests/catalogue/TestCatalogue.h"
+#include "tests/catalogue/ui/WarningGuard.h"
 
 using namespace vantix::catalogue;
 using namespace vantix::catalogue::ui;
 
 class SideBarTest : public QObject {
     Q_OBJECT
+    WarningGuard guard_;
 
 private:
     // Drops the group `key` at `point` of `target`, as the end of a drag does.
@@ -25,6 +27,11 @@ private:
     }
 
 private slots:
+    void cleanup() {
+        const QStringList warnings = WarningGuard::take();
+        QVERIFY2(warnings.isEmpty(), qPrintable(warnings.join("\n")));
+    }
+
     void fillsFoldersGroupsAndSwitches() {
         TestCatalogue catalogue;
         SideBar bar;
