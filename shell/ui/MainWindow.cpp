@@ -6,6 +6,7 @@
 #include <QCloseEvent>
 #include <QHBoxLayout>
 #include <QKeyEvent>
+#include <QLayout>
 #include <QLabel>
 #include <QListWidget>
 #include <QMenuBar>
@@ -25,6 +26,7 @@
 #include "shell/DropDownAnimation.h"
 #include "shell/ShellState.h"
 #include "shell/SoundEffects.h"
+#include "shell/WindowPlacement.h"
 #include "shell/ui/OleColor.h"
 #include "shell/ui/PictureButton.h"
 #include "shell/ui/PicturePane.h"
@@ -90,6 +92,9 @@ MainWindow::MainWindow(ShellState& state, SettingsAccess* store, SoundPlayer* so
     setCentralWidget(splitMain_);
 
     statusBar()->setObjectName(QStringLiteral("StatusBar"));
+    // The smallest size start-up gives is 3000 twips each way; the layouts must not raise it.
+    layout()->setSizeConstraint(QLayout::SetNoConstraint);
+    setMinimumSize(twipsToPixelsX(kMinimumWindowSize, this), twipsToPixelsY(kMinimumWindowSize, this));
     buildMenus();
 
     connect(panelText_, &TitlePanel::clicked, this, [this] { ShowDropDown(!dropDown_); });
