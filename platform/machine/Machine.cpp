@@ -76,11 +76,12 @@ std::unique_ptr<Machine> Machine::open(const fs::path& dir) {
 std::unique_ptr<Machine> Machine::create(const fs::path& dir, WindowsPlatform platform) {
     if (platform == WindowsPlatform::Other) throw MachineError("an image is made for win95, win98 or nt4 only");
     std::error_code error;
-    const fs::path target = fs::absolute(dir, error).lexically_normal();
+    fs::path target = fs::absolute(dir, error).lexically_normal();
     if (error) throw MachineError("invalid image folder: " + dir.string());
+    if (!target.has_filename()) target = target.parent_path();  // "image/" names "image"
     if (fs::exists(target, error) && !isEmptyFolder(target))
         throw MachineError("the folder exists and is not empty: " + target.string());
-    const fs::path parent = target.has_filename() ? target.parent_path() : target.parent_path().parent_path();
+    const fs::path parent = target.parent_path();
     fs::create_directories(parent, error);
     if (error) throw MachineError("cannot create " + parent.string() + ": " + error.message());
 

@@ -159,6 +159,9 @@ TEST_F(ImageCreation, RefusesAFolderWithContentAndLeavesItAlone) {
     // An empty folder is fine.
     fs::create_directories(scratch / "empty");
     EXPECT_NO_THROW(Machine::create(scratch / "empty", WindowsPlatform::Win95));
+    // A trailing separator names the same folder.
+    EXPECT_NO_THROW(Machine::create((scratch / "slash").string() + "/", WindowsPlatform::Win95));
+    EXPECT_NO_THROW(Machine::open(scratch / "slash"));
     EXPECT_THROW(Machine::create(scratch / "x", WindowsPlatform::Other), MachineError);
 }
 
