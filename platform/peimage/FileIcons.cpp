@@ -9,6 +9,7 @@ namespace vantix::platform {
 namespace {
 
 constexpr std::string_view kLog = "peimage";
+constexpr int kMaxDecodeAttempts = 16;
 
 std::string noSuchIcon(int index, int count) {
     return "no icon " + std::to_string(index) + " in this file (it has " + std::to_string(count) + ")";
@@ -99,8 +100,10 @@ std::vector<IconImageInfo> FileIcons::images(int index) const {
 RgbaImage FileIcons::extract(int index, const IconRequest& request) const {
     auto images = loadImages(index);
     std::string lastError = "it has no images";
-    // Try the best choice first; when it turns out not to decode, choose again without it.
-    while (!images.empty()) {
+    // Try the best choice first; when it turns out not to decode, choose again
+    // without it. The attempts are capped so that a file listing one damaged
+    // image many times cannot make this slow.
+    for (int attempt = 0; attempt < kMaxDecodeAttempts && !images.empty(); ++attempt) {
         std::vector<IconCandidate> candidates;
         for (const auto& image : images)
             candidates.push_back({image.info.format.width, image.info.format.height, image.info.format.bitCount});

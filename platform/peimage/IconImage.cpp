@@ -138,6 +138,7 @@ RgbaImage decodeIconImage(std::span<const std::uint8_t> data) {
     const auto colour = r.slice(paletteAt, colourStride * height, "icon colour bits");
     const std::size_t maskAt = paletteAt + colourStride * height;
     const bool haveMask = r.fits(maskAt, maskStride * height);
+    if (!haveMask && bits != 32) throw PeImageError("icon image is cut short: its AND mask is missing");
 
     RgbaImage image;
     image.width = h.width;
