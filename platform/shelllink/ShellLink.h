@@ -56,8 +56,8 @@ enum class LinkStrings {
 };
 
 // The file's bytes. Throws ShellLinkError for an empty target, a text longer
-// than 65535 characters, a show command other than 1, 3 or 7, or (LinkStrings::Ansi)
-// a text that Windows-1252 cannot hold.
+// than 65535 characters or holding a NUL, a show command other than 1, 3 or 7,
+// or (LinkStrings::Ansi) a text that Windows-1252 cannot hold.
 std::vector<std::uint8_t> encodeShellLink(const ShellLink& link, LinkStrings strings = LinkStrings::Auto);
 // Reads a shortcut, tolerant of what Wine writes (an item ID list, a NUL
 // counted at the end of each text, no terminal block). Throws ShellLinkError
