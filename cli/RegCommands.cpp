@@ -1,20 +1,15 @@
-#include <fstream>
-#include <sstream>
+#include <filesystem>
 #include <stdexcept>
 
 #include "cli/Commands.h"
-#include "cli/RegExport.h"
 #include "cli/SubCommands.h"
 #include "lindrel32/QVREG.h"
-#include "platform/files/FileIo.h"
 #include "platform/machine/Machine.h"
-#include "platform/machine/RegTemplate.h"
+#include "platform/registry/RegFile.h"
 
 namespace vantix::cli {
 
 namespace {
-
-constexpr std::size_t kMaxImport = 64 * 1024 * 1024;
 
 struct KeyPath {
     platform::Root root;
@@ -90,33 +85,27 @@ int rename(CommandContext& context, Args args) {
     return registry.RenameReg(args[0], args[1], args[2], typeOf(args, 3)) ? kSuccess : failed(context, registry);
 }
 
+// Bad input (text the format cannot hold, a file that does not parse) is status 2.
+int reportStatus(CommandContext& context, const platform::RegStatus& status) {
+    if (status) return kSuccess;
+    if (status.code == platform::RegStatus::InvalidArgument) return usageError(context, status.message);
+    context.err << "vantix-cli: " << status.message << "\n";
+    return kAbsent;
+}
+
 int exportKey(CommandContext& context, Args args) {
     const auto key = keyPath(args[0]);
     if (!key) return kAbsent;
-    std::string shown = args[0];
-    while (!shown.empty() && shown.back() == '\\') shown.pop_back();
-    const auto text = exportRegedit4(platform::currentMachine().registry(), key->root, key->subKey, shown);
-    if (!text) return kAbsent;
-    const auto status = platform::replaceFile(args[1], *text, std::nullopt);
-    if (!status) {
-        context.err << "vantix-cli: " << status.message << "\n";
-        return kAbsent;
-    }
-    return kSuccess;
+    auto& registry = platform::currentMachine().registry();
+    if (!registry.keyExists(key->root, key->subKey)) return kAbsent;
+    return reportStatus(context, platform::exportRegFile(registry, key->root, key->subKey, args[1]));
 }
 
 int importFile(CommandContext& context, Args args) {
-    platform::FileStatus status;
-    const auto text = platform::readWholeFile(args[0], kMaxImport, &status);
-    if (!text) return usageError(context, "cannot read " + args[0] + ": " + status.message);
-    // A file that does not parse changes nothing: it is read whole before the one batch is applied.
-    const auto changes = platform::parseRegTemplate(*text, args[0]);
-    const auto applied = platform::applyRegTemplate(platform::currentMachine().registry(), changes);
-    if (!applied) {
-        context.err << "vantix-cli: " << applied.message << "\n";
-        return kAbsent;
-    }
-    return kSuccess;
+    std::error_code error;
+    if (!std::filesystem::is_regular_file(args[0], error)) return usageError(context, "cannot read " + args[0]);
+    // All of the file or, on its first bad line, nothing.
+    return reportStatus(context, platform::importRegFile(platform::currentMachine().registry(), args[0]));
 }
 
 constexpr SubCommand kCommands[] = {

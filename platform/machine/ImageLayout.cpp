@@ -6,7 +6,7 @@
 #include <fstream>
 #include <sstream>
 
-#include "platform/machine/RegTemplate.h"
+#include "platform/registry/RegFile.h"
 
 namespace vantix::platform {
 
@@ -129,13 +129,9 @@ void importRegistryTemplates(Registry& registry, WindowsPlatform platform, const
                 files.emplace_back(entry.path().filename().string(), entry.path());
     }
     std::stable_sort(files.begin(), files.end(), [](const auto& a, const auto& b) { return a.first < b.first; });
-    std::vector<TemplateChange> changes;
-    for (const auto& [name, path] : files) {
-        auto more = parseRegTemplate(readFile(path), path.string());
-        changes.insert(changes.end(), std::make_move_iterator(more.begin()), std::make_move_iterator(more.end()));
-    }
-    if (const RegStatus status = applyRegTemplate(registry, changes); !status)
-        throw MachineError("cannot write the image's registry: " + status.message);
+    for (const auto& [name, path] : files)
+        if (const RegStatus status = importRegText(registry, readFile(path)); !status)
+            throw MachineError("cannot import " + path.string() + ": " + status.message);
 }
 
 }  // namespace vantix::platform

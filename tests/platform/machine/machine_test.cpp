@@ -175,7 +175,7 @@ TEST_F(ImageCreation, AFailedSetUpLeavesNothingBehind) {
         Machine::create(scratch / "image", WindowsPlatform::Win98);
         FAIL() << "no error";
     } catch (const MachineError& error) {
-        EXPECT_NE(std::string(error.what()).find("99-bad.reg:3"), std::string::npos) << error.what();
+        EXPECT_NE(std::string(error.what()).find("99-bad.reg: line 3"), std::string::npos) << error.what();
     }
     EXPECT_TRUE(fs::is_empty(scratch.path()));
 }
