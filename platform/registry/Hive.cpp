@@ -93,11 +93,12 @@ HiveValue* HiveKey::value(std::string_view foldedName) {
 }
 
 HiveValue& HiveKey::putValue(HiveValue v) {
+    // Values arrive sorted from a file: past the last one there is no namesake.
+    if (values.empty() || wineOrderLess(values.back().folded, v.folded)) return values.emplace_back(std::move(v));
     if (HiveValue* existing = value(v.folded)) {
         *existing = std::move(v);
         return *existing;
     }
-    if (values.empty() || wineOrderLess(values.back().folded, v.folded)) return values.emplace_back(std::move(v));
     const auto at = std::lower_bound(values.begin(), values.end(), v.folded,
                                      [](const HiveValue& x, std::string_view f) { return wineOrderLess(x.folded, f); });
     return *values.insert(at, std::move(v));

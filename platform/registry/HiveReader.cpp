@@ -93,7 +93,8 @@ private:
         if (!key_) hive_.preambleEnd = static_cast<std::uint32_t>(lineStart_);
         std::size_t pos = 1;
         units_.clear();
-        if (!parseEscaped(line, pos, ']', units_)) throw Failure{"key name not closed by ]"};
+        if (!plainKeyPath(line, pos) && !parseEscaped(line, pos = 1, ']', units_))
+            throw Failure{"key name not closed by ]"};
         std::uint64_t time = 0;
         std::string_view rest = skipBlanks(line.substr(pos));
         if (!rest.empty() && rest.front() >= '0' && rest.front() <= '9') {
@@ -127,6 +128,27 @@ private:
         key_ = key;
     }
 
+    // A path of plain ASCII names joined by "\\\\", widened without decoding.
+    bool plainKeyPath(std::string_view line, std::size_t& pos) {
+        for (std::size_t i = pos; i < line.size(); ++i) {
+            const char c = line[i];
+            if (c == ']') {
+                for (std::size_t k = pos; k < i; ++k) {
+                    if (line[k] == '\\') ++k;  // an escaped backslash: one separator
+                    units_.push_back(static_cast<unsigned char>(line[k]));
+                }
+                pos = i + 1;
+                return true;
+            }
+            if (static_cast<unsigned char>(c) >= 0x80 || c == '[') return false;
+            if (c == '\\') {
+                if (i + 1 >= line.size() || line[i + 1] != '\\') return false;
+                ++i;
+            }
+        }
+        return false;
+    }
+
     // One level of a header's path; reuses the previous header's chain while it matches.
     HiveKey* descend(HiveKey* parent, std::u16string_view component, std::uint64_t time, std::size_t index, bool& chainValid) {
         name_ = vantix::text::toUtf8(component);
@@ -146,11 +168,13 @@ private:
         HiveValue value;
         std::size_t pos = 1;
         if (line.front() == '"') {
-            units_.clear();
-            if (!parseEscaped(line, pos, '"', units_)) throw Failure{"value name not closed by \""};
-            if (units_.size() > kMaxValueNameUnits) throw Failure{"value name longer than 16383 characters"};
-            value.name = vantix::text::toUtf8(units_);
-            value.folded = vantix::text::foldCase(value.name);
+            if (const auto end = plainAsciiUntil(line, 1, '"')) {
+                value.name.assign(line.substr(1, *end - 1));
+                value.folded = vantix::text::toLowerAscii(value.name);
+                pos = *end + 1;
+            } else {
+                parseName(line, pos, value);
+            }
         }
         std::string_view rest = skipBlanks(line.substr(pos));
         if (rest.empty() || rest.front() != '=') throw Failure{"= missing after the value name"};
@@ -163,6 +187,14 @@ private:
         };
         if (!parseWineData(rest, more, value.type, value.data, reason)) throw Failure{reason};
         key_->putValue(std::move(value));
+    }
+
+    void parseName(std::string_view line, std::size_t& pos, HiveValue& value) {
+        units_.clear();
+        if (!parseEscaped(line, pos, '"', units_)) throw Failure{"value name not closed by \""};
+        if (units_.size() > kMaxValueNameUnits) throw Failure{"value name longer than 16383 characters"};
+        value.name = vantix::text::toUtf8(units_);
+        value.folded = vantix::text::foldCase(value.name);
     }
 
     void option(std::string_view line) {

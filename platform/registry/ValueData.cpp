@@ -16,6 +16,12 @@ int hexDigit(char c) {
 
 bool parseString(std::string_view text, std::uint32_t type, std::uint32_t& outType, std::vector<std::uint8_t>& data,
                  std::string& reason) {
+    if (const auto end = plainAsciiUntil(text, 0, '"')) {
+        outType = type;
+        data.assign((*end + 1) * 2, 0);
+        for (std::size_t i = 0; i < *end; ++i) data[2 * i] = static_cast<std::uint8_t>(text[i]);
+        return true;
+    }
     std::u16string units;
     std::size_t pos = 0;
     if (!parseEscaped(text, pos, '"', units)) {

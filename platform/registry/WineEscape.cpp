@@ -96,6 +96,15 @@ std::size_t appendEscaped(std::string& out, std::u16string_view units, char open
     return out.size() - start;
 }
 
+std::optional<std::size_t> plainAsciiUntil(std::string_view line, std::size_t pos, char close) {
+    for (std::size_t i = pos; i < line.size(); ++i) {
+        const char c = line[i];
+        if (c == close) return i;
+        if (c == '\\' || static_cast<unsigned char>(c) >= 0x80) return std::nullopt;
+    }
+    return std::nullopt;
+}
+
 void appendUtf8Units(std::u16string& out, std::string_view utf8) {
     std::size_t i = 0;
     while (i < utf8.size()) {

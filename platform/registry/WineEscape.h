@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstddef>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -19,6 +20,10 @@ std::size_t appendEscaped(std::string& out, std::u16string_view units, char open
 // invalid sequences are dropped as wineserver drops them. False when `close`
 // never comes (the text runs to the end of `line`).
 bool parseEscaped(std::string_view line, std::size_t& pos, char close, std::u16string& out);
+
+// Index of the first `close` at or after `pos` when everything before it is
+// plain ASCII without backslashes (the common case, read without decoding).
+std::optional<std::size_t> plainAsciiUntil(std::string_view line, std::size_t pos, char close);
 
 // Decodes UTF-8 to UTF-16 units, dropping invalid sequences.
 void appendUtf8Units(std::u16string& out, std::string_view utf8);
