@@ -138,7 +138,12 @@ ApplyOutcome TweakSession::run(const ApplyRequest& request, bool dryRun) {
     std::optional<DryRun> dry;
     if (dryRun) dry.emplace(machine_.registry());
     ChangeRecorder recorder(machine_.registry());
-    ApplyHiddenFunction(database_, host_, request.itemId, input, outcome.letter);
+    // One registry save for all commands instead of one per command. Each
+    // command still succeeds or fails on its own: the body never fails the batch.
+    machine_.registry().batch([&] {
+        ApplyHiddenFunction(database_, host_, request.itemId, input, outcome.letter);
+        return platform::RegStatus::ok();
+    });
     outcome.changes = recorder.changes();
     return outcome;
 }
