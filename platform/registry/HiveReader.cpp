@@ -4,6 +4,7 @@
 #include "platform/registry/ValueData.h"
 #include "platform/text/Text.h"
 
+#include <algorithm>
 #include <cstring>
 
 namespace vantix::platform::reg {
@@ -151,7 +152,10 @@ private:
 
     // One level of a header's path; reuses the previous header's chain while it matches.
     HiveKey* descend(HiveKey* parent, std::u16string_view component, std::uint64_t time, std::size_t index, bool& chainValid) {
-        name_ = vantix::text::toUtf8(component);
+        if (std::all_of(component.begin(), component.end(), [](char16_t u) { return u < 0x80; }))
+            name_.assign(component.begin(), component.end());
+        else
+            name_ = vantix::text::toUtf8(component);
         if (chainValid && index < chain_.size() && chain_[index].first == name_) return chain_[index].second;
         chainValid = false;
         std::string folded = vantix::text::foldCase(name_);
