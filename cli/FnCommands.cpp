@@ -196,6 +196,10 @@ int apply(CommandContext& context, Args args) {
             return kSuccess;
         }
         const auto outcome = t->session->apply(request);
+        if (!outcome.registryProblem.empty()) {
+            context.err << "vantix-cli: the registry was not changed: " << outcome.registryProblem << "\n";
+            return kAbsent;
+        }
         const auto made = tweaks::describeChanges(outcome.changes);
         for (const auto& line : made) context.out << line << "\n";
         if (made.empty()) context.out << "no changes\n";

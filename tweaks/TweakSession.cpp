@@ -140,10 +140,11 @@ ApplyOutcome TweakSession::run(const ApplyRequest& request, bool dryRun) {
     ChangeRecorder recorder(machine_.registry());
     // One registry save for all commands instead of one per command. Each
     // command still succeeds or fails on its own: the body never fails the batch.
-    machine_.registry().batch([&] {
+    const platform::RegStatus saved = machine_.registry().batch([&] {
         ApplyHiddenFunction(database_, host_, request.itemId, input, outcome.letter);
         return platform::RegStatus::ok();
     });
+    if (!saved) outcome.registryProblem = saved.message;
     outcome.changes = recorder.changes();
     return outcome;
 }

@@ -33,6 +33,9 @@ struct ApplyOutcome {
     std::string letter;  // after the empty-text rule
     std::vector<RecordedChange> changes;
     int restart = 0;  // the function's Neustart
+    // Why the registry refused the whole apply (a Wine server running on the
+    // image, a file that cannot be written); empty when it did not.
+    std::string registryProblem;
 };
 
 enum class Drift {
