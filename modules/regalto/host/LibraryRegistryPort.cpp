@@ -39,6 +39,11 @@ std::optional<std::vector<std::uint8_t>> parseHex(const std::string& text) {
     return bytes;
 }
 
+// The library addresses a root key itself as "HKEY_...\"; the tree's path of a root has no backslash.
+std::string libraryPath(const std::string& path) {
+    return path.find('\\') == std::string::npos ? path + "\\" : path;
+}
+
 void logFailure(const std::string& what, const std::string& reason) {
     log::debug("regalto", what + " failed: " + reason);
 }
@@ -50,7 +55,7 @@ LibraryRegistryPort::LibraryRegistryPort(platform::Machine& machine) : machine_(
 std::string LibraryRegistryPort::getValue(const std::string& path, const std::string& name,
                                           const std::string& letter) {
     try {
-        return qvreg_.GetReg(path, name, letter);
+        return qvreg_.GetReg(libraryPath(path), name, letter);
     } catch (const std::exception& error) {
         logFailure("read " + path, error.what());
         return kNoKey;
@@ -77,7 +82,7 @@ bool LibraryRegistryPort::setValue(const std::string& path, const std::string& n
                 }
             }
         }
-        if (qvreg_.SetReg(path, name, value, letter)) return true;
+        if (qvreg_.SetReg(libraryPath(path), name, value, letter)) return true;
         logFailure("write " + path, qvreg_.LastError());
     } catch (const std::exception& error) {
         logFailure("write " + path, error.what());
@@ -87,7 +92,7 @@ bool LibraryRegistryPort::setValue(const std::string& path, const std::string& n
 
 bool LibraryRegistryPort::deleteValue(const std::string& path, const std::string& name) {
     try {
-        if (qvreg_.DelReg(path, name)) return true;
+        if (qvreg_.DelReg(libraryPath(path), name)) return true;
         logFailure("delete " + path, qvreg_.LastError());
     } catch (const std::exception& error) {
         logFailure("delete " + path, error.what());
@@ -104,7 +109,7 @@ bool LibraryRegistryPort::renameValue(const std::string& path, const std::string
         // expandable string or a multi-string into another kind.
         auto& registry = machine_.registry();
         const auto existing = registry.getValue(where->root, where->subKey, oldName);
-        if (!existing) return qvreg_.RenameReg(path, oldName, newName, letter);
+        if (!existing) return qvreg_.RenameReg(libraryPath(path), oldName, newName, letter);
         platform::RegValue moved = *existing;
         moved.name = newName;
         const auto status = registry.batch([&] {
@@ -129,7 +134,7 @@ std::vector<ValueName> LibraryRegistryPort::values(const std::string& path, std:
         const std::size_t size = std::min<std::size_t>(limit, info->valueCount);
         std::vector<std::string> names(size);
         std::vector<std::int32_t> types(size);
-        const auto last = qvreg_.GetPfadValue(path, names, types);
+        const auto last = qvreg_.GetPfadValue(libraryPath(path), names, types);
         for (std::int32_t i = 0; i <= last && static_cast<std::size_t>(i) < size; ++i) {
             result.push_back({names[static_cast<std::size_t>(i)], types[static_cast<std::size_t>(i)]});
         }
@@ -141,9 +146,9 @@ std::vector<ValueName> LibraryRegistryPort::values(const std::string& path, std:
 
 std::vector<std::string> LibraryRegistryPort::subKeys(const std::string& path) {
     try {
-        std::vector<std::string> names(static_cast<std::size_t>(std::max(0, qvreg_.GetSubKeyAnzahl(path))));
+        std::vector<std::string> names(static_cast<std::size_t>(std::max(0, qvreg_.GetSubKeyAnzahl(libraryPath(path)))));
         if (names.empty()) return names;
-        const auto last = qvreg_.GetPfad(path, names);
+        const auto last = qvreg_.GetPfad(libraryPath(path), names);
         names.resize(static_cast<std::size_t>(std::max<std::int32_t>(0, last + 1)));
         return names;
     } catch (const std::exception& error) {
@@ -154,7 +159,7 @@ std::vector<std::string> LibraryRegistryPort::subKeys(const std::string& path) {
 
 std::int32_t LibraryRegistryPort::subKeyCount(const std::string& path) {
     try {
-        return qvreg_.GetSubKeyAnzahl(path);
+        return qvreg_.GetSubKeyAnzahl(libraryPath(path));
     } catch (const std::exception& error) {
         logFailure("count sub-keys of " + path, error.what());
         return 0;

@@ -10,6 +10,7 @@
 #include <stdlib.h>
 #include <unistd.h>
 
+#include "modules/regalto/KeyTree.h"
 #include "modules/regalto/ValueList.h"
 #include "platform/machine/Machine.h"
 
@@ -64,6 +65,19 @@ TEST_F(LibraryPortTest, ReadsWhatTheEditorWritesInEachForm) {
     EXPECT_EQ(shown["Number"], "-1  (FFFFFFFF)");
     EXPECT_EQ(port->getValue(key, "Missing", ""), kNoKey);
     EXPECT_GT(port->subKeyCount("HKEY_CURRENT_USER\\Software"), 0);
+}
+
+TEST_F(LibraryPortTest, RootKeysAreListedLikeAnyOther) {
+    KeyTree tree(*port);
+    KeyNode& user = *tree.roots()[1];
+    ASSERT_TRUE(tree.expand(user));
+    EXPECT_NE(KeyTree::childNamed(user, "Software"), nullptr);
+    KeyNode& machineRoot = *tree.roots()[2];
+    tree.expand(machineRoot);
+    KeyNode* software = KeyTree::childNamed(machineRoot, "SOFTWARE");  // as the Windows 98 image spells it
+    ASSERT_NE(software, nullptr);
+    EXPECT_TRUE(software->unread());
+    EXPECT_EQ(listValues(*port, "HKEY_LOCAL_MACHINE").entries.size(), 1u);
 }
 
 TEST_F(LibraryPortTest, EditingAndRenamingKeepTheRegistryType) {
