@@ -100,7 +100,9 @@ void setBeforeRenameHook(BeforeRenameHook h) { hook() = std::move(h); }
 bool replaceFileDurably(const std::filesystem::path& file, std::string_view bytes, FileStamp& stamp, std::string& error) {
     const std::filesystem::path target = realTarget(file);
     const std::filesystem::path dir = target.parent_path().empty() ? "." : target.parent_path();
-    std::string temp = (dir / ("." + target.filename().string() + ".XXXXXX")).string();
+    std::string tempName(".");
+    tempName.append(target.filename().string()).append(".XXXXXX");
+    std::string temp = (dir / tempName).string();
     const int fd = ::mkstemp(temp.data());
     if (fd < 0) {
         error = describe("cannot create a temporary file in", dir, errno);
@@ -132,7 +134,8 @@ bool replaceFileDurably(const std::filesystem::path& file, std::string_view byte
 }
 
 void removeStaleTemporaries(const std::filesystem::path& file) {
-    const std::string prefix = "." + file.filename().string() + ".";
+    std::string prefix(".");
+    prefix.append(file.filename().string()).append(".");
     std::error_code ec;
     for (const auto& entry : std::filesystem::directory_iterator(file.parent_path(), ec)) {
         const std::string name = entry.path().filename().string();

@@ -103,15 +103,18 @@ void appendValue(std::string& out, const RegValue& v, const std::string& where) 
 void exportKey(Registry& registry, Root root, const std::string& subKey, std::size_t depth, std::string& out) {
     if (depth > kMaxExportDepth) throw Unrepresentable{"keys nested too deep"};
     std::string path(rootName(root));
-    if (!subKey.empty()) path += "\\" + subKey;
-    out += "[" + ansi(vantix::text::toUtf16(path), path) + "]\r\n";
+    if (!subKey.empty()) path.append("\\").append(subKey);
+    out.push_back('[');
+    out.append(ansi(vantix::text::toUtf16(path), path)).append("]\r\n");
     if (const auto values = registry.values(root, subKey))
         for (const RegValue& v : *values) appendValue(out, v, path);
     out += "\r\n";
     const auto children = registry.subKeyNames(root, subKey);
     if (!children) return;
     for (const std::string& child : *children) {
-        const std::string childKey = subKey.empty() ? child : subKey + "\\" + child;
+        std::string childKey = subKey;
+        if (!childKey.empty()) childKey.push_back('\\');
+        childKey.append(child);
         if (registry.isLink(root, childKey)) continue;
         exportKey(registry, root, childKey, depth + 1, out);
     }
