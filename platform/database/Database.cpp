@@ -115,7 +115,19 @@ std::unique_ptr<Recordset> Database::openRecordset(std::string_view sqlOrTable,
         if (table.empty()) sql = std::string(sqlOrTable);
     }
 
-    detail::Statement statement(db_, sql, parameters);
+    std::unique_ptr<detail::Statement> prepared;
+    if (!table.empty()) {
+        // A statement beyond the simple form (a join, say) cannot name one row
+        // identity: it is opened as it was written, read-only.
+        try {
+            prepared = std::make_unique<detail::Statement>(db_, sql, parameters);
+        } catch (const DatabaseError&) {
+            table.clear();
+            sql = std::string(sqlOrTable);
+        }
+    }
+    if (!prepared) prepared = std::make_unique<detail::Statement>(db_, sql, parameters);
+    detail::Statement& statement = *prepared;
     const int first = table.empty() ? 0 : 1;
     std::vector<std::string> fields;
     for (int i = first; i < statement.columnCount(); ++i) fields.emplace_back(statement.columnName(i));

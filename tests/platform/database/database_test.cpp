@@ -97,6 +97,10 @@ TEST(Recordset, ParametersAreBoundNeverPasted) {
 TEST(Recordset, OtherStatementsAreReadOnly) {
     ScratchDir dir;
     auto db = createFolders(dir / "c.mde");
+    auto joined = db->openRecordset(
+        "select * from HIDDEN_FOLDERS join HIDDEN_BEFEHLE on HIDDEN_BEFEHLE.ITEM_ID = HIDDEN_FOLDERS.ID + 6");
+    EXPECT_FALSE(joined->updatable());
+    EXPECT_EQ(joined->recordCount(), 3u);
     auto rs = db->openRecordset("SELECT count(*) AS n FROM HIDDEN_FOLDERS");
     EXPECT_EQ(rs->integer("n"), 3);
     EXPECT_FALSE(rs->updatable());
