@@ -472,6 +472,32 @@ struct Registry::Impl {
         return st;
     }
 
+    RegStatus createLink(Root root, std::string_view subKey, std::string_view targetPath) {
+        RegStatus st;
+        int hive = NoHive;
+        if (target(root, subKey, false, false, hive, st))
+            return status(RegStatus::InvalidArgument, "key already exists: " + std::string(subKey));
+        if (st.code != RegStatus::NotFound) return st;
+        HiveKey probe;
+        probe.values.push_back(HiveValue{"SymbolicLinkValue", "symboliclinkvalue", regtype::Link, {}});
+        reg::appendUnits(probe.values.back().data, vantix::text::toUtf16(targetPath));
+        int targetHive = NoHive;
+        std::vector<std::string> components;
+        if (!linkTarget(probe, targetHive, components))
+            return status(RegStatus::InvalidArgument, "link target outside the image's hives: " + std::string(targetPath));
+        st = RegStatus::ok();
+        HiveKey* key = target(root, subKey, true, false, hive, st);
+        if (!key) return st;
+        RegistryChange c = changeOf(RegistryChange::SetValue, hive, *key);
+        c.after = toRegValue(probe.values.front());
+        report(c);
+        key->isLink = true;
+        key->putValue(std::move(probe.values.front()));
+        key->dirty = true;
+        markChanged(hive);
+        return st;
+    }
+
     RegStatus setKeyTime(Root root, std::string_view subKey, std::uint64_t filetime) {
         RegStatus st;
         int hive = NoHive;
@@ -618,6 +644,12 @@ RegStatus Registry::renameKey(Root root, std::string_view subKey, std::string_vi
 
 RegStatus Registry::setKeyTime(Root root, std::string_view subKey, std::uint64_t filetime) {
     const RegStatus st = impl_->run([&] { return impl_->setKeyTime(root, subKey, filetime); });
+    impl_->lastError = st.message;
+    return st;
+}
+
+RegStatus Registry::createLink(Root root, std::string_view subKey, std::string_view target) {
+    const RegStatus st = impl_->run([&] { return impl_->createLink(root, subKey, target); });
     impl_->lastError = st.message;
     return st;
 }

@@ -122,6 +122,9 @@ public:
     RegStatus deleteTree(Root root, std::string_view subKey);  // the key and all below it
     RegStatus renameKey(Root root, std::string_view subKey, std::string_view newName);
     RegStatus setKeyTime(Root root, std::string_view subKey, std::uint64_t filetime);
+    // Makes `subKey` a symbolic link to `target`, an absolute registry path such
+    // as "\\Registry\\Machine\\System\\ControlSet001" (the key must not exist yet).
+    RegStatus createLink(Root root, std::string_view subKey, std::string_view target);
 
     // Runs `body` as one change: everything it does is saved once at the end,
     // or not at all when it returns a failed status (used by .reg import).

@@ -87,33 +87,30 @@ TEST(Registry, PathsAreCheckedNotGuessed) {
 TEST(Registry, LinksAreFollowedAcrossHives) {
     ScratchDir dir;
     Registry r(dir.path());
-    const auto link = [&](std::string_view key, std::u16string_view targetPath) {
-        std::vector<std::uint8_t> bytes;
-        for (char16_t u : targetPath) {
-            bytes.push_back(static_cast<std::uint8_t>(u));
-            bytes.push_back(static_cast<std::uint8_t>(u >> 8));
-        }
-        ASSERT_TRUE(r.setValue(Root::LocalMachine, key, RegValue{"SymbolicLinkValue", regtype::Link, bytes}));
-    };
     ASSERT_TRUE(r.setValue(Root::LocalMachine, "System\\ControlSet001\\Control\\Windows", RegValue::dword("CSDVersion", 0x600)));
-    link("System\\CurrentControlSet", u"\\Registry\\Machine\\System\\ControlSet001");
-    // Turn the key into a link the way an image is made: the file says #link.
-    ScratchDir::write(dir / "system.reg", [&] {
-        std::string s = ScratchDir::read(dir / "system.reg");
-        const std::size_t at = s.find("\"SymbolicLinkValue\"");
-        s.insert(at, "#link\n");
-        return s;
-    }());
-    EXPECT_EQ(r.getValue(Root::LocalMachine, "SYSTEM\\CurrentControlSet\\Control\\Windows", "CSDVersion")->data[1], 6);
-    ASSERT_TRUE(r.setValue(Root::LocalMachine, "System\\CurrentControlSet\\Services\\New", RegValue::dword("Start", 2)));
-    EXPECT_TRUE(r.keyExists(Root::LocalMachine, "System\\ControlSet001\\Services\\New"));
-    EXPECT_TRUE(r.keyExists(Root::CurrentConfig, "") == false);  // Hardware Profiles\Current absent
-    ASSERT_TRUE(r.createKey(Root::CurrentConfig, "Software"));
-    EXPECT_TRUE(r.keyExists(Root::LocalMachine, "System\\ControlSet001\\Hardware Profiles\\Current\\Software"));
+    ASSERT_TRUE(r.createLink(Root::LocalMachine, "System\\CurrentControlSet", "\\Registry\\Machine\\System\\ControlSet001"));
+    EXPECT_EQ(r.createLink(Root::LocalMachine, "System\\CurrentControlSet", "\\Registry\\Machine\\X").code,
+              RegStatus::InvalidArgument);
+    EXPECT_EQ(r.createLink(Root::LocalMachine, "Elsewhere", "\\Registry\\Volatile\\X").code, RegStatus::InvalidArgument);
+    EXPECT_NE(ScratchDir::read(dir / "system.reg").find("[System\\\\CurrentControlSet] "), std::string::npos);
+    EXPECT_TRUE(r.isLink(Root::LocalMachine, "system\\currentcontrolset"));
+    EXPECT_FALSE(r.isLink(Root::LocalMachine, "System\\ControlSet001"));
+
+    Registry fresh(dir.path());  // the link survives the file
+    EXPECT_EQ(fresh.getValue(Root::LocalMachine, "SYSTEM\\CurrentControlSet\\Control\\Windows", "CSDVersion")->data[1], 6);
+    ASSERT_TRUE(fresh.setValue(Root::LocalMachine, "System\\CurrentControlSet\\Services\\New", RegValue::dword("Start", 2)));
+    EXPECT_TRUE(fresh.keyExists(Root::LocalMachine, "System\\ControlSet001\\Services\\New"));
+    EXPECT_FALSE(fresh.keyExists(Root::CurrentConfig, ""));  // Hardware Profiles\Current absent
+    ASSERT_TRUE(fresh.createKey(Root::CurrentConfig, "Software"));
+    EXPECT_TRUE(fresh.keyExists(Root::LocalMachine, "System\\ControlSet001\\Hardware Profiles\\Current\\Software"));
+    // A link into the user's hive, as 64-bit prefixes have them.
+    ASSERT_TRUE(fresh.setValue(Root::CurrentUser, "Software\\Shared", RegValue::string("who", "user")));
+    ASSERT_TRUE(fresh.createLink(Root::LocalMachine, "Software\\ToUser", "\\REGISTRY\\User\\S-1-5-21-0-0-0-1000\\Software"));
+    EXPECT_EQ(fresh.getValue(Root::LocalMachine, "Software\\ToUser\\Shared", "who")->text(), "user");
     // Deleting through the link's name removes the link, never the target.
-    ASSERT_TRUE(r.deleteTree(Root::LocalMachine, "System\\CurrentControlSet"));
-    EXPECT_TRUE(r.keyExists(Root::LocalMachine, "System\\ControlSet001\\Services\\New"));
-    EXPECT_FALSE(r.keyExists(Root::LocalMachine, "System\\CurrentControlSet"));
+    ASSERT_TRUE(fresh.deleteTree(Root::LocalMachine, "System\\CurrentControlSet"));
+    EXPECT_TRUE(fresh.keyExists(Root::LocalMachine, "System\\ControlSet001\\Services\\New"));
+    EXPECT_FALSE(fresh.keyExists(Root::LocalMachine, "System\\CurrentControlSet"));
 }
 
 TEST(Registry, LinkLoopsAndDanglingLinksFailCleanly) {
