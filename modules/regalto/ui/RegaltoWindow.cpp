@@ -62,7 +62,7 @@ RegaltoWindow::RegaltoWindow(RegistryPort& registry, Prompter* prompter, QWidget
     list_->setContextMenuPolicy(Qt::CustomContextMenu);
     list_->header()->resizeSection(0, 180);
     combo_->setObjectName(QStringLiteral("Combo"));
-    combo_->setMinimumContentsLength(40);
+    combo_->setMinimumContentsLength(30);
     combo_->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
 
     auto* central = new QWidget(this);
@@ -76,7 +76,7 @@ RegaltoWindow::RegaltoWindow(RegistryPort& registry, Prompter* prompter, QWidget
     splitter->addWidget(tree_);
     splitter->addWidget(list_);
     splitter->setStretchFactor(1, 1);
-    layout->addWidget(splitter);
+    layout->addWidget(splitter, 1);
     setCentralWidget(central);
     statusBar()->addWidget(pathPanel_, 3);
     statusBar()->addWidget(notePanel_, 1);
@@ -102,6 +102,8 @@ RegaltoWindow::RegaltoWindow(RegistryPort& registry, Prompter* prompter, QWidget
     });
 
     restoreSettings();
+    // The module starts with its first entry selected.
+    tree_->setCurrentItem(tree_->topLevelItem(0));
 }
 
 RegaltoWindow::~RegaltoWindow() = default;
@@ -109,14 +111,18 @@ RegaltoWindow::~RegaltoWindow() = default;
 void RegaltoWindow::buildActions() {
     auto* bar = addToolBar(QStringLiteral("Tools"));
     bar->setObjectName(QStringLiteral("Toolbar"));
-    const auto add = [this, bar](const QString& name, QStyle::StandardPixmap icon, auto slot,
-                                 const QKeySequence& key = {}) {
+    addToolBarBreak();
+    auto* bookmarkBar = addToolBar(QStringLiteral("Bookmarks"));
+    bookmarkBar->setObjectName(QStringLiteral("Bookmarks"));
+    QToolBar* target = bar;
+    const auto add = [this, &target](const QString& name, QStyle::StandardPixmap icon, auto slot,
+                                     const QKeySequence& key = {}) {
         auto* action = new QAction(style()->standardIcon(icon), name, this);
         action->setObjectName(name);
         action->setShortcut(key);
         action->setShortcutContext(Qt::WindowShortcut);
         connect(action, &QAction::triggered, this, slot);
-        bar->addAction(action);
+        target->addAction(action);
         return action;
     };
     add(QStringLiteral("Refresh"), QStyle::SP_BrowserReload, [this] {
@@ -132,10 +138,6 @@ void RegaltoWindow::buildActions() {
         list_->setColumnHidden(1, true);
     });
     bar->addSeparator();
-    add(QStringLiteral("Insert bookmark"), QStyle::SP_DialogApplyButton, [this] { insertBookmark(); });
-    add(QStringLiteral("Delete all bookmarks"), QStyle::SP_DialogResetButton, [this] { clearBookmarks(); });
-    bar->addWidget(combo_);
-    bar->addSeparator();
     add(QStringLiteral("Collapse"), QStyle::SP_ArrowUp, [this] { collapseAll(); });
     add(QStringLiteral("New key"), QStyle::SP_FileDialogNewFolder, [this] { newKey(); });
     add(QStringLiteral("Delete key"), QStyle::SP_TrashIcon, [this] { deleteKey(); });
@@ -149,6 +151,10 @@ void RegaltoWindow::buildActions() {
     add(QStringLiteral("Import"), QStyle::SP_DialogOpenButton, [this] { importFile(); });
     add(QStringLiteral("Find"), QStyle::SP_FileDialogStart, [this] { askFind(); }, QKeySequence::Find);
     add(QStringLiteral("Find next"), QStyle::SP_ArrowForward, [this] { findNext(); }, QKeySequence(Qt::Key_F3));
+    target = bookmarkBar;
+    add(QStringLiteral("Insert bookmark"), QStyle::SP_DialogApplyButton, [this] { insertBookmark(); });
+    add(QStringLiteral("Delete all bookmarks"), QStyle::SP_DialogResetButton, [this] { clearBookmarks(); });
+    bookmarkBar->addWidget(combo_);
     // Del deletes what has the focus: a value in the list, else the selected key.
     auto* remove = new QAction(QStringLiteral("Delete"), this);
     remove->setObjectName(QStringLiteral("Delete"));
