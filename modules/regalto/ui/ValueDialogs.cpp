@@ -83,6 +83,8 @@ DwordDialog::DwordDialog(const QString& valueName, const std::string& decimal, Q
     layout->addWidget(new QLabel(QStringLiteral("Value:"), this));
     layout->addWidget(value_);
     layout->addWidget(buttons(this, QStringLiteral("&OK")));
+    value_->setFocus();  // the tab strip comes first in the layout but the number is what gets typed
+    value_->selectAll();
     connect(value_, &QLineEdit::textEdited, this, &DwordDialog::onEdited);
     connect(tabs_, &QTabBar::currentChanged, this, &DwordDialog::onTab);
 }
@@ -110,6 +112,7 @@ TextValueDialog::TextValueDialog(const QString& caption, const QString& valueNam
     layout->addWidget(new QLabel(valueName, this));
     layout->addWidget(value_);
     layout->addWidget(buttons(this, QStringLiteral("&OK")));
+    value_->setFocus();
     value_->selectAll();
 }
 
