@@ -13,6 +13,7 @@ std::optional<GroupView> SelectGroup(platform::Database& database, const std::st
     view.id = row->integer("ID");
     view.mode = info->mode;
     view.categoryCaption = std::string("  ") + info->caption;
+    view.categoryText = displayCaption(view.categoryCaption);
     view.groupCaption = "  " + row->text("CTRL_Name");
     view.listKind = info->listKind;
     view.showsList = view.mode != "HIDD";

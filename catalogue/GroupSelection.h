@@ -15,7 +15,8 @@ namespace vantix::catalogue {
 struct GroupView {
     std::int64_t id = 0;
     std::string mode;
-    std::string categoryCaption;  // two spaces and the Mode's caption
+    std::string categoryCaption;  // two spaces and the Mode's caption, as stored ("&&")
+    std::string categoryText;     // the same as it displays ("&" for "&&")
     std::string groupCaption;     // two spaces and CTRL_Name
     int listKind = 0;             // 0 object list, 1 function tree, 2 utilities
     bool showsList = false;       // the list view (not the function tree)

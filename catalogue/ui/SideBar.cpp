@@ -167,6 +167,7 @@ void SideBar::showGroups() {
     list_->setFlow(QListView::TopToBottom);
     list_->setWrapping(false);
     list_->setMovement(QListView::Static);
+    list_->fitCells();
     // Changing the view mode or movement switches drops off again.
     list_->setDragEnabled(true);
     list_->viewport()->setAcceptDrops(true);
@@ -181,7 +182,7 @@ void SideBar::showGroups() {
         item->setData(kInfoRole, g.info);
         item->setForeground(g.color);
         item->setFont(font);
-        item->setTextAlignment(Qt::AlignHCenter);
+        item->setTextAlignment(f->smallIcons ? Qt::AlignLeft | Qt::AlignVCenter : Qt::AlignHCenter);
         item->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable | Qt::ItemIsDragEnabled);
         if (g.key == selectedGroup_) item->setSelected(true);
     }
@@ -298,6 +299,20 @@ void GroupList::dropEvent(QDropEvent* event) {
     event->accept();
     bar_->moveGroup(key, bar_->currentFolder(), position);
     emit bar_->groupsDropped();
+}
+
+void GroupList::fitCells() {
+    if (viewMode() != QListView::IconMode) {
+        setGridSize(QSize());
+        return;
+    }
+    const int lines = 2;
+    setGridSize(QSize(std::max(48, viewport()->width() - 2), iconSize().height() + lines * fontMetrics().height() + 12));
+}
+
+void GroupList::resizeEvent(QResizeEvent* event) {
+    QListWidget::resizeEvent(event);
+    fitCells();
 }
 
 void GroupList::leaveEvent(QEvent* event) {

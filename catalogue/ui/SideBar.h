@@ -106,6 +106,8 @@ class GroupList : public QListWidget {
 public:
     static constexpr const char* kMimeType = "application/x-vantix-group";
     explicit GroupList(SideBar* bar);
+    // Large icons stand centred in cells as wide as the column.
+    void fitCells();
 
 protected:
     QStringList mimeTypes() const override;
@@ -114,6 +116,7 @@ protected:
     void dragMoveEvent(QDragMoveEvent* event) override;
     void dropEvent(QDropEvent* event) override;
     void leaveEvent(QEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
 
 private:
     SideBar* bar_;

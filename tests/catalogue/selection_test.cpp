@@ -22,6 +22,7 @@ TEST_F(CatalogueTest, EachModeShowsItsCaptionsListKindAndToggle) {
         const auto view = SelectGroup(*database, c.key);
         ASSERT_TRUE(view) << c.key;
         EXPECT_EQ(view->categoryCaption, c.category);
+        EXPECT_EQ(view->categoryText.find("&&"), std::string::npos);
         EXPECT_EQ(view->groupCaption, c.caption);
         EXPECT_EQ(view->listKind, c.listKind);
         EXPECT_EQ(view->showsList, c.list);
