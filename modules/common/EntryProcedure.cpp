@@ -74,7 +74,8 @@ StartDecision runEntryProcedure(const ModuleInfo& module, std::string_view argum
     setLineBreaks();
     // Started with "/START" the drives module preselects the drive of its own folder.
     if (module.argumentRule == ArgumentRule::DriveArgument && !decision.drive && !folder.empty()) {
-        decision.drive = upperAscii(folder.substr(0, 1)).front();
+        const char letter = upperAscii(folder.substr(0, 1)).front();
+        if (letter >= 'A' && letter <= 'Z') decision.drive = letter;
     }
     decision.showWindow = true;
     return decision;

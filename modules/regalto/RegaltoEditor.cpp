@@ -57,9 +57,15 @@ KeyNode* RegaltoEditor::newKey() {
     const std::string name = acceptedName(prompter_.askKeyName());
     if (name.empty()) return nullptr;
     const std::string path = KeyTree::fullPath(*selected_) + "\\" + name;
-    // A key is made by writing its default value and deleting it again.
-    if (!registry_.setValue(path, "", "DUMMY", "")) return nullptr;
-    registry_.deleteValue(path, "");
+    tree_.expand(*selected_);
+    const bool exists = std::any_of(selected_->children.begin(), selected_->children.end(),
+                                    [&](const auto& child) { return equalsNoCase(child->text, name); });
+    // A key is made by writing its default value and deleting it again; done on
+    // a key that exists already, that would delete its default value.
+    if (!exists) {
+        if (!registry_.setValue(path, "", "DUMMY", "")) return nullptr;
+        registry_.deleteValue(path, "");
+    }
     KeyNode* node = tree_.addChild(*selected_, name);
     selectKey(node);
     return node;

@@ -35,7 +35,8 @@ public:
     }
     bool claimSingleInstance(const std::string& executable) override { return running.insert(executable).second; }
     int windowsVersionCode() override { return version; }
-    std::string executableFolder() override { return "C:\\VANTIX\\Module"; }
+    std::string executableFolder() override { return folder; }
+    std::string folder = "C:\\VANTIX\\Module";
 };
 
 const std::string kKey = "HKEY_LOCAL_MACHINE\\SOFTWARE\\Morlan Softwareentwicklung\\Windows Quorvia\\Module\\";
@@ -174,6 +175,14 @@ TEST(ModuleStart, DriveArgumentOfTheDrivesModule) {
         EXPECT_EQ(decision.drive, c.drive) << c.arguments;
         EXPECT_EQ(host.messages.size(), c.message ? 1u : 0u) << c.arguments;
     }
+}
+
+TEST(ModuleStart, DrivesModuleInAHostFolderPreselectsNoDrive) {
+    FakeHost host;
+    host.folder = "/opt/vantix/Module";
+    const auto decision = runEntryProcedure(moduleInfo(ModuleId::Drevion), "/START", host);
+    EXPECT_TRUE(decision.showWindow);
+    EXPECT_FALSE(decision.drive);
 }
 
 TEST(ModuleStart, SetsHelpFileAndLineBreaks) {

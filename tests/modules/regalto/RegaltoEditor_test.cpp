@@ -90,6 +90,17 @@ TEST_F(EditorTest, NewKeyIsCreatedSortedSelectedAndLeftWithoutValues) {
     EXPECT_EQ(registry.writes, writes);
 }
 
+TEST_F(EditorTest, NewKeyThatExistsKeepsItsDefaultValue) {
+    registry.put("HKEY_LOCAL_MACHINE\\Software\\Acme\\Tool", "", 1, "keep me");
+    select("HKEY_LOCAL_MACHINE\\Software\\Acme");
+    prompter.keyNames = {"TOOL"};
+    KeyNode* node = editor.newKey();
+    ASSERT_NE(node, nullptr);
+    EXPECT_EQ(node->text, "Tool");
+    EXPECT_EQ(registry.value("HKEY_LOCAL_MACHINE\\Software\\Acme\\Tool", "")->text, "keep me");
+    EXPECT_EQ(editor.entries()[0].setting, "keep me");
+}
+
 TEST_F(EditorTest, DeleteKeyAsksAndSelectsTheParent) {
     KeyNode* empty = select("HKEY_LOCAL_MACHINE\\Software\\Acme\\Empty");
     KeyNode* acme = empty->parent;
