@@ -167,7 +167,6 @@ void SideBar::showGroups() {
     list_->setFlow(QListView::TopToBottom);
     list_->setWrapping(false);
     list_->setMovement(QListView::Static);
-    list_->fitCells();
     // Changing the view mode or movement switches drops off again.
     list_->setDragEnabled(true);
     list_->viewport()->setAcceptDrops(true);
@@ -186,6 +185,7 @@ void SideBar::showGroups() {
         item->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable | Qt::ItemIsDragEnabled);
         if (g.key == selectedGroup_) item->setSelected(true);
     }
+    list_->fitCells();
 }
 
 void SideBar::styleBar(Folder& f) {
@@ -302,12 +302,10 @@ void GroupList::dropEvent(QDropEvent* event) {
 }
 
 void GroupList::fitCells() {
-    if (viewMode() != QListView::IconMode) {
-        setGridSize(QSize());
-        return;
-    }
-    const int lines = 2;
-    setGridSize(QSize(std::max(48, viewport()->width() - 2), iconSize().height() + lines * fontMetrics().height() + 12));
+    // Items as wide as the column: the view then centres icon and caption in them.
+    const bool large = viewMode() == QListView::IconMode;
+    const QSize cell(std::max(48, viewport()->width() - 2), iconSize().height() + 2 * fontMetrics().height() + 12);
+    for (int i = 0; i < count(); ++i) item(i)->setSizeHint(large ? cell : QSize());
 }
 
 void GroupList::resizeEvent(QResizeEvent* event) {
