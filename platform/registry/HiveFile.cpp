@@ -61,6 +61,12 @@ FileStamp stampOf(const std::filesystem::path& file) {
     return fromStat(st);
 }
 
+FileStamp stampAt(int dirFd, const char* name) {
+    struct stat st {};
+    if (::fstatat(dirFd, name, &st, 0) != 0) return {};
+    return fromStat(st);
+}
+
 std::optional<std::string> readWholeFile(const std::filesystem::path& file, FileStamp& stamp, std::string& error) {
     error.clear();
     const int fd = ::open(file.c_str(), O_RDONLY | O_CLOEXEC);

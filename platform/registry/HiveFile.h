@@ -23,6 +23,8 @@ struct FileStamp {
 };
 
 FileStamp stampOf(const std::filesystem::path& file);
+// The same for `name` inside an open folder: one name to look up, not a whole path.
+FileStamp stampAt(int dirFd, const char* name);
 
 // Reads the whole file; nullopt with `error` set when it cannot be read.
 // A missing file is an empty optional with an empty error.

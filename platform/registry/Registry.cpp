@@ -7,6 +7,9 @@
 #include "platform/registry/WineServer.h"
 #include "platform/text/Text.h"
 
+#include <fcntl.h>
+#include <unistd.h>
+
 #include <array>
 
 namespace vantix::platform {
@@ -92,8 +95,21 @@ struct Registry::Impl {
     std::string lastError;
     std::vector<const HiveKey*> created;  // keys made by the current operation
 
+    int dirFd = -1;  // the image folder, so that the per-call check looks up one name
+
     explicit Impl(std::filesystem::path d) : dir(std::move(d)) {
         for (std::size_t i = 0; i < slots.size(); ++i) slots[i].file = dir / kHiveFiles[i];
+        dirFd = ::open(dir.c_str(), O_PATH | O_DIRECTORY | O_CLOEXEC);
+    }
+    ~Impl() {
+        if (dirFd >= 0) ::close(dirFd);
+    }
+    Impl(const Impl&) = delete;
+    Impl& operator=(const Impl&) = delete;
+
+    reg::FileStamp currentStamp(const Slot& s) const {
+        if (dirFd < 0) return reg::stampOf(s.file);
+        return reg::stampAt(dirFd, kHiveFiles[static_cast<std::size_t>(&s - slots.data())].data());
     }
 
     // ---- loading -------------------------------------------------------
@@ -101,7 +117,7 @@ struct Registry::Impl {
     bool ensureCurrent(Slot& s) {
         if (s.loaded && (s.touched || s.preview)) return s.hive != nullptr;
         if (s.loaded) {
-            if (reg::stampOf(s.file) == s.stamp) return s.hive != nullptr;
+            if (currentStamp(s) == s.stamp) return s.hive != nullptr;
         }
         load(s);
         return s.hive != nullptr;
@@ -426,7 +442,11 @@ struct Registry::Impl {
         report(changeOf(RegistryChange::DeleteKey, hive, key));
     }
 
+    static bool namesRoot(std::string_view subKey) { return subKey.empty() || subKey == "\\"; }
+
     RegStatus deleteKey(Root root, std::string_view subKey, bool tree) {
+        // HKEY_CLASSES_ROOT and HKEY_CURRENT_CONFIG are keys of system.reg, but never deletable as roots.
+        if (namesRoot(subKey)) return status(RegStatus::InvalidArgument, "a root key cannot be deleted");
         RegStatus st;
         int hive = NoHive;
         HiveKey* key = target(root, subKey, false, false, hive, st);
@@ -450,6 +470,7 @@ struct Registry::Impl {
         if (newName.empty() || newName.find('\\') != std::string_view::npos ||
             utf16Length(newName) > kMaxNewKeyNameUnits)
             return status(RegStatus::InvalidArgument, "invalid key name \"" + std::string(newName) + "\"");
+        if (namesRoot(subKey)) return status(RegStatus::InvalidArgument, "a root key cannot be renamed");
         RegStatus st;
         int hive = NoHive;
         HiveKey* key = target(root, subKey, false, false, hive, st);

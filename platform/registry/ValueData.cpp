@@ -95,10 +95,11 @@ std::u16string unitsOf(const std::vector<std::uint8_t>& data) {
 }
 
 void appendUnits(std::vector<std::uint8_t>& data, std::u16string_view units) {
-    data.reserve(data.size() + units.size() * 2);
+    std::size_t at = data.size();
+    data.resize(at + units.size() * 2);
     for (const char16_t u : units) {
-        data.push_back(static_cast<std::uint8_t>(u & 0xFF));
-        data.push_back(static_cast<std::uint8_t>(u >> 8));
+        data[at++] = static_cast<std::uint8_t>(u & 0xFF);
+        data[at++] = static_cast<std::uint8_t>(u >> 8);
     }
 }
 

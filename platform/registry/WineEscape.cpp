@@ -135,8 +135,15 @@ bool parseEscaped(std::string_view line, std::size_t& pos, char close, std::u16s
         }
         if (c != '\\') {
             std::size_t run = i;
-            while (run < line.size() && line[run] != close && line[run] != '\\') ++run;
-            appendUtf8Units(out, line.substr(i, run - i));
+            bool ascii = true;
+            while (run < line.size() && line[run] != close && line[run] != '\\') {
+                ascii &= static_cast<unsigned char>(line[run]) < 0x80;
+                ++run;
+            }
+            if (ascii)
+                out.append(line.begin() + static_cast<std::ptrdiff_t>(i), line.begin() + static_cast<std::ptrdiff_t>(run));
+            else
+                appendUtf8Units(out, line.substr(i, run - i));
             i = run;
             continue;
         }

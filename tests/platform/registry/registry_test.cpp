@@ -267,6 +267,12 @@ TEST(Registry, DeleteRenameAndKeyInfo) {
     EXPECT_FALSE(r.keyExists(Root::LocalMachine, "Software\\New\\Child"));
     EXPECT_EQ(r.deleteTree(Root::LocalMachine, "Software\\New").code, RegStatus::NotFound);
     EXPECT_EQ(r.deleteKey(Root::LocalMachine, "").code, RegStatus::InvalidArgument);
+    // Roots that are keys of system.reg stay, whatever a caller asks.
+    ASSERT_TRUE(r.setValue(Root::ClassesRoot, ".txt", RegValue::string("", "txtfile")));
+    EXPECT_EQ(r.deleteTree(Root::ClassesRoot, "").code, RegStatus::InvalidArgument);
+    EXPECT_EQ(r.renameKey(Root::ClassesRoot, "\\", "Other").code, RegStatus::InvalidArgument);
+    EXPECT_EQ(r.deleteTree(Root::Users, ".Default").code, RegStatus::InvalidArgument);
+    EXPECT_TRUE(r.keyExists(Root::LocalMachine, "Software\\Classes\\.txt"));
 }
 
 TEST(Registry, CorruptHiveGivesAClearErrorAndIsNeverOverwritten) {
