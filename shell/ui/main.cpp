@@ -19,7 +19,7 @@ namespace {
 constexpr const char* kUsage =
     "usage: vantix [--machine DIR] [--quit-when-shown] [/DS:NNNNN]\n"
     "  --machine DIR      work on the machine image (or Wine prefix) in DIR\n"
-    "  --quit-when-shown  end as soon as the main window is shown (start-up timing)\n"
+    "  --quit-when-shown  print \"shown\" once the main window shows, then close it (start-up timing)\n"
     "  /DS:NNNNN          open the group with that ID\n";
 
 }  // namespace
@@ -62,6 +62,11 @@ int main(int argc, char** argv) {
         case vantix::shell::StartupOutcome::AccessDenied:
         case vantix::shell::StartupOutcome::DatabaseFailed: return 1;
     }
-    if (quitWhenShown) QTimer::singleShot(0, shell.mainWindow(), [&shell] { shell.mainWindow()->close(); });
+    if (quitWhenShown) {
+        // A timing harness waits for this line, then for the end of the shutdown.
+        std::puts("shown");
+        std::fflush(stdout);
+        QTimer::singleShot(0, shell.mainWindow(), [&shell] { shell.mainWindow()->close(); });
+    }
     return QApplication::exec();
 }
