@@ -681,7 +681,13 @@ RegStatus Registry::batch(const std::function<RegStatus()>& body) {
     return st;
 }
 
-void Registry::setDryRun(bool dryRun) { impl_->dryRun = dryRun; }
+void Registry::setDryRun(bool dryRun) {
+    // Leaving dry run drops the preview: it must never reach a file with the next real change.
+    if (impl_->dryRun && !dryRun)
+        for (auto& s : impl_->slots)
+            if (s.preview) impl_->unload(s);
+    impl_->dryRun = dryRun;
+}
 bool Registry::dryRun() const { return impl_->dryRun; }
 
 void Registry::discardChanges() {

@@ -131,7 +131,8 @@ public:
     RegStatus batch(const std::function<RegStatus()>& body);
 
     // While set, changes are made in memory and reported to the observer but
-    // never saved; discardChanges() drops them again (previews).
+    // never saved; discardChanges() drops them again (previews), and so does
+    // leaving dry run, so that a preview never reaches a file.
     void setDryRun(bool dryRun);
     bool dryRun() const;
     void discardChanges();

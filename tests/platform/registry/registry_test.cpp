@@ -214,7 +214,14 @@ TEST(Registry, DryRunChangesMemoryOnlyAndReportsEveryChange) {
     r.discardChanges();
     EXPECT_FALSE(r.keyExists(Root::CurrentUser, "Software\\Preview"));
     EXPECT_TRUE(r.keyExists(Root::LocalMachine, "Software\\VantixFixture\\Exotic"));
+
+    // A preview left behind does not ride along with the next real change.
+    ASSERT_TRUE(r.setValue(Root::CurrentUser, "Software\\Preview", RegValue::string("v", "x")));
     r.setDryRun(false);
+    ASSERT_TRUE(r.setValue(Root::CurrentUser, "Software\\Real", RegValue::string("v", "y")));
+    const std::string user = ScratchDir::read(dir / "user.reg");
+    EXPECT_EQ(user.find("Preview"), std::string::npos);
+    EXPECT_NE(user.find("[Software\\\\Real]"), std::string::npos);
 }
 
 TEST(Registry, BatchSavesAllOrNothing) {
