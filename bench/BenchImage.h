@@ -11,20 +11,23 @@
 class BenchImage {
 public:
     BenchImage() {
-        std::string pattern = (std::filesystem::temp_directory_path() / "vantix-bench-XXXXXX").string();
+        std::string pattern =
+            (std::filesystem::temp_directory_path() / "vantix-bench-XXXXXX").string();
         if (!::mkdtemp(pattern.data())) std::abort();
         dir_ = pattern;
         std::ofstream system(dir_ / "system.reg", std::ios::binary);
         system << "WINE REGISTRY Version 2\n;; All keys relative to \\\\Machine\n\n#arch=win64\n";
         for (int i = 0; i < 9000; ++i) {
-            system << "\n[Software\\\\Classes\\\\Bench" << i / 100 << "\\\\Key" << i << "] 1700000000\n"
+            system << "\n[Software\\\\Classes\\\\Bench" << i / 100 << "\\\\Key" << i
+                   << "] 1700000000\n"
                    << "#time=1da1f2c3d4e5f60\n"
                    << "@=\"Default text of key number " << i << "\"\n"
                    << "\"Path\"=\"C:\\\\windows\\\\system32\\\\bench" << i << ".dll\"\n"
                    << "\"Flags\"=dword:" << std::hex << (i * 2654435761u) << std::dec << "\n";
         }
         system.close();
-        std::ofstream(dir_ / "user.reg", std::ios::binary) << "WINE REGISTRY Version 2\n\n#arch=win64\n";
+        std::ofstream(dir_ / "user.reg", std::ios::binary)
+            << "WINE REGISTRY Version 2\n\n#arch=win64\n";
         std::filesystem::create_directories(dir_ / "drive_c" / "windows");
         std::filesystem::create_directories(dir_ / "dosdevices");
         std::filesystem::create_directory_symlink("../drive_c", dir_ / "dosdevices" / "c:");

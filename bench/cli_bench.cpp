@@ -13,7 +13,8 @@ namespace {
 
 // vantix-cli beside the benchmarks: <build>/bench/.. /bin/vantix-cli.
 std::filesystem::path cliPath() {
-    return std::filesystem::read_symlink("/proc/self/exe").parent_path().parent_path() / "bin" / "vantix-cli";
+    return std::filesystem::read_symlink("/proc/self/exe").parent_path().parent_path() / "bin" /
+           "vantix-cli";
 }
 
 int runQuietly(std::vector<std::string> args) {
@@ -35,8 +36,13 @@ int runQuietly(std::vector<std::string> args) {
 // The whole command: start, open the image, load system.reg, print one value.
 void BM_CliRegGet(benchmark::State& state) {
     BenchImage image;
-    const std::vector<std::string> args{cliPath().string(), "--machine", image.dir().string(), "reg", "get",
-                                        "HKEY_LOCAL_MACHINE\\Software\\Classes\\Bench45\\Key4567", "Path"};
+    const std::vector<std::string> args{cliPath().string(),
+                                        "--machine",
+                                        image.dir().string(),
+                                        "reg",
+                                        "get",
+                                        "HKEY_LOCAL_MACHINE\\Software\\Classes\\Bench45\\Key4567",
+                                        "Path"};
     if (runQuietly(args) != 0) state.SkipWithError("vantix-cli reg get failed");
     for (auto _ : state) benchmark::DoNotOptimize(runQuietly(args));
 }

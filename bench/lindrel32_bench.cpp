@@ -35,7 +35,8 @@ void BM_SetRegDurable(benchmark::State& state) {
     const std::string key = "HKEY_LOCAL_MACHINE\\Software\\Classes\\Bench45\\Key4567";
     int n = 0;
     for (auto _ : state) {
-        if (!reg.SetReg(key, "Counter", std::to_string(++n), "D")) state.SkipWithError(reg.LastError().c_str());
+        if (!reg.SetReg(key, "Counter", std::to_string(++n), "D"))
+            state.SkipWithError(reg.LastError().c_str());
     }
     state.counters["system.reg bytes"] = static_cast<double>(image.systemSize());
 }

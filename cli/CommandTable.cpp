@@ -13,8 +13,10 @@ constexpr CommandGroup kGroups[] = {
     {"machine", "create a machine image, show the current one", runMachineCommand},
     {"reg", "read, write, list, rename, delete, export and import registry values", runRegCommand},
     {"ini", "read and write INI file entries", runIniCommand},
-    {"fn", "list, show, apply, preview and undo hidden functions; their state and drift", runFnCommand},
-    {"catalogue", "facts about the catalogue and its self-test on scratch images", runCatalogueCommand},
+    {"fn", "list, show, apply, preview and undo hidden functions; their state and drift",
+     runFnCommand},
+    {"catalogue", "facts about the catalogue and its self-test on scratch images",
+     runCatalogueCommand},
 };
 
 void printHelp(std::ostream& out) {
@@ -27,7 +29,9 @@ void printHelp(std::ostream& out) {
 
 }  // namespace
 
-std::span<const CommandGroup> commandGroups() { return kGroups; }
+std::span<const CommandGroup> commandGroups() {
+    return kGroups;
+}
 
 int usageError(CommandContext& context, std::string_view reason) {
     context.err << "vantix-cli: " << reason << "\n";

@@ -22,13 +22,16 @@ int set(CommandContext&, Args args) {
 }
 
 constexpr SubCommand kCommands[] = {
-    {"get", "FILE SECTION KEY", "print an entry (a bare FILE is in the Windows folder); 1 when missing or empty", 3,
-     3, get},
-    {"set", "FILE SECTION KEY VALUE", "write an entry, creating file and section as needed", 4, 4, set},
+    {"get", "FILE SECTION KEY",
+     "print an entry (a bare FILE is in the Windows folder); 1 when missing or empty", 3, 3, get},
+    {"set", "FILE SECTION KEY VALUE", "write an entry, creating file and section as needed", 4, 4,
+     set},
 };
 
 }  // namespace
 
-int runIniCommand(CommandContext& context, Args args) { return dispatch(context, "ini", kCommands, args); }
+int runIniCommand(CommandContext& context, Args args) {
+    return dispatch(context, "ini", kCommands, args);
+}
 
 }  // namespace vantix::cli

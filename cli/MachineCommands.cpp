@@ -11,7 +11,8 @@ int create(CommandContext& context, Args args) {
     if (args.size() == 3) {
         if (args[1] != "--platform") return usageError(context, "unknown option '" + args[1] + "'");
         const auto chosen = platform::platformFromName(args[2]);
-        if (!chosen) return usageError(context, "unknown platform '" + args[2] + "' (win95, win98 or nt4)");
+        if (!chosen)
+            return usageError(context, "unknown platform '" + args[2] + "' (win95, win98 or nt4)");
         kind = *chosen;
     } else if (args.size() != 1) {
         return usageError(context, "usage: machine create DIR [--platform win95|win98|nt4]");
@@ -25,7 +26,8 @@ int info(CommandContext& context, Args) {
     auto& image = platform::currentMachine();
     const platform::WindowsPlatform code = image.platform();
     context.out << "image\t" << image.dir().string() << "\n"
-                << "platform\t" << static_cast<int>(code) << "\t" << platform::platformName(code) << "\n"
+                << "platform\t" << static_cast<int>(code) << "\t" << platform::platformName(code)
+                << "\n"
                 << "version\t" << image.versionNumber() << "\n"
                 << "windows\t" << image.windowsDir() << "\n"
                 << "system\t" << image.systemDir() << "\n"
@@ -37,13 +39,15 @@ int info(CommandContext& context, Args) {
 }
 
 constexpr SubCommand kCommands[] = {
-    {"create", "DIR [--platform win95|win98|nt4]", "lay out a new image (Windows 98 unless told otherwise)", 1, 3,
-     create},
+    {"create", "DIR [--platform win95|win98|nt4]",
+     "lay out a new image (Windows 98 unless told otherwise)", 1, 3, create},
     {"info", "", "platform code, Windows, system, boot and temporary folders, drives", 0, 0, info},
 };
 
 }  // namespace
 
-int runMachineCommand(CommandContext& context, Args args) { return dispatch(context, "machine", kCommands, args); }
+int runMachineCommand(CommandContext& context, Args args) {
+    return dispatch(context, "machine", kCommands, args);
+}
 
 }  // namespace vantix::cli

@@ -19,6 +19,7 @@ struct SubCommand {
 
 // Finds the command named by args[0], checks the count of the words after it
 // and runs it; --help at any place prints the group's or the command's usage.
-int dispatch(CommandContext& context, std::string_view group, std::span<const SubCommand> commands, Args args);
+int dispatch(CommandContext& context, std::string_view group, std::span<const SubCommand> commands,
+             Args args);
 
 }  // namespace vantix::cli

@@ -7,11 +7,14 @@ namespace lindrel32 {
 
 namespace {
 
-bool isUnassigned(unsigned code) { return code == 0x81 || code == 0x8D || code == 0x8F || code == 0x90 || code == 0x9D; }
+bool isUnassigned(unsigned code) {
+    return code == 0x81 || code == 0x8D || code == 0x8F || code == 0x90 || code == 0x9D;
+}
 
 unsigned char ansiCode(char16_t unit) {
     if (isUnassigned(unit)) return static_cast<unsigned char>(unit);
-    const auto bytes = vantix::platform::toWindows1252(vantix::text::toUtf8(std::u16string(1, unit)));
+    const auto bytes =
+        vantix::platform::toWindows1252(vantix::text::toUtf8(std::u16string(1, unit)));
     return bytes && bytes->size() == 1 ? static_cast<unsigned char>((*bytes)[0]) : '?';
 }
 

@@ -10,7 +10,8 @@ namespace text = vantix::text;
 
 std::string namePart(std::string_view path, bool ext) {
     const auto slash = path.rfind('\\');
-    std::u16string name = text::toUtf16(slash == std::string_view::npos ? path : path.substr(slash + 1));
+    std::u16string name =
+        text::toUtf16(slash == std::string_view::npos ? path : path.substr(slash + 1));
     const std::string asText = text::toUtf8(name);
     if (asText == text::toUpper(asText) && !name.empty()) {
         const std::u16string first = text::toUtf16(text::toUpper(text::toUtf8(name.substr(0, 1))));

@@ -43,9 +43,12 @@ std::int32_t bitMask(std::int32_t bit) {
 }  // namespace
 
 QVFKT::QVFKT() = default;
-QVFKT::QVFKT(platform::Machine& machine) : machine_(&machine) {}
+QVFKT::QVFKT(platform::Machine& machine) : machine_(&machine) {
+}
 
-platform::Machine& QVFKT::machine() { return machine_ ? *machine_ : platform::currentMachine(); }
+platform::Machine& QVFKT::machine() {
+    return machine_ ? *machine_ : platform::currentMachine();
+}
 
 std::optional<fs::path> QVFKT::confinedHostPath(const std::string& path) {
     auto& image = machine();
@@ -54,7 +57,8 @@ std::optional<fs::path> QVFKT::confinedHostPath(const std::string& path) {
         log::debug("lindrel32", "no host path for " + path);
         return std::nullopt;
     }
-    if (const auto refused = platform::confinementViolation(image.dir(), platform::programDir(), *host)) {
+    if (const auto refused =
+            platform::confinementViolation(image.dir(), platform::programDir(), *host)) {
         log::warning("lindrel32", "refused: " + *refused);
         return std::nullopt;
     }
@@ -67,7 +71,8 @@ bool QVFKT::GET_IsBitSet(std::int32_t Num, std::int32_t bit) {
 }
 
 std::int32_t QVFKT::SET_Bit(std::int32_t& Num, std::int32_t bit) {
-    Num = bit == 31 ? static_cast<std::int32_t>(static_cast<std::uint32_t>(Num) | 0x80000000u) : Num | bitMask(bit);
+    Num = bit == 31 ? static_cast<std::int32_t>(static_cast<std::uint32_t>(Num) | 0x80000000u)
+                    : Num | bitMask(bit);
     return Num;
 }
 
@@ -76,7 +81,9 @@ std::int32_t QVFKT::DEL_Bit(std::int32_t& Num, std::int32_t bit) {
     return Num;
 }
 
-std::string QVFKT::CRYPT(const std::string& XText) { return xorAnsi(XText, kCryptKey); }
+std::string QVFKT::CRYPT(const std::string& XText) {
+    return xorAnsi(XText, kCryptKey);
+}
 
 std::int32_t QVFKT::GET_TaskHandle(std::int32_t& Handle, std::string& TaskName) {
     WindowSystem* windows = installedWindowSystem();
@@ -118,10 +125,12 @@ bool QVFKT::SET_CenterWindow(std::int32_t MainHandle, std::int32_t SubForm) {
     if (GET_WindowPos(MainHandle, left, top, width, height) && MainHandle > 0) {
         const int x = windows->twipsPerPixelX();
         const int y = windows->twipsPerPixelY();
-        windows->moveTo(SubForm, (left + (width - sub->width * x) / 2) / x, (top + (height - sub->height * y) / 2) / y);
+        windows->moveTo(SubForm, (left + (width - sub->width * x) / 2) / x,
+                        (top + (height - sub->height * y) / 2) / y);
     } else {
         const auto screen = windows->screen();
-        windows->moveTo(SubForm, (screen.width - sub->width) / 2, (screen.height - sub->height) / 2);
+        windows->moveTo(SubForm, (screen.width - sub->width) / 2,
+                        (screen.height - sub->height) / 2);
     }
     return false;
 }
@@ -150,8 +159,8 @@ void QVFKT::FILE_Delete(const std::string& Datei) {
         log::debug("lindrel32", "FILE_Delete: " + status.message);
 }
 
-bool QVFKT::ShellExec(std::int32_t, const std::string& Datei, const std::string& Param, const std::string& WorkPath,
-                      std::int16_t) {
+bool QVFKT::ShellExec(std::int32_t, const std::string& Datei, const std::string& Param,
+                      const std::string& WorkPath, std::int16_t) {
     platform::StartRequest request;
     request.target = Datei;
     request.parameters = Param;
@@ -167,7 +176,8 @@ bool QVFKT::ShellExec(std::int32_t, const std::string& Datei, const std::string&
     return result.started;
 }
 
-bool QVFKT::GET_FileIcon(platform::RgbaImage& Picture, const std::string& ExeFile, std::int16_t IconNummer) {
+bool QVFKT::GET_FileIcon(platform::RgbaImage& Picture, const std::string& ExeFile,
+                         std::int16_t IconNummer) {
     const std::string path(filename::withoutIconIndex(ExeFile));
     const int index = filename::iconIndex(ExeFile, IconNummer);
     try {
@@ -234,7 +244,8 @@ std::int32_t QVFKT::GET_WinVersion(std::int16_t& Number) {
         const platform::WindowsPlatform code = image.platform();
         const int number = image.versionNumber();
         // Windows 3.x is neither family: its number is not reported.
-        if (code != platform::WindowsPlatform::Other || number >= 351) Number = static_cast<std::int16_t>(number);
+        if (code != platform::WindowsPlatform::Other || number >= 351)
+            Number = static_cast<std::int16_t>(number);
         return static_cast<std::int32_t>(code);
     } catch (const std::exception& error) {
         log::debug("lindrel32", std::string("GET_WinVersion: ") + error.what());
@@ -242,8 +253,8 @@ std::int32_t QVFKT::GET_WinVersion(std::int16_t& Number) {
     }
 }
 
-void QVFKT::CREATE_Shortcut(const std::string& DestFolder, const std::string& LinkName, const std::string& LinkPath,
-                            const std::string& Arguments) {
+void QVFKT::CREATE_Shortcut(const std::string& DestFolder, const std::string& LinkName,
+                            const std::string& LinkPath, const std::string& Arguments) {
     try {
         const auto folder = confinedHostPath(DestFolder);
         if (!folder) return;
@@ -256,9 +267,13 @@ void QVFKT::CREATE_Shortcut(const std::string& DestFolder, const std::string& Li
     }
 }
 
-std::string QVFKT::GET_Dateiname(const std::string& Pfad, bool Ext) { return filename::namePart(Pfad, Ext); }
+std::string QVFKT::GET_Dateiname(const std::string& Pfad, bool Ext) {
+    return filename::namePart(Pfad, Ext);
+}
 
-std::string QVFKT::GET_Pfadname(const std::string& Pfad) { return filename::folderPart(Pfad); }
+std::string QVFKT::GET_Pfadname(const std::string& Pfad) {
+    return filename::folderPart(Pfad);
+}
 
 std::optional<fs::path> QVFKT::iniPath(const std::string& FileName) {
     // A bare name lives in the Windows folder, as the profile functions place it.
@@ -266,26 +281,30 @@ std::optional<fs::path> QVFKT::iniPath(const std::string& FileName) {
     return confinedHostPath(bare ? machine().windowsDir() + "\\" + FileName : FileName);
 }
 
-std::string QVFKT::GET_Ini(const std::string& FileName, const std::string& Section, const std::string& Keyword) {
+std::string QVFKT::GET_Ini(const std::string& FileName, const std::string& Section,
+                           const std::string& Keyword) {
     try {
         const auto host = iniPath(FileName);
         if (!host) return kAbsent;
-        const auto value = platform::readProfileString(&machine().registry(), *host, Section, Keyword);
+        const auto value =
+            platform::readProfileString(&machine().registry(), *host, Section, Keyword);
         if (!value || value->empty()) return kAbsent;
         const std::u16string units = vantix::text::toUtf16(*value);
-        return units.size() < kIniBuffer ? *value : vantix::text::toUtf8(units.substr(0, kIniBuffer - 1));
+        return units.size() < kIniBuffer ? *value
+                                         : vantix::text::toUtf8(units.substr(0, kIniBuffer - 1));
     } catch (const std::exception& error) {
         log::debug("lindrel32", std::string("GET_Ini: ") + error.what());
         return kAbsent;
     }
 }
 
-bool QVFKT::SET_Ini(const std::string& FileName, const std::string& Section, const std::string& Keyword,
-                    const std::string& Wert) {
+bool QVFKT::SET_Ini(const std::string& FileName, const std::string& Section,
+                    const std::string& Keyword, const std::string& Wert) {
     try {
         const auto host = iniPath(FileName);
         if (!host) return false;
-        const auto status = platform::writeProfileString(&machine().registry(), *host, Section, Keyword, Wert);
+        const auto status =
+            platform::writeProfileString(&machine().registry(), *host, Section, Keyword, Wert);
         if (!status) log::debug("lindrel32", "SET_Ini: " + status.message);
         return static_cast<bool>(status);
     } catch (const std::exception& error) {

@@ -25,13 +25,16 @@ public:
     QVFKT();  // works on platform::currentMachine()
     explicit QVFKT(vantix::platform::Machine& machine);
 
-    bool GET_IsBitSet(std::int32_t Num, std::int32_t bit);       // throws std::overflow_error for bit >= 32
-    std::int32_t SET_Bit(std::int32_t& Num, std::int32_t bit);   // throws std::overflow_error for bit >= 32
-    std::int32_t DEL_Bit(std::int32_t& Num, std::int32_t bit);   // throws std::overflow_error for bit >= 32
+    bool GET_IsBitSet(std::int32_t Num,
+                      std::int32_t bit);  // throws std::overflow_error for bit >= 32
+    std::int32_t SET_Bit(std::int32_t& Num,
+                         std::int32_t bit);  // throws std::overflow_error for bit >= 32
+    std::int32_t DEL_Bit(std::int32_t& Num,
+                         std::int32_t bit);  // throws std::overflow_error for bit >= 32
     std::string CRYPT(const std::string& XText);
     std::int32_t GET_TaskHandle(std::int32_t& Handle, std::string& TaskName);
-    std::int32_t GET_WindowPos(std::int32_t Handle, std::int32_t& RLeft, std::int32_t& RTop, std::int32_t& RWidth,
-                               std::int32_t& RHeight);
+    std::int32_t GET_WindowPos(std::int32_t Handle, std::int32_t& RLeft, std::int32_t& RTop,
+                               std::int32_t& RWidth, std::int32_t& RHeight);
     bool SET_CenterWindow(std::int32_t MainHandle, std::int32_t SubForm);
     void SET_ViewWindow(std::int32_t Handle, std::int16_t Attribut = 1);
     void FILE_Copy(const std::string& Quelldatei, const std::string& Zieldatei);
@@ -40,20 +43,22 @@ public:
                    const std::string& WorkPath, std::int16_t Style = 0);
     // Draws icon IconNummer (or the index after a comma in ExeFile) of a program,
     // library or .ico file into Picture; false when the file has no such icon.
-    bool GET_FileIcon(vantix::platform::RgbaImage& Picture, const std::string& ExeFile, std::int16_t IconNummer = 0);
+    bool GET_FileIcon(vantix::platform::RgbaImage& Picture, const std::string& ExeFile,
+                      std::int16_t IconNummer = 0);
     void APP_Terminate(std::int32_t ProcessID);
     bool GET_FileExecutable(const std::string& ExeFile);
     std::string GET_ShortFileName(const std::string& FileName);
     bool GET_FileExist(const std::string& File);
     std::int32_t GET_WinVersion();
     std::int32_t GET_WinVersion(std::int16_t& Number);
-    void CREATE_Shortcut(const std::string& DestFolder, const std::string& LinkName, const std::string& LinkPath,
-                         const std::string& Arguments);
+    void CREATE_Shortcut(const std::string& DestFolder, const std::string& LinkName,
+                         const std::string& LinkPath, const std::string& Arguments);
     std::string GET_Dateiname(const std::string& Pfad, bool Ext);
     std::string GET_Pfadname(const std::string& Pfad);
-    std::string GET_Ini(const std::string& FileName, const std::string& Section, const std::string& Keyword);
-    bool SET_Ini(const std::string& FileName, const std::string& Section, const std::string& Keyword,
-                 const std::string& Wert);
+    std::string GET_Ini(const std::string& FileName, const std::string& Section,
+                        const std::string& Keyword);
+    bool SET_Ini(const std::string& FileName, const std::string& Section,
+                 const std::string& Keyword, const std::string& Wert);
     void SET_FormTop(std::int32_t Handle, bool Top);
 
 private:

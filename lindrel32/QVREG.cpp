@@ -21,7 +21,9 @@ constexpr int kDeleteRounds = 1000;
 constexpr std::size_t kKeyNameBuffer = 255;    // a subkey name must be shorter
 constexpr std::size_t kValueNameBuffer = 256;  // a value name must be shorter
 
-std::size_t utf16Length(const std::string& text) { return vantix::text::toUtf16(text).size(); }
+std::size_t utf16Length(const std::string& text) {
+    return vantix::text::toUtf16(text).size();
+}
 
 // The last index an enumeration may fill: the array's upper bound, within a 16-bit result.
 std::int32_t upperBound(std::size_t size) {
@@ -31,7 +33,8 @@ std::int32_t upperBound(std::size_t size) {
 }  // namespace
 
 QVREG::QVREG() = default;
-QVREG::QVREG(platform::Machine& machine) : machine_(&machine) {}
+QVREG::QVREG(platform::Machine& machine) : machine_(&machine) {
+}
 
 platform::Registry& QVREG::registry() {
     return (machine_ ? *machine_ : platform::currentMachine()).registry();
@@ -46,35 +49,57 @@ std::optional<std::string> QVREG::read(const std::string& MainSubKey, const std:
                                        const std::string& VarTyp) {
     const RegistryPath path = splitRegistryPath(MainSubKey);
     lastError_.clear();
-    if (!path.root) return fail("unknown root key in " + MainSubKey), std::nullopt;
+    if (!path.root) {
+        fail("unknown root key in " + MainSubKey);
+        return std::nullopt;
+    }
     auto& reg = registry();
     const auto value = reg.getValue(*path.root, path.subKey, Value);
-    if (!value) return fail(reg.lastError().empty() ? "no such key or value" : reg.lastError()), std::nullopt;
+    if (!value) {
+        fail(reg.lastError().empty() ? "no such key or value" : reg.lastError());
+        return std::nullopt;
+    }
     auto text = regtext::format(*value, VarTyp);
     if (!text) fail("the value does not fit a DWORD");
     return text;
 }
 
-std::string QVREG::GetReg(const std::string& MainSubKey, const std::string& Value, const std::string& VarTyp) {
+std::string QVREG::GetReg(const std::string& MainSubKey, const std::string& Value,
+                          const std::string& VarTyp) {
     return read(MainSubKey, Value, VarTyp).value_or(kAbsent);
 }
 
 std::int32_t QVREG::GetSubKeyAnzahl(const std::string& MainSubKey) {
     const RegistryPath path = splitRegistryPath(MainSubKey);
     lastError_.clear();
-    if (!path.root) return fail("unknown root key in " + MainSubKey), 0;
+    if (!path.root) {
+        fail("unknown root key in " + MainSubKey);
+        return 0;
+    }
     const auto info = registry().keyInfo(*path.root, path.subKey);
-    if (!info) return fail("no such key"), 0;
+    if (!info) {
+        fail("no such key");
+        return 0;
+    }
     return static_cast<std::int32_t>(info->subKeyCount);
 }
 
 std::int16_t QVREG::GetPfad(const std::string& MainSubKey, std::vector<std::string>& ExPfade) {
     lastError_.clear();
-    if (MainSubKey.find('\\') == std::string::npos) return fail("registry path without a backslash"), -1;
+    if (MainSubKey.find('\\') == std::string::npos) {
+        fail("registry path without a backslash");
+        return -1;
+    }
     const RegistryPath path = splitRegistryPath(MainSubKey);
-    if (!path.root) return fail("unknown root key in " + MainSubKey), -1;
+    if (!path.root) {
+        fail("unknown root key in " + MainSubKey);
+        return -1;
+    }
     const auto names = registry().subKeyNames(*path.root, path.subKey);
-    if (!names) return fail("no such key"), -1;
+    if (!names) {
+        fail("no such key");
+        return -1;
+    }
     const std::int32_t last = upperBound(ExPfade.size());
     for (std::int32_t i = 0;; ++i) {
         const auto index = static_cast<std::size_t>(i);
@@ -88,11 +113,20 @@ std::int16_t QVREG::GetPfad(const std::string& MainSubKey, std::vector<std::stri
 std::int16_t QVREG::GetPfadValue(const std::string& MainSubKey, std::vector<std::string>& ExPfade,
                                  std::vector<std::int32_t>& ExType) {
     lastError_.clear();
-    if (MainSubKey.find('\\') == std::string::npos) return fail("registry path without a backslash"), -1;
+    if (MainSubKey.find('\\') == std::string::npos) {
+        fail("registry path without a backslash");
+        return -1;
+    }
     const RegistryPath path = splitRegistryPath(MainSubKey);
-    if (!path.root) return fail("unknown root key in " + MainSubKey), -1;
+    if (!path.root) {
+        fail("unknown root key in " + MainSubKey);
+        return -1;
+    }
     const auto values = registry().values(*path.root, path.subKey);
-    if (!values) return fail("no such key"), -1;
+    if (!values) {
+        fail("no such key");
+        return -1;
+    }
     const std::int32_t last = upperBound(ExPfade.size());
     for (std::int32_t i = 0;; ++i) {
         const auto index = static_cast<std::size_t>(i);
@@ -129,8 +163,10 @@ bool QVREG::DelReg(const std::string& MainSubKey, const std::string& ValueKey) {
                 current += "\\" + names->front();
             }
             const RegStatus status = reg.deleteKey(*path.root, current);
-            if (status) deleted = true;
-            else lastFailure = status.message;
+            if (status)
+                deleted = true;
+            else
+                lastFailure = status.message;
             if (current == path.subKey) break;
         }
         return RegStatus::ok();
@@ -140,8 +176,8 @@ bool QVREG::DelReg(const std::string& MainSubKey, const std::string& ValueKey) {
     return true;
 }
 
-bool QVREG::SetReg(const std::string& MainSubKey, const std::string& ValueKey, const std::string& Wert,
-                   const std::string& VarTyp) {
+bool QVREG::SetReg(const std::string& MainSubKey, const std::string& ValueKey,
+                   const std::string& Wert, const std::string& VarTyp) {
     const RegistryPath path = splitRegistryPath(MainSubKey);
     lastError_.clear();
     if (!path.root) return fail("unknown root key in " + MainSubKey);
@@ -151,8 +187,8 @@ bool QVREG::SetReg(const std::string& MainSubKey, const std::string& ValueKey, c
     return status ? true : fail(status.message);
 }
 
-bool QVREG::RenameReg(const std::string& MainSubKey, const std::string& OldValueKey, const std::string& NewValueKey,
-                      const std::string& VarTyp) {
+bool QVREG::RenameReg(const std::string& MainSubKey, const std::string& OldValueKey,
+                      const std::string& NewValueKey, const std::string& VarTyp) {
     // An absent value (or one that does not fit the type letter) is no value to
     // copy: the copy would store the text "NO Key" under the new name.
     const std::optional<std::string> text = read(MainSubKey, OldValueKey, VarTyp);
@@ -163,7 +199,8 @@ bool QVREG::RenameReg(const std::string& MainSubKey, const std::string& OldValue
         auto& reg = registry();
         const platform::RegValue value = regtext::parse(NewValueKey, *text, VarTyp);
         const RegStatus status = reg.batch([&]() -> RegStatus {
-            if (RegStatus removed = reg.deleteValue(*path.root, path.subKey, OldValueKey); !removed) return removed;
+            if (RegStatus removed = reg.deleteValue(*path.root, path.subKey, OldValueKey); !removed)
+                return removed;
             return reg.setValue(*path.root, path.subKey, value);
         });
         return status ? true : fail(status.message);
@@ -176,7 +213,9 @@ bool QVREG::ValueExists(const std::string& MainSubKey, const std::string& Value)
     const RegistryPath path = splitRegistryPath(MainSubKey);
     lastError_.clear();
     if (!path.root) return fail("unknown root key in " + MainSubKey);
-    return registry().getValue(*path.root, path.subKey, Value).has_value() ? true : fail("no such key or value");
+    return registry().getValue(*path.root, path.subKey, Value).has_value()
+               ? true
+               : fail("no such key or value");
 }
 
 }  // namespace lindrel32

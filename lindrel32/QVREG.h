@@ -10,7 +10,7 @@
 namespace vantix::platform {
 class Machine;
 class Registry;
-}
+}  // namespace vantix::platform
 
 namespace lindrel32 {
 
@@ -24,7 +24,8 @@ public:
     explicit QVREG(vantix::platform::Machine& machine);
 
     // The value as text, or "NO Key". Throws std::invalid_argument for a path without "\".
-    std::string GetReg(const std::string& MainSubKey, const std::string& Value, const std::string& VarTyp = "");
+    std::string GetReg(const std::string& MainSubKey, const std::string& Value,
+                       const std::string& VarTyp = "");
     // Number of direct subkeys; 0 when the key cannot be opened.
     std::int32_t GetSubKeyAnzahl(const std::string& MainSubKey);
     // Fills ExPfade (never resized) with subkey names; index of the last one stored, -1 for none.
@@ -42,8 +43,8 @@ public:
     // Copies a value to a new name and deletes the old one; false (nothing written)
     // when the old value is absent. A new name that differs only in case renames
     // the value in place.
-    bool RenameReg(const std::string& MainSubKey, const std::string& OldValueKey, const std::string& NewValueKey,
-                   const std::string& VarTyp = "");
+    bool RenameReg(const std::string& MainSubKey, const std::string& OldValueKey,
+                   const std::string& NewValueKey, const std::string& VarTyp = "");
 
     // Below the interface: tells an absent value from one whose text is "NO Key".
     bool ValueExists(const std::string& MainSubKey, const std::string& Value);

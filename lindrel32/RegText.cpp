@@ -37,19 +37,25 @@ std::string textOf(const RegValue& value) {
 
 std::int32_t parseDword(std::string_view text) {
     const std::string_view trimmed = vantix::text::trim(text);
-    const auto invalid = [&] { return std::invalid_argument("not a 32-bit integer: " + std::string(text)); };
+    const auto invalid = [&] {
+        return std::invalid_argument("not a 32-bit integer: " + std::string(text));
+    };
     if (trimmed.size() > 2 && trimmed[0] == '&' && (trimmed[1] == 'H' || trimmed[1] == 'h')) {
         const std::string_view digits = trimmed.substr(2);
         std::uint32_t number = 0;
-        const auto [end, error] = std::from_chars(digits.data(), digits.data() + digits.size(), number, 16);
-        if (digits.size() > 8 || error != std::errc() || end != digits.data() + digits.size()) throw invalid();
+        const auto [end, error] =
+            std::from_chars(digits.data(), digits.data() + digits.size(), number, 16);
+        if (digits.size() > 8 || error != std::errc() || end != digits.data() + digits.size())
+            throw invalid();
         return static_cast<std::int32_t>(number);
     }
     std::string_view digits = trimmed;
     if (!digits.empty() && digits.front() == '+') digits.remove_prefix(1);
     std::int32_t number = 0;
-    const auto [end, error] = std::from_chars(digits.data(), digits.data() + digits.size(), number, 10);
-    if (digits.empty() || error != std::errc() || end != digits.data() + digits.size()) throw invalid();
+    const auto [end, error] =
+        std::from_chars(digits.data(), digits.data() + digits.size(), number, 10);
+    if (digits.empty() || error != std::errc() || end != digits.data() + digits.size())
+        throw invalid();
     return number;
 }
 
@@ -58,7 +64,8 @@ std::vector<std::uint8_t> parseBinary(std::string_view text) {
     for (std::size_t i = 0; i < text.size(); i += 2) {
         const std::string_view piece = text.substr(i, 2);
         unsigned value = 0;
-        const auto [end, error] = std::from_chars(piece.data(), piece.data() + piece.size(), value, 16);
+        const auto [end, error] =
+            std::from_chars(piece.data(), piece.data() + piece.size(), value, 16);
         if (error != std::errc() || end != piece.data() + piece.size())
             throw std::invalid_argument("not hexadecimal: " + std::string(piece));
         bytes.push_back(static_cast<std::uint8_t>(value));
@@ -72,7 +79,8 @@ std::optional<std::string> format(const RegValue& value, std::string_view type) 
     if (type == "D") {
         if (value.data.size() > 4) return std::nullopt;
         std::uint32_t number = 0;  // missing high bytes read as zero
-        for (std::size_t i = 0; i < value.data.size(); ++i) number |= std::uint32_t(value.data[i]) << (8 * i);
+        for (std::size_t i = 0; i < value.data.size(); ++i)
+            number |= std::uint32_t(value.data[i]) << (8 * i);
         return std::to_string(static_cast<std::int32_t>(number));
     }
     if (type == "B") {
@@ -88,7 +96,8 @@ std::optional<std::string> format(const RegValue& value, std::string_view type) 
 }
 
 RegValue parse(std::string name, std::string_view text, std::string_view type) {
-    if (type == "D") return RegValue::dword(std::move(name), static_cast<std::uint32_t>(parseDword(text)));
+    if (type == "D")
+        return RegValue::dword(std::move(name), static_cast<std::uint32_t>(parseDword(text)));
     if (type == "B") return RegValue::binary(std::move(name), parseBinary(text));
     return RegValue::string(std::move(name), text);
 }

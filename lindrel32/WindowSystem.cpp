@@ -8,7 +8,11 @@ namespace {
 std::atomic<WindowSystem*> installed{nullptr};
 }
 
-void installWindowSystem(WindowSystem* system) { installed = system; }
-WindowSystem* installedWindowSystem() { return installed; }
+void installWindowSystem(WindowSystem* system) {
+    installed = system;
+}
+WindowSystem* installedWindowSystem() {
+    return installed;
+}
 
 }  // namespace lindrel32

@@ -17,7 +17,8 @@ public:
         int left = 0, top = 0, width = 0, height = 0;  // pixels
     };
     virtual ~WindowSystem() = default;
-    // `handle` and the windows after it at its z-order level, starting with the first of that level.
+    // `handle` and the windows after it at its z-order level, starting with the first of that
+    // level.
     virtual std::vector<std::int32_t> windowsOfLevel(std::int32_t handle) = 0;
     virtual std::string title(std::int32_t window) = 0;
     virtual std::optional<Rect> rect(std::int32_t window) = 0;

@@ -34,7 +34,8 @@ Machine& currentMachine() {
         const fs::path dir = Machine::defaultDir();
         std::error_code error;
         // Only the default image is made on first use; a folder named on purpose must exist.
-        if (!fs::exists(dir / "system.reg", error) && (!fs::exists(dir, error) || fs::is_empty(dir, error))) {
+        if (!fs::exists(dir / "system.reg", error) &&
+            (!fs::exists(dir, error) || fs::is_empty(dir, error))) {
             try {
                 current = Machine::create(dir, WindowsPlatform::Win98);
             } catch (const MachineError&) {

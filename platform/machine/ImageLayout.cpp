@@ -19,22 +19,45 @@ namespace {
 // folder Wine never uses. Wine starts its own programs in system32, which the
 // 9x images therefore have beside their SYSTEM folder.
 constexpr std::array kWin9xFolders{
-    "windows/system", "windows/system32", "windows/temp", "windows/Desktop", "windows/Start Menu/Programs/StartUp",
-    "windows/fonts", "windows/inf", "windows/command", "windows/Favorites", "windows/Recent",
-    "windows/SendTo", "windows/ShellNew", "windows/NetHood", "Program Files/Common Files", "My Documents",
+    "windows/system",
+    "windows/system32",
+    "windows/temp",
+    "windows/Desktop",
+    "windows/Start Menu/Programs/StartUp",
+    "windows/fonts",
+    "windows/inf",
+    "windows/command",
+    "windows/Favorites",
+    "windows/Recent",
+    "windows/SendTo",
+    "windows/ShellNew",
+    "windows/NetHood",
+    "Program Files/Common Files",
+    "My Documents",
 };
 constexpr std::array kNt4Folders{
-    "windows/system32", "windows/system", "windows/temp", "windows/fonts", "windows/inf", "windows/ShellNew",
-    "windows/Profiles/Administrator/Desktop", "windows/Profiles/Administrator/Start Menu/Programs/Startup",
-    "windows/Profiles/Administrator/Favorites", "windows/Profiles/Administrator/Personal",
-    "windows/Profiles/Administrator/Recent", "windows/Profiles/Administrator/SendTo",
-    "windows/Profiles/Administrator/NetHood", "windows/Profiles/All Users/Desktop",
-    "windows/Profiles/All Users/Start Menu/Programs/Startup", "Program Files/Common Files",
+    "windows/system32",
+    "windows/system",
+    "windows/temp",
+    "windows/fonts",
+    "windows/inf",
+    "windows/ShellNew",
+    "windows/Profiles/Administrator/Desktop",
+    "windows/Profiles/Administrator/Start Menu/Programs/Startup",
+    "windows/Profiles/Administrator/Favorites",
+    "windows/Profiles/Administrator/Personal",
+    "windows/Profiles/Administrator/Recent",
+    "windows/Profiles/Administrator/SendTo",
+    "windows/Profiles/Administrator/NetHood",
+    "windows/Profiles/All Users/Desktop",
+    "windows/Profiles/All Users/Start Menu/Programs/Startup",
+    "Program Files/Common Files",
 };
 
 std::uint64_t unixNow() {
-    return static_cast<std::uint64_t>(
-        std::chrono::duration_cast<std::chrono::seconds>(std::chrono::system_clock::now().time_since_epoch()).count());
+    return static_cast<std::uint64_t>(std::chrono::duration_cast<std::chrono::seconds>(
+                                          std::chrono::system_clock::now().time_since_epoch())
+                                          .count());
 }
 
 std::string hex(std::uint64_t value) {
@@ -47,7 +70,8 @@ std::string hex(std::uint64_t value) {
 // 32-bit prefix, which a 64-bit Wine refuses to run; a win64 prefix also runs
 // the 32-bit programs of Windows 9x wherever Wine has its 32-bit part.
 std::string hiveHeader(std::string_view root) {
-    return "WINE REGISTRY Version 2\n;; All keys relative to " + std::string(root) + "\n\n#arch=win64\n";
+    return "WINE REGISTRY Version 2\n;; All keys relative to " + std::string(root) +
+           "\n\n#arch=win64\n";
 }
 
 // NT's CurrentControlSet: a link key whose target is ControlSet001, as real NT
@@ -61,8 +85,8 @@ std::string controlSetLink() {
         if (i > 0) bytes += ',';
         bytes += hex(static_cast<unsigned char>(target[i])) + ",00";
     }
-    return "\n[System\\\\CurrentControlSet] " + std::to_string(seconds) + "\n#time=" + hex(filetime) +
-           "\n#link\n\"SymbolicLinkValue\"=hex(6):" + bytes + "\n";
+    return "\n[System\\\\CurrentControlSet] " + std::to_string(seconds) +
+           "\n#time=" + hex(filetime) + "\n#link\n\"SymbolicLinkValue\"=hex(6):" + bytes + "\n";
 }
 
 void writeFile(const fs::path& path, std::string_view content) {
@@ -83,8 +107,8 @@ std::string readFile(const fs::path& path) {
 fs::path platformTemplates(const fs::path& templateDir, WindowsPlatform platform) {
     const fs::path folder = templateDir / std::string(platformName(platform));
     if (!fs::is_directory(folder))
-        throw MachineError("no machine templates for " + std::string(platformName(platform)) + " in " +
-                           templateDir.string());
+        throw MachineError("no machine templates for " + std::string(platformName(platform)) +
+                           " in " + templateDir.string());
     return folder;
 }
 
@@ -119,16 +143,19 @@ void layOutImage(const fs::path& imageDir, WindowsPlatform platform, const fs::p
     writeFile(imageDir / "userdef.reg", hiveHeader("\\\\User\\\\.Default"));
 }
 
-void importRegistryTemplates(Registry& registry, WindowsPlatform platform, const fs::path& templateDir) {
+void importRegistryTemplates(Registry& registry, WindowsPlatform platform,
+                             const fs::path& templateDir) {
     // Name order across both folders; the common file first on equal names.
     std::vector<std::pair<std::string, fs::path>> files;
-    for (const fs::path& folder : {templateDir / "common", platformTemplates(templateDir, platform)}) {
+    for (const fs::path& folder :
+         {templateDir / "common", platformTemplates(templateDir, platform)}) {
         if (!fs::is_directory(folder)) continue;
         for (const auto& entry : fs::directory_iterator(folder))
             if (entry.is_regular_file() && entry.path().extension() == ".reg")
                 files.emplace_back(entry.path().filename().string(), entry.path());
     }
-    std::stable_sort(files.begin(), files.end(), [](const auto& a, const auto& b) { return a.first < b.first; });
+    std::stable_sort(files.begin(), files.end(),
+                     [](const auto& a, const auto& b) { return a.first < b.first; });
     for (const auto& [name, path] : files)
         if (const RegStatus status = importRegText(registry, readFile(path)); !status)
             throw MachineError("cannot import " + path.string() + ": " + status.message);

@@ -15,6 +15,7 @@ void layOutImage(const std::filesystem::path& imageDir, WindowsPlatform platform
 
 // Imports the .reg templates of common/ and the platform's folder, in file-name
 // order, into the image's registry as one change. Throws MachineError.
-void importRegistryTemplates(Registry& registry, WindowsPlatform platform, const std::filesystem::path& templateDir);
+void importRegistryTemplates(Registry& registry, WindowsPlatform platform,
+                             const std::filesystem::path& templateDir);
 
 }  // namespace vantix::platform

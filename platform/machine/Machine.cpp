@@ -19,7 +19,8 @@ constexpr std::string_view kWindowsKey = "Software\\Microsoft\\Windows\\CurrentV
 constexpr std::string_view kWindowsNtKey = "Software\\Microsoft\\Windows NT\\CurrentVersion";
 constexpr std::string_view kSetupKey = "Software\\Microsoft\\Windows\\CurrentVersion\\Setup";
 // Where the settings store keeps the shell's "Settings" section (lindrel32's SettingsStore).
-constexpr std::string_view kSettingsKey = "Software\\VB and VBA Program Settings\\Windows Quorvia\\Settings";
+constexpr std::string_view kSettingsKey =
+    "Software\\VB and VBA Program Settings\\Windows Quorvia\\Settings";
 
 std::string withoutTrailingBackslash(std::string path) {
     // "C:\" keeps its backslash: without it the text would name the drive's current folder.
@@ -40,7 +41,8 @@ struct Machine::Impl {
 
     std::optional<std::string> text(Root root, std::string_view key, std::string_view name) {
         const auto value = registry.getValue(root, key, name);
-        if (!value || (value->type != regtype::Sz && value->type != regtype::ExpandSz)) return std::nullopt;
+        if (!value || (value->type != regtype::Sz && value->type != regtype::ExpandSz))
+            return std::nullopt;
         return value->text();
     }
 
@@ -50,9 +52,11 @@ struct Machine::Impl {
         if (const auto name = text(Root::CurrentUser, "Software\\Wine", "Version"))
             if (const auto version = versionFromWineName(*name)) return *version;
         if (const auto nt = text(Root::LocalMachine, kWindowsNtKey, "CurrentVersion"))
-            if (const auto number = versionNumberFromText(*nt)) return {WindowsVersion::Family::Nt, *number};
+            if (const auto number = versionNumberFromText(*nt))
+                return {WindowsVersion::Family::Nt, *number};
         if (const auto nine = text(Root::LocalMachine, kWindowsKey, "VersionNumber"))
-            if (const auto number = versionNumberFromText(*nine)) return {WindowsVersion::Family::Win9x, *number};
+            if (const auto number = versionNumberFromText(*nine))
+                return {WindowsVersion::Family::Win9x, *number};
         return {WindowsVersion::Family::Nt, 601};
     }
 
@@ -60,7 +64,8 @@ struct Machine::Impl {
     Registry registry;
 };
 
-Machine::Machine(fs::path dir) : impl_(std::make_unique<Impl>(std::move(dir))) {}
+Machine::Machine(fs::path dir) : impl_(std::make_unique<Impl>(std::move(dir))) {
+}
 Machine::~Machine() = default;
 
 std::unique_ptr<Machine> Machine::open(const fs::path& dir) {
@@ -74,7 +79,8 @@ std::unique_ptr<Machine> Machine::open(const fs::path& dir) {
 }
 
 std::unique_ptr<Machine> Machine::create(const fs::path& dir, WindowsPlatform platform) {
-    if (platform == WindowsPlatform::Other) throw MachineError("an image is made for win95, win98 or nt4 only");
+    if (platform == WindowsPlatform::Other)
+        throw MachineError("an image is made for win95, win98 or nt4 only");
     std::error_code error;
     fs::path target = fs::absolute(dir, error).lexically_normal();
     if (error) throw MachineError("invalid image folder: " + dir.string());
@@ -87,7 +93,8 @@ std::unique_ptr<Machine> Machine::create(const fs::path& dir, WindowsPlatform pl
 
     // Built beside the target and renamed into place at the end, so a failed or
     // concurrent set-up never leaves a half-made image under the target's name.
-    const fs::path staging = parent / ("." + target.filename().string() + ".new-" + std::to_string(::getpid()));
+    const fs::path staging =
+        parent / ("." + target.filename().string() + ".new-" + std::to_string(::getpid()));
     fs::remove_all(staging, error);
     try {
         fs::create_directory(staging);
@@ -97,11 +104,12 @@ std::unique_ptr<Machine> Machine::create(const fs::path& dir, WindowsPlatform pl
             Machine image(staging);
             importRegistryTemplates(image.registry(), platform, templates);
         }
-        for (const fs::path& program : modulePrograms(programDir())) runModuleInit(program, staging);
+        for (const fs::path& program : modulePrograms(programDir()))
+            runModuleInit(program, staging);
         {
             Machine image(staging);
-            const RegStatus status =
-                image.registry().setValue(Root::CurrentUser, kSettingsKey, RegValue::string("FirstStart", "True"));
+            const RegStatus status = image.registry().setValue(
+                Root::CurrentUser, kSettingsKey, RegValue::string("FirstStart", "True"));
             if (!status) throw MachineError("cannot write FirstStart: " + status.message);
         }
         fs::rename(staging, target);
@@ -119,35 +127,47 @@ fs::path Machine::defaultDir() {
     const char* data = std::getenv("XDG_DATA_HOME");
     if (data && *data == '/') return fs::path(data) / "vantix" / "machine";
     const char* home = std::getenv("HOME");
-    if (!home || !*home) throw MachineError("neither XDG_DATA_HOME nor HOME is set: no default machine image");
+    if (!home || !*home)
+        throw MachineError("neither XDG_DATA_HOME nor HOME is set: no default machine image");
     return fs::path(home) / ".local" / "share" / "vantix" / "machine";
 }
 
-const fs::path& Machine::dir() const { return impl_->dir; }
-Registry& Machine::registry() { return impl_->registry; }
+const fs::path& Machine::dir() const {
+    return impl_->dir;
+}
+Registry& Machine::registry() {
+    return impl_->registry;
+}
 
-WindowsPlatform Machine::platform() { return platformOf(impl_->version()); }
-int Machine::versionNumber() { return impl_->version().number; }
+WindowsPlatform Machine::platform() {
+    return platformOf(impl_->version());
+}
+int Machine::versionNumber() {
+    return impl_->version().number;
+}
 
 std::string Machine::windowsDir() {
     const bool nt = impl_->version().family == WindowsVersion::Family::Nt;
     auto root = nt ? impl_->text(Root::LocalMachine, kWindowsNtKey, "SystemRoot")
                    : impl_->text(Root::LocalMachine, kSetupKey, "WinDir");
-    if (!root || root->size() < 3) root = nt ? impl_->text(Root::LocalMachine, kSetupKey, "WinDir")
-                                             : impl_->text(Root::LocalMachine, kWindowsNtKey, "SystemRoot");
+    if (!root || root->size() < 3)
+        root = nt ? impl_->text(Root::LocalMachine, kSetupKey, "WinDir")
+                  : impl_->text(Root::LocalMachine, kWindowsNtKey, "SystemRoot");
     if (!root || root->size() < 3) return "C:\\windows";
     return withoutTrailingBackslash(*root);
 }
 
 std::string Machine::systemDir() {
     if (impl_->version().family == WindowsVersion::Family::Nt) return windowsDir() + "\\system32";
-    if (const auto system = impl_->text(Root::LocalMachine, kSetupKey, "SysDir"); system && system->size() > 3)
+    if (const auto system = impl_->text(Root::LocalMachine, kSetupKey, "SysDir");
+        system && system->size() > 3)
         return withoutTrailingBackslash(*system);
     return windowsDir() + "\\SYSTEM";
 }
 
 std::string Machine::bootDir() {
-    if (const auto boot = impl_->text(Root::LocalMachine, kSetupKey, "BootDir"); boot && boot->size() >= 2)
+    if (const auto boot = impl_->text(Root::LocalMachine, kSetupKey, "BootDir");
+        boot && boot->size() >= 2)
         return withoutTrailingBackslash(*boot);
     return "C:\\";
 }
@@ -163,11 +183,14 @@ std::string Machine::tempDir() {
 
 std::vector<DriveLink> Machine::drives() const {
     std::vector<DriveLink> drives;
-    for (const auto& mapping : imageDrives(impl_->dir)) drives.push_back({mapping.letter, mapping.target});
+    for (const auto& mapping : imageDrives(impl_->dir))
+        drives.push_back({mapping.letter, mapping.target});
     return drives;
 }
 
-std::optional<fs::path> Machine::hostPath(std::string_view path) const { return toHostPath(impl_->dir, path); }
+std::optional<fs::path> Machine::hostPath(std::string_view path) const {
+    return toHostPath(impl_->dir, path);
+}
 
 std::optional<std::string> Machine::windowsPath(const fs::path& host) const {
     return toWindowsPath(impl_->dir, host);

@@ -26,8 +26,8 @@ public:
 };
 
 struct DriveLink {
-    char letter = 'C';                 // upper case
-    std::filesystem::path target;      // host folder the dosdevices link points at
+    char letter = 'C';             // upper case
+    std::filesystem::path target;  // host folder the dosdevices link points at
 };
 
 class Machine {
@@ -38,7 +38,8 @@ public:
     // Lays out a new image for `platform` (the suite's set-up step): folders,
     // boot files, registry, then every module program's /INIT and "FirstStart".
     // Throws MachineError when `dir` exists and is not empty.
-    static std::unique_ptr<Machine> create(const std::filesystem::path& dir, WindowsPlatform platform);
+    static std::unique_ptr<Machine> create(const std::filesystem::path& dir,
+                                           WindowsPlatform platform);
     // $XDG_DATA_HOME/vantix/machine (~/.local/share/vantix/machine).
     static std::filesystem::path defaultDir();
 

@@ -28,7 +28,11 @@ bool isNativeProgram(const fs::path& path) {
     std::ifstream in(path, std::ios::binary);
     char magic[4] = {};
     in.read(magic, sizeof magic);
-    if (in.gcount() >= 4 && std::memcmp(magic, "\x7f" "ELF", 4) == 0) return true;
+    if (in.gcount() >= 4 && std::memcmp(magic,
+                                        "\x7f"
+                                        "ELF",
+                                        4) == 0)
+        return true;
     return in.gcount() >= 2 && magic[0] == '#' && magic[1] == '!';
 }
 
@@ -38,7 +42,9 @@ std::vector<fs::path> modulePrograms(const fs::path& programDir) {
     std::vector<fs::path> programs;
     std::error_code error;
     for (const auto& folder : fs::directory_iterator(programDir, error)) {
-        if (!text::equalsIgnoreCase(folder.path().filename().string(), "Module") || !folder.is_directory(error)) continue;
+        if (!text::equalsIgnoreCase(folder.path().filename().string(), "Module") ||
+            !folder.is_directory(error))
+            continue;
         for (const auto& entry : fs::directory_iterator(folder.path(), error)) {
             if (!entry.is_regular_file(error)) continue;
             if (!text::equalsIgnoreCase(entry.path().extension().string(), ".exe")) continue;
@@ -49,7 +55,8 @@ std::vector<fs::path> modulePrograms(const fs::path& programDir) {
     return programs;
 }
 
-bool runModuleInit(const fs::path& program, const fs::path& imageDir, std::chrono::milliseconds limit) {
+bool runModuleInit(const fs::path& program, const fs::path& imageDir,
+                   std::chrono::milliseconds limit) {
     std::vector<std::string> environment;
     for (char** entry = environ; entry && *entry; ++entry)
         if (std::strncmp(*entry, "VANTIX_MACHINE=", 15) != 0) environment.emplace_back(*entry);

@@ -17,19 +17,19 @@ struct WineVersionName {
 
 // The names Wine accepts for its "Version" setting, with the version each emulates.
 constexpr std::array kWineVersions{
-    WineVersionName{"win20", {Family::Win16, 200}},   WineVersionName{"win30", {Family::Win16, 300}},
-    WineVersionName{"win31", {Family::Win16, 310}},   WineVersionName{"win95", {Family::Win9x, 400}},
-    WineVersionName{"win98", {Family::Win9x, 410}},   WineVersionName{"winme", {Family::Win9x, 490}},
-    WineVersionName{"nt351", {Family::Nt, 351}},      WineVersionName{"nt40", {Family::Nt, 400}},
-    WineVersionName{"win2000", {Family::Nt, 500}},    WineVersionName{"win2k", {Family::Nt, 500}},
-    WineVersionName{"nt2k", {Family::Nt, 500}},       WineVersionName{"nt2000", {Family::Nt, 500}},
-    WineVersionName{"winxp", {Family::Nt, 501}},      WineVersionName{"winxp64", {Family::Nt, 502}},
-    WineVersionName{"win2003", {Family::Nt, 502}},    WineVersionName{"win2k3", {Family::Nt, 502}},
-    WineVersionName{"vista", {Family::Nt, 600}},      WineVersionName{"winvista", {Family::Nt, 600}},
-    WineVersionName{"win2008", {Family::Nt, 600}},    WineVersionName{"win2k8", {Family::Nt, 600}},
-    WineVersionName{"win2008r2", {Family::Nt, 601}},  WineVersionName{"win2k8r2", {Family::Nt, 601}},
-    WineVersionName{"win7", {Family::Nt, 601}},       WineVersionName{"win8", {Family::Nt, 602}},
-    WineVersionName{"win81", {Family::Nt, 603}},      WineVersionName{"win10", {Family::Nt, 1000}},
+    WineVersionName{"win20", {Family::Win16, 200}},  WineVersionName{"win30", {Family::Win16, 300}},
+    WineVersionName{"win31", {Family::Win16, 310}},  WineVersionName{"win95", {Family::Win9x, 400}},
+    WineVersionName{"win98", {Family::Win9x, 410}},  WineVersionName{"winme", {Family::Win9x, 490}},
+    WineVersionName{"nt351", {Family::Nt, 351}},     WineVersionName{"nt40", {Family::Nt, 400}},
+    WineVersionName{"win2000", {Family::Nt, 500}},   WineVersionName{"win2k", {Family::Nt, 500}},
+    WineVersionName{"nt2k", {Family::Nt, 500}},      WineVersionName{"nt2000", {Family::Nt, 500}},
+    WineVersionName{"winxp", {Family::Nt, 501}},     WineVersionName{"winxp64", {Family::Nt, 502}},
+    WineVersionName{"win2003", {Family::Nt, 502}},   WineVersionName{"win2k3", {Family::Nt, 502}},
+    WineVersionName{"vista", {Family::Nt, 600}},     WineVersionName{"winvista", {Family::Nt, 600}},
+    WineVersionName{"win2008", {Family::Nt, 600}},   WineVersionName{"win2k8", {Family::Nt, 600}},
+    WineVersionName{"win2008r2", {Family::Nt, 601}}, WineVersionName{"win2k8r2", {Family::Nt, 601}},
+    WineVersionName{"win7", {Family::Nt, 601}},      WineVersionName{"win8", {Family::Nt, 602}},
+    WineVersionName{"win81", {Family::Nt, 603}},     WineVersionName{"win10", {Family::Nt, 1000}},
     WineVersionName{"win11", {Family::Nt, 1000}},
 };
 
@@ -51,10 +51,14 @@ std::optional<WindowsPlatform> platformFromName(std::string_view name) {
 
 std::string_view platformName(WindowsPlatform platform) {
     switch (platform) {
-        case WindowsPlatform::Win95: return "win95";
-        case WindowsPlatform::Win98: return "win98";
-        case WindowsPlatform::Nt4: return "nt4";
-        case WindowsPlatform::Other: break;
+        case WindowsPlatform::Win95:
+            return "win95";
+        case WindowsPlatform::Win98:
+            return "win98";
+        case WindowsPlatform::Nt4:
+            return "nt4";
+        case WindowsPlatform::Other:
+            break;
     }
     return "other";
 }
@@ -79,9 +83,12 @@ std::optional<int> versionNumberFromText(std::string_view text) {
 
 WindowsPlatform platformOf(const WindowsVersion& version) {
     switch (version.family) {
-        case Family::Win9x: return version.number <= 400 ? WindowsPlatform::Win95 : WindowsPlatform::Win98;
-        case Family::Nt: return version.number > 351 ? WindowsPlatform::Nt4 : WindowsPlatform::Other;
-        case Family::Win16: break;
+        case Family::Win9x:
+            return version.number <= 400 ? WindowsPlatform::Win95 : WindowsPlatform::Win98;
+        case Family::Nt:
+            return version.number > 351 ? WindowsPlatform::Nt4 : WindowsPlatform::Other;
+        case Family::Win16:
+            break;
     }
     return WindowsPlatform::Other;
 }

@@ -25,16 +25,19 @@ protected:
     static void SetUpTestSuite() {
         // One image for the suite, made from the build's templates.
         suiteScratch = new ScratchDir;
-        fs::create_directory_symlink(fs::path(VANTIX_PROGRAM_DIR) / "machine", *suiteScratch / "machine");
+        fs::create_directory_symlink(fs::path(VANTIX_PROGRAM_DIR) / "machine",
+                                     *suiteScratch / "machine");
         ::setenv("VANTIX_PROGRAM_DIR", suiteScratch->path().c_str(), 1);
-        vantix::platform::Machine::create(*suiteScratch / "template", vantix::platform::WindowsPlatform::Win98);
+        vantix::platform::Machine::create(*suiteScratch / "template",
+                                          vantix::platform::WindowsPlatform::Win98);
     }
     static void TearDownTestSuite() {
         delete suiteScratch;
         ::unsetenv("VANTIX_PROGRAM_DIR");
     }
     void SetUp() override {
-        fs::copy(*suiteScratch / "template", image(), fs::copy_options::recursive | fs::copy_options::copy_symlinks);
+        fs::copy(*suiteScratch / "template", image(),
+                 fs::copy_options::recursive | fs::copy_options::copy_symlinks);
     }
 
     fs::path image() const { return scratch / "image"; }
@@ -90,7 +93,8 @@ TEST_F(Cli, BadInputIsStatusTwoWithOneLine) {
         EXPECT_EQ(std::count(result.err.begin(), result.err.end(), '\n'), 1) << result.err;
     }
     EXPECT_EQ(run({"reg", "get", kKey, "n"}).status, 1) << "nothing was written";
-    const Outcome noImage = run({"--machine", (scratch / "none").string(), "machine", "info"}, false);
+    const Outcome noImage =
+        run({"--machine", (scratch / "none").string(), "machine", "info"}, false);
     EXPECT_EQ(noImage.status, 2);
     EXPECT_NE(noImage.err.find("not a machine image"), std::string::npos);
     EXPECT_EQ(run({}, false).status, 2);
@@ -112,7 +116,8 @@ TEST_F(Cli, HelpOnEveryLevel) {
 }
 
 TEST_F(Cli, KeysValuesRenameAndTreeDelete) {
-    for (const char* sub : {"\\A", "\\B\\C"}) ASSERT_EQ(run({"reg", "set", kKey + sub, "v", "1"}).status, 0);
+    for (const char* sub : {"\\A", "\\B\\C"})
+        ASSERT_EQ(run({"reg", "set", kKey + sub, "v", "1"}).status, 0);
     ASSERT_EQ(run({"reg", "set", kKey, "", "default"}).status, 0);
     ASSERT_EQ(run({"reg", "set", kKey, "d", "7", "D"}).status, 0);
     EXPECT_EQ(run({"reg", "keys", kKey}).out, "A\nB\n");
@@ -135,11 +140,13 @@ TEST_F(Cli, ExportAndImportRoundTrip) {
     const fs::path file = scratch / "out.reg";
     ASSERT_EQ(run({"reg", "export", kKey, file.string()}).status, 0);
     const std::string text = ScratchDir::read(file);
-    EXPECT_EQ(text.rfind("REGEDIT4\r\n\r\n[HKEY_CURRENT_USER\\Software\\CliTest]\r\n", 0), 0u) << text;
+    EXPECT_EQ(text.rfind("REGEDIT4\r\n\r\n[HKEY_CURRENT_USER\\Software\\CliTest]\r\n", 0), 0u)
+        << text;
     EXPECT_NE(text.find("\"s\"=\"C:\\\\WINDOWS \\\"q\\\"\"\r\n"), std::string::npos) << text;
     EXPECT_NE(text.find("\"d\"=dword:fffffffe\r\n"), std::string::npos) << text;
     EXPECT_NE(text.find(",\\\r\n  aa"), std::string::npos) << "long hex wraps";
-    EXPECT_NE(text.find("[HKEY_CURRENT_USER\\Software\\CliTest\\Sub]\r\n\"x\"=\"y\""), std::string::npos);
+    EXPECT_NE(text.find("[HKEY_CURRENT_USER\\Software\\CliTest\\Sub]\r\n\"x\"=\"y\""),
+              std::string::npos);
     EXPECT_EQ(run({"reg", "export", kKey + "\\Nowhere", (scratch / "no.reg").string()}).status, 1);
     EXPECT_FALSE(fs::exists(scratch / "no.reg"));
 
@@ -151,13 +158,15 @@ TEST_F(Cli, ExportAndImportRoundTrip) {
     EXPECT_EQ(run({"reg", "get", kKey + "\\Sub", "x"}).out, "y\n");
 
     // Deletions on import; a file that does not parse changes nothing.
-    ScratchDir::write(scratch / "del.reg", "REGEDIT4\r\n\r\n[-HKEY_CURRENT_USER\\Software\\CliTest\\Sub]\r\n"
-                                           "[HKEY_CURRENT_USER\\Software\\CliTest]\r\n\"s\"=-\r\n");
+    ScratchDir::write(scratch / "del.reg",
+                      "REGEDIT4\r\n\r\n[-HKEY_CURRENT_USER\\Software\\CliTest\\Sub]\r\n"
+                      "[HKEY_CURRENT_USER\\Software\\CliTest]\r\n\"s\"=-\r\n");
     ASSERT_EQ(run({"reg", "import", (scratch / "del.reg").string()}).status, 0);
     EXPECT_EQ(run({"reg", "keys", kKey}).out, "");
     EXPECT_EQ(run({"reg", "get", kKey, "s"}).status, 1);
-    ScratchDir::write(scratch / "bad.reg", "REGEDIT4\r\n[HKEY_CURRENT_USER\\Software\\CliTest]\r\n\"d\"=dword:1\r\n"
-                                           "\"x\"=bogus\r\n");
+    ScratchDir::write(scratch / "bad.reg",
+                      "REGEDIT4\r\n[HKEY_CURRENT_USER\\Software\\CliTest]\r\n\"d\"=dword:1\r\n"
+                      "\"x\"=bogus\r\n");
     EXPECT_EQ(run({"reg", "import", (scratch / "bad.reg").string()}).status, 2);
     EXPECT_EQ(run({"reg", "get", kKey, "d", "D"}).out, "-2\n");
     EXPECT_EQ(run({"reg", "import", (scratch / "missing.reg").string()}).status, 2);
@@ -188,7 +197,8 @@ TEST_F(Cli, MachineCreateAndInfo) {
 
 TEST(CommandTable, GroupsAreListedOnce) {
     std::set<std::string_view> names;
-    for (const auto& group : vantix::cli::commandGroups()) EXPECT_TRUE(names.insert(group.name).second);
+    for (const auto& group : vantix::cli::commandGroups())
+        EXPECT_TRUE(names.insert(group.name).second);
     EXPECT_TRUE(names.count("reg") && names.count("ini") && names.count("machine"));
 }
 

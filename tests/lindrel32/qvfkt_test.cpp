@@ -43,14 +43,15 @@ TEST(Bits, MasksSignBitAndBounds) {
 
 TEST(Crypt, TwiceGivesTheTextBackAndPrintableStaysPrintable) {
     QVFKT f(*BareImage().machine);
-    for (const std::string& text : std::vector<std::string>{"", "Secret 123", "line\r\nbreak\t", "Grüße €", "\x01\x0d\x0f\x10\x1d",
-                                   std::string("nul\0in", 6)}) {
+    for (const std::string& text :
+         std::vector<std::string>{"", "Secret 123", "line\r\nbreak\t", "Grüße €",
+                                  "\x01\x0d\x0f\x10\x1d", std::string("nul\0in", 6)}) {
         EXPECT_EQ(f.CRYPT(f.CRYPT(text)), text);
     }
     const std::string scrambled = f.CRYPT("Password");
     EXPECT_NE(scrambled, "Password");
     EXPECT_EQ(scrambled.find('\0'), std::string::npos);
-    EXPECT_EQ(f.CRYPT("A"), "\u00c1");  // 0x41 ^ 0x80
+    EXPECT_EQ(f.CRYPT("A"), "\u00c1");           // 0x41 ^ 0x80
     EXPECT_EQ(f.CRYPT("\u0101"), f.CRYPT("?"));  // no ANSI code: "?"
 }
 
@@ -62,11 +63,16 @@ TEST(FileNames, NamePartAndFolderPart) {
         const char* name;
     };
     const Case cases[] = {
-        {"C:\\WINDOWS\\NOTEPAD.EXE", false, "Notepad"}, {"C:\\WINDOWS\\NOTEPAD.EXE", true, "Notepad.exe"},
-        {"C:\\Data\\MyFile.txt", false, "MyFile"},      {"README.TXT", true, "Readme.txt"},
-        {"a.b.txt", false, "a.b"},                      {"name.jpeg", false, "name"},
-        {"x.longext", false, "x.longext"},              {"a.tx", false, "a.tx"},
-        {"C:\\DIR\\", true, ""},                        {"C:\\X\\ÄRGER.TXT", false, "Ärger"},
+        {"C:\\WINDOWS\\NOTEPAD.EXE", false, "Notepad"},
+        {"C:\\WINDOWS\\NOTEPAD.EXE", true, "Notepad.exe"},
+        {"C:\\Data\\MyFile.txt", false, "MyFile"},
+        {"README.TXT", true, "Readme.txt"},
+        {"a.b.txt", false, "a.b"},
+        {"name.jpeg", false, "name"},
+        {"x.longext", false, "x.longext"},
+        {"a.tx", false, "a.tx"},
+        {"C:\\DIR\\", true, ""},
+        {"C:\\X\\ÄRGER.TXT", false, "Ärger"},
         {"C:\\X\\123.TXT", true, "123.txt"},
     };
     for (const auto& c : cases) EXPECT_EQ(f.GET_Dateiname(c.path, c.ext), c.name) << c.path;
@@ -78,7 +84,9 @@ TEST(FileNames, NamePartAndFolderPart) {
 
 class Functions : public ::testing::Test {
 protected:
-    void SetUp() override { ::setenv("VANTIX_PROGRAM_DIR", (image.scratch / "program").c_str(), 1); }
+    void SetUp() override {
+        ::setenv("VANTIX_PROGRAM_DIR", (image.scratch / "program").c_str(), 1);
+    }
     void TearDown() override { ::unsetenv("VANTIX_PROGRAM_DIR"); }
     fs::path c(const std::string& relative) const { return image.driveC() / relative; }
     void version(const char* name) {
@@ -95,8 +103,8 @@ TEST_F(Functions, WinVersionCodesAndNumbers) {
         std::int32_t code;
         std::int16_t number;
     };
-    for (const Case& v : {Case{"win95", 2, 400}, Case{"win98", 3, 410}, Case{"winme", 3, 490}, Case{"nt40", 1, 400},
-                          Case{"winxp", 1, 501}, Case{"nt351", 0, 351}}) {
+    for (const Case& v : {Case{"win95", 2, 400}, Case{"win98", 3, 410}, Case{"winme", 3, 490},
+                          Case{"nt40", 1, 400}, Case{"winxp", 1, 501}, Case{"nt351", 0, 351}}) {
         version(v.wine);
         std::int16_t number = -1;
         EXPECT_EQ(f.GET_WinVersion(number), v.code) << v.wine;
@@ -172,7 +180,8 @@ TEST_F(Functions, CopyOverAReadOnlyTargetAndDeleteWithWildcards) {
     f.FILE_Copy("C:\\WINDOWS\\NONE.TXT", "C:\\WINDOWS\\TARGET.TXT");
     EXPECT_EQ(ScratchDir::read(c("windows/target.txt")), "new");
 
-    for (const char* name : {"a.tmp", "B.TMP", "keep.txt"}) ScratchDir::write(c("windows/temp") / name, "x");
+    for (const char* name : {"a.tmp", "B.TMP", "keep.txt"})
+        ScratchDir::write(c("windows/temp") / name, "x");
     f.FILE_Delete("C:\\WINDOWS\\TEMP\\*.TMP");
     EXPECT_FALSE(fs::exists(c("windows/temp/a.tmp")));
     EXPECT_FALSE(fs::exists(c("windows/temp/B.TMP")));
@@ -184,7 +193,8 @@ TEST_F(Functions, CopyOverAReadOnlyTargetAndDeleteWithWildcards) {
 
 TEST_F(Functions, ShortNamesExecutablesAndShellExec) {
     ScratchDir::write(c("Program Files/Long File Name.txt"), "x");
-    EXPECT_EQ(f.GET_ShortFileName("C:\\Program Files\\Long File Name.txt"), "C:\\PROGRA~1\\LONGFI~1.TXT");
+    EXPECT_EQ(f.GET_ShortFileName("C:\\Program Files\\Long File Name.txt"),
+              "C:\\PROGRA~1\\LONGFI~1.TXT");
     EXPECT_EQ(f.GET_ShortFileName("C:\\Program Files\\Missing.txt"), "");
 
     ScratchDir::write(c("tools/app.exe"), "MZ not really");
@@ -199,22 +209,47 @@ TEST_F(Functions, ShortNamesExecutablesAndShellExec) {
 
     EXPECT_FALSE(f.ShellExec(0, "C:\\TOOLS\\GONE.EXE", "", ""));
     ASSERT_TRUE(f.ShellExec(0, "C:\\TOOLS\\RUN.SH", "hello", "C:\\TOOLS"));
-    for (int i = 0; i < 500 && !fs::exists(marker); ++i) std::this_thread::sleep_for(std::chrono::milliseconds(10));
+    for (int i = 0; i < 500 && !fs::exists(marker); ++i)
+        std::this_thread::sleep_for(std::chrono::milliseconds(10));
     EXPECT_EQ(ScratchDir::read(marker), "hello\n");
 }
 
 // A 2 x 2 icon of 32-bit pixels, all opaque red.
 std::string tinyIcon() {
     std::string ico;
-    auto u16 = [&](unsigned v) { ico += char(v & 0xFF); ico += char(v >> 8); };
-    auto u32 = [&](unsigned v) { u16(v & 0xFFFF); u16(v >> 16); };
+    auto u16 = [&](unsigned v) {
+        ico += char(v & 0xFF);
+        ico += char(v >> 8);
+    };
+    auto u32 = [&](unsigned v) {
+        u16(v & 0xFFFF);
+        u16(v >> 16);
+    };
     const unsigned imageSize = 40 + 16 + 8;
-    u16(0); u16(1); u16(1);                                      // ICONDIR
-    ico += char(2); ico += char(2); ico += char(0); ico += char(0);
-    u16(1); u16(32); u32(imageSize); u32(6 + 16);                // ICONDIRENTRY
-    u32(40); u32(2); u32(4); u16(1); u16(32); u32(0); u32(16); u32(0); u32(0); u32(0); u32(0);
-    for (int i = 0; i < 4; ++i) u32(0xFFFF0000);                 // BGRA: red, opaque
-    for (int i = 0; i < 2; ++i) u32(0);                          // AND mask
+    u16(0);
+    u16(1);
+    u16(1);  // ICONDIR
+    ico += char(2);
+    ico += char(2);
+    ico += char(0);
+    ico += char(0);
+    u16(1);
+    u16(32);
+    u32(imageSize);
+    u32(6 + 16);  // ICONDIRENTRY
+    u32(40);
+    u32(2);
+    u32(4);
+    u16(1);
+    u16(32);
+    u32(0);
+    u32(16);
+    u32(0);
+    u32(0);
+    u32(0);
+    u32(0);
+    for (int i = 0; i < 4; ++i) u32(0xFFFF0000);  // BGRA: red, opaque
+    for (int i = 0; i < 2; ++i) u32(0);           // AND mask
     return ico;
 }
 
@@ -237,7 +272,8 @@ TEST_F(Functions, FileIconFromAnIconFileAndItsIndex) {
 
 TEST_F(Functions, ShortcutsIntoTheImagesFolders) {
     fs::create_directories(c("windows/Desktop"));
-    f.CREATE_Shortcut("C:\\WINDOWS\\Desktop", "Notepad", "C:\\WINDOWS\\NOTEPAD.EXE", "/p readme.txt");
+    f.CREATE_Shortcut("C:\\WINDOWS\\Desktop", "Notepad", "C:\\WINDOWS\\NOTEPAD.EXE",
+                      "/p readme.txt");
     const ShellLink link = readShellLink(c("windows/Desktop/Notepad.lnk"));
     EXPECT_EQ(link.target, "C:\\WINDOWS\\NOTEPAD.EXE");
     EXPECT_EQ(link.arguments, "/p readme.txt");
@@ -256,11 +292,13 @@ public:
     }
     std::optional<Rect> rect(std::int32_t window) override {
         if (window == 2) return Rect{100, 50, 400, 300};
-        if (window == 3) return Rect{0, 0, 1024, 768};   // maximised
-        if (window == 9) return Rect{5, 5, 100, 60};      // a dialog
+        if (window == 3) return Rect{0, 0, 1024, 768};  // maximised
+        if (window == 9) return Rect{5, 5, 100, 60};    // a dialog
         return std::nullopt;
     }
-    void moveTo(std::int32_t window, int left, int top) override { moves.push_back({window, left, top}); }
+    void moveTo(std::int32_t window, int left, int top) override {
+        moves.push_back({window, left, top});
+    }
     Rect screen() override { return {0, 0, 1024, 768}; }
     int twipsPerPixelX() override { return 15; }
     int twipsPerPixelY() override { return 15; }

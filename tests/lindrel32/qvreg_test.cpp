@@ -29,9 +29,13 @@ TEST_F(RegistryAccess, DwordTextBothWays) {
         const char* readBack;
     };
     const Case cases[] = {
-        {"-1", 0xFFFFFFFF, "-1"},          {"&HFFFFFFFF", 0xFFFFFFFF, "-1"}, {"&h10", 16, "16"},
-        {"2147483647", 0x7FFFFFFF, "2147483647"}, {"-2147483648", 0x80000000, "-2147483648"},
-        {" 42 ", 42, "42"},                {"+7", 7, "7"},
+        {"-1", 0xFFFFFFFF, "-1"},
+        {"&HFFFFFFFF", 0xFFFFFFFF, "-1"},
+        {"&h10", 16, "16"},
+        {"2147483647", 0x7FFFFFFF, "2147483647"},
+        {"-2147483648", 0x80000000, "-2147483648"},
+        {" 42 ", 42, "42"},
+        {"+7", 7, "7"},
     };
     for (const auto& c : cases) {
         ASSERT_TRUE(reg.SetReg(kKey, "n", c.text, "D")) << c.text;
@@ -39,19 +43,24 @@ TEST_F(RegistryAccess, DwordTextBothWays) {
         EXPECT_EQ(reg.GetReg(kKey, "n", "D"), c.readBack) << c.text;
     }
     // Text out of range or not a number fails the call and writes nothing.
-    for (const char* bad : {"4294967295", "2147483648", "abc", "", "1.5", "&H100000000", "&HXY", "12abc"}) {
+    for (const char* bad :
+         {"4294967295", "2147483648", "abc", "", "1.5", "&H100000000", "&HXY", "12abc"}) {
         EXPECT_THROW(reg.SetReg(kKey, "bad", bad, "D"), std::invalid_argument) << bad;
         EXPECT_FALSE(stored("Software\\Test", "bad")) << bad;
     }
-    EXPECT_THROW(reg.SetReg("HKEY_CURRENT_USER\\Software\\Fresh", "x", "zz", "D"), std::invalid_argument);
+    EXPECT_THROW(reg.SetReg("HKEY_CURRENT_USER\\Software\\Fresh", "x", "zz", "D"),
+                 std::invalid_argument);
     EXPECT_FALSE(registry().keyExists(Root::CurrentUser, "Software\\Fresh"));
 }
 
 TEST_F(RegistryAccess, DwordReadOfOtherSizes) {
     // Shorter data fills the low bytes; longer data cannot be read as a DWORD.
-    ASSERT_TRUE(registry().setValue(Root::CurrentUser, "Software\\Test", RegValue::binary("two", {0x34, 0x12})));
-    ASSERT_TRUE(registry().setValue(Root::CurrentUser, "Software\\Test", RegValue::binary("eight", {1, 0, 0, 0, 0, 0, 0, 0})));
-    ASSERT_TRUE(registry().setValue(Root::CurrentUser, "Software\\Test", RegValue::binary("none", {})));
+    ASSERT_TRUE(registry().setValue(Root::CurrentUser, "Software\\Test",
+                                    RegValue::binary("two", {0x34, 0x12})));
+    ASSERT_TRUE(registry().setValue(Root::CurrentUser, "Software\\Test",
+                                    RegValue::binary("eight", {1, 0, 0, 0, 0, 0, 0, 0})));
+    ASSERT_TRUE(
+        registry().setValue(Root::CurrentUser, "Software\\Test", RegValue::binary("none", {})));
     EXPECT_EQ(reg.GetReg(kKey, "two", "D"), "4660");
     EXPECT_EQ(reg.GetReg(kKey, "eight", "D"), "NO Key");
     EXPECT_EQ(reg.GetReg(kKey, "none", "D"), "0");
@@ -90,7 +99,8 @@ TEST_F(RegistryAccess, StringsAndAbsence) {
     // Data without a terminating NUL loses nothing; an empty one reads as "".
     ASSERT_TRUE(registry().setValue(Root::CurrentUser, "Software\\Test",
                                     RegValue{"raw", regtype::Sz, {'h', 0, 'i', 0}}));
-    ASSERT_TRUE(registry().setValue(Root::CurrentUser, "Software\\Test", RegValue{"zero", regtype::Sz, {}}));
+    ASSERT_TRUE(registry().setValue(Root::CurrentUser, "Software\\Test",
+                                    RegValue{"zero", regtype::Sz, {}}));
     EXPECT_EQ(reg.GetReg(kKey, "raw"), "hi");
     EXPECT_EQ(reg.GetReg(kKey, "zero"), "");
 }
@@ -112,7 +122,8 @@ TEST_F(RegistryAccess, PathsRootsAndTheRootKeyItself) {
     const std::string lower = "hkey_current_user\\Software";
     EXPECT_EQ(reg.GetReg(lower, "AtRoot"), "NO Key");
     EXPECT_FALSE(reg.SetReg(lower, "x", "1"));
-    EXPECT_FALSE(reg.SetReg(lower, "x", "not a number", "D"));  // no root: refused before conversion
+    EXPECT_FALSE(
+        reg.SetReg(lower, "x", "not a number", "D"));  // no root: refused before conversion
     EXPECT_EQ(reg.GetSubKeyAnzahl(lower), 0);
     std::vector<std::string> names(4);
     EXPECT_EQ(reg.GetPfad(lower, names), -1);
@@ -142,7 +153,8 @@ TEST_F(RegistryAccess, SetCreatesMissingLevels) {
 }
 
 TEST_F(RegistryAccess, EnumerationFillsOnlyTheCallersArray) {
-    for (const char* name : {"one", "two", "three"}) ASSERT_TRUE(reg.SetReg(std::string(kKey) + "\\" + name, "", "x"));
+    for (const char* name : {"one", "two", "three"})
+        ASSERT_TRUE(reg.SetReg(std::string(kKey) + "\\" + name, "", "x"));
     EXPECT_EQ(reg.GetSubKeyAnzahl(kKey), 3);
     std::vector<std::string> two(2);
     EXPECT_EQ(reg.GetPfad(kKey, two), 1);
@@ -186,8 +198,10 @@ TEST_F(RegistryAccess, DeleteValueAndWholeTree) {
     ASSERT_TRUE(reg.SetReg(kKey, "v", "1"));
     EXPECT_TRUE(reg.DelReg(kKey, "v"));
     EXPECT_FALSE(reg.DelReg(kKey, "v"));
-    for (const char* sub : {"\\A\\B\\C", "\\A\\B2", "\\A2", ""}) ASSERT_TRUE(reg.SetReg(std::string(kKey) + sub, "x", "1"));
-    ASSERT_TRUE(reg.SetReg("HKEY_CURRENT_USER\\Software\\Tester", "keep", "1"));  // a sibling with a longer name
+    for (const char* sub : {"\\A\\B\\C", "\\A\\B2", "\\A2", ""})
+        ASSERT_TRUE(reg.SetReg(std::string(kKey) + sub, "x", "1"));
+    ASSERT_TRUE(reg.SetReg("HKEY_CURRENT_USER\\Software\\Tester", "keep",
+                           "1"));  // a sibling with a longer name
     EXPECT_TRUE(reg.DelReg(kKey, "%ROOT%"));
     EXPECT_FALSE(registry().keyExists(Root::CurrentUser, "Software\\Test"));
     EXPECT_EQ(reg.GetReg("HKEY_CURRENT_USER\\Software\\Tester", "keep"), "1");
@@ -201,9 +215,15 @@ TEST_F(RegistryAccess, DeleteOfAHugeTreeStopsAfterAThousandKeys) {
     // 1000 rounds remove 1000 leaves: with 1000 subkeys the top key remains, with 999 it goes.
     ASSERT_TRUE(registry().batch([&] {
         for (int i = 0; i < 1000; ++i)
-            if (auto s = registry().createKey(Root::CurrentUser, "Software\\Big\\k" + std::to_string(i)); !s) return s;
+            if (auto s =
+                    registry().createKey(Root::CurrentUser, "Software\\Big\\k" + std::to_string(i));
+                !s)
+                return s;
         for (int i = 0; i < 999; ++i)
-            if (auto s = registry().createKey(Root::CurrentUser, "Software\\Fits\\k" + std::to_string(i)); !s) return s;
+            if (auto s = registry().createKey(Root::CurrentUser,
+                                              "Software\\Fits\\k" + std::to_string(i));
+                !s)
+                return s;
         return RegStatus::ok();
     }));
     EXPECT_TRUE(reg.DelReg("HKEY_CURRENT_USER\\Software\\Big", "%ROOT%"));
@@ -229,7 +249,8 @@ TEST_F(RegistryAccess, RenameOfAnAbsentValueWritesNothing) {
     EXPECT_FALSE(reg.ValueExists(kKey, "new"));
     EXPECT_FALSE(registry().keyExists(Root::CurrentUser, "Software\\Test"));
     // A value that does not fit the letter is not copied as "NO Key" either.
-    ASSERT_TRUE(registry().setValue(Root::CurrentUser, "Software\\Test", RegValue::binary("wide", {1, 2, 3, 4, 5})));
+    ASSERT_TRUE(registry().setValue(Root::CurrentUser, "Software\\Test",
+                                    RegValue::binary("wide", {1, 2, 3, 4, 5})));
     EXPECT_FALSE(reg.RenameReg(kKey, "wide", "new", "D"));
     EXPECT_FALSE(reg.ValueExists(kKey, "new"));
     EXPECT_TRUE(reg.ValueExists(kKey, "wide"));
@@ -268,9 +289,11 @@ TEST_F(RegistryAccess, SettingsStoreKeepsTextsAndTellsMissingFromMarker) {
     ASSERT_TRUE(store.Save("Settings", "Odd", "NO Key"));
     EXPECT_EQ(store.Get("Settings", "FirstStart", "False"), "True");
     EXPECT_EQ(store.Get("Settings", "Odd", "default"), "NO Key");
-    EXPECT_EQ(reg.GetReg("HKEY_CURRENT_USER\\Software\\VB and VBA Program Settings\\Windows Quorvia\\Settings",
-                         "FirstStart"),
-              "True");
+    EXPECT_EQ(
+        reg.GetReg(
+            "HKEY_CURRENT_USER\\Software\\VB and VBA Program Settings\\Windows Quorvia\\Settings",
+            "FirstStart"),
+        "True");
     EXPECT_EQ(store.Keys("Settings").size(), 2u);
     EXPECT_TRUE(store.DeleteValue("Settings", "FirstStart"));
     EXPECT_EQ(store.Get("Settings", "FirstStart", "False"), "False");

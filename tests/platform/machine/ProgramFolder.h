@@ -12,8 +12,8 @@
 class ProgramFolder {
 public:
     ProgramFolder() {
-        std::filesystem::create_directory_symlink(std::filesystem::path(VANTIX_PROGRAM_DIR) / "machine",
-                                                  scratch_ / "machine");
+        std::filesystem::create_directory_symlink(
+            std::filesystem::path(VANTIX_PROGRAM_DIR) / "machine", scratch_ / "machine");
         std::filesystem::create_directories(scratch_ / "Module");
         ::setenv("VANTIX_PROGRAM_DIR", scratch_.path().c_str(), 1);
     }

@@ -61,25 +61,29 @@ TEST_P(CreatedImage, OpensWithItsPlatformFoldersAndBootFiles) {
 
     Registry& registry = image->registry();
     EXPECT_EQ(text(registry, Root::CurrentUser, "Software\\Wine", "Version"), c.wineVersion);
-    EXPECT_EQ(text(registry, Root::LocalMachine, "Software\\Microsoft\\Windows\\CurrentVersion\\Setup", "BootDir"),
+    EXPECT_EQ(text(registry, Root::LocalMachine,
+                   "Software\\Microsoft\\Windows\\CurrentVersion\\Setup", "BootDir"),
               "C:\\");
-    EXPECT_EQ(text(registry, Root::CurrentUser,
-                   "Software\\VB and VBA Program Settings\\Windows Quorvia\\Settings", "FirstStart"),
-              "True");
+    EXPECT_EQ(
+        text(registry, Root::CurrentUser,
+             "Software\\VB and VBA Program Settings\\Windows Quorvia\\Settings", "FirstStart"),
+        "True");
     // Shell folders lead to folders of the image.
     const std::string desktop =
-        text(registry, Root::CurrentUser, "Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\Shell Folders",
-             "Desktop");
+        text(registry, Root::CurrentUser,
+             "Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\Shell Folders", "Desktop");
     const auto desktopHost = image->hostPath(desktop);
     ASSERT_TRUE(desktopHost) << desktop;
     EXPECT_TRUE(fs::is_directory(*desktopHost)) << desktop;
     const std::string programs =
-        text(registry, Root::CurrentUser, "Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\Shell Folders",
-             "Programs");
+        text(registry, Root::CurrentUser,
+             "Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\Shell Folders", "Programs");
     EXPECT_TRUE(fs::is_directory(*image->hostPath(programs))) << programs;
     EXPECT_TRUE(registry.keyExists(Root::CurrentUser, "Control Panel\\Mouse"));
-    EXPECT_TRUE(registry.keyExists(Root::CurrentUser, "Software\\Microsoft\\Windows\\CurrentVersion\\Policies\\Explorer"));
-    EXPECT_TRUE(registry.keyExists(Root::LocalMachine, "System\\CurrentControlSet\\Control\\FileSystem"));
+    EXPECT_TRUE(registry.keyExists(
+        Root::CurrentUser, "Software\\Microsoft\\Windows\\CurrentVersion\\Policies\\Explorer"));
+    EXPECT_TRUE(
+        registry.keyExists(Root::LocalMachine, "System\\CurrentControlSet\\Control\\FileSystem"));
 
     // Every hive is a Wine registry file that Wine accepts from a 64-bit loader.
     for (const char* hive : {"system.reg", "user.reg", "userdef.reg"}) {
@@ -91,10 +95,12 @@ TEST_P(CreatedImage, OpensWithItsPlatformFoldersAndBootFiles) {
 
 INSTANTIATE_TEST_SUITE_P(
     Platforms, CreatedImage,
-    ::testing::Values(PlatformCase{WindowsPlatform::Win95, 400, "win95", "C:\\WINDOWS\\SYSTEM", "MSDOS.SYS", "[Paths]"},
-                      PlatformCase{WindowsPlatform::Win98, 410, "win98", "C:\\WINDOWS\\SYSTEM", "MSDOS.SYS", "[Options]"},
-                      PlatformCase{WindowsPlatform::Nt4, 400, "nt40", "C:\\WINDOWS\\system32", "BOOT.INI",
-                                   "[operating systems]"}),
+    ::testing::Values(PlatformCase{WindowsPlatform::Win95, 400, "win95", "C:\\WINDOWS\\SYSTEM",
+                                   "MSDOS.SYS", "[Paths]"},
+                      PlatformCase{WindowsPlatform::Win98, 410, "win98", "C:\\WINDOWS\\SYSTEM",
+                                   "MSDOS.SYS", "[Options]"},
+                      PlatformCase{WindowsPlatform::Nt4, 400, "nt40", "C:\\WINDOWS\\system32",
+                                   "BOOT.INI", "[operating systems]"}),
     [](const auto& param) { return std::string(platformName(param.param.platform)); });
 
 class ImageCreation : public ::testing::Test {
@@ -111,10 +117,14 @@ TEST_F(ImageCreation, ControlSetIsALinkOnNt4AndAPlainKeyOn9x) {
 
     // A value written through CurrentControlSet lands in ControlSet001 on NT only.
     for (Machine* image : {nt.get(), nine.get()})
-        ASSERT_TRUE(image->registry().setValue(Root::LocalMachine, "System\\CurrentControlSet\\Control\\Probe",
+        ASSERT_TRUE(image->registry().setValue(Root::LocalMachine,
+                                               "System\\CurrentControlSet\\Control\\Probe",
                                                RegValue::string("x", "1")));
-    EXPECT_EQ(text(nt->registry(), Root::LocalMachine, "System\\ControlSet001\\Control\\Probe", "x"), "1");
-    EXPECT_FALSE(nine->registry().keyExists(Root::LocalMachine, "System\\ControlSet001\\Control\\Probe"));
+    EXPECT_EQ(
+        text(nt->registry(), Root::LocalMachine, "System\\ControlSet001\\Control\\Probe", "x"),
+        "1");
+    EXPECT_FALSE(
+        nine->registry().keyExists(Root::LocalMachine, "System\\ControlSet001\\Control\\Probe"));
     EXPECT_NE(ScratchDir::read(scratch / "nt" / "system.reg").find("#link"), std::string::npos);
     EXPECT_EQ(ScratchDir::read(scratch / "98" / "system.reg").find("#link"), std::string::npos);
 }
@@ -122,23 +132,28 @@ TEST_F(ImageCreation, ControlSetIsALinkOnNt4AndAPlainKeyOn9x) {
 TEST_F(ImageCreation, RunsEveryModuleWithInitOnTheNewImageBeforeFirstStart) {
     // Each module records its argument and the image it was given; the last
     // checks that FirstStart is not yet written when modules run.
-    program.addModule("REGALTO.EXE", "echo \"$1 $VANTIX_MACHINE\" > \"$VANTIX_MACHINE/regalto.txt\"\n");
+    program.addModule("REGALTO.EXE",
+                      "echo \"$1 $VANTIX_MACHINE\" > \"$VANTIX_MACHINE/regalto.txt\"\n");
     program.addModule("drevion.exe", "echo \"$1\" > \"$VANTIX_MACHINE/drevion.txt\"\n");
     program.addModule("README.TXT", "touch \"$VANTIX_MACHINE/readme-ran\"\n");
-    program.addModule("TRASKEL.EXE", "grep -q FirstStart \"$VANTIX_MACHINE/user.reg\" && touch \"$VANTIX_MACHINE/early\"\nexit 3\n");
+    program.addModule("TRASKEL.EXE",
+                      "grep -q FirstStart \"$VANTIX_MACHINE/user.reg\" && touch "
+                      "\"$VANTIX_MACHINE/early\"\nexit 3\n");
 
     const auto image = Machine::create(scratch / "image", WindowsPlatform::Win98);
     const fs::path dir = scratch / "image";
     const std::string regalto = ScratchDir::read(dir / "regalto.txt");
     EXPECT_EQ(regalto.substr(0, 6), "/INIT ");
-    EXPECT_NE(regalto.find(".image.new-"), std::string::npos) << "runs on the image while it is being made";
+    EXPECT_NE(regalto.find(".image.new-"), std::string::npos)
+        << "runs on the image while it is being made";
     EXPECT_EQ(ScratchDir::read(dir / "drevion.txt"), "/INIT\n");
     EXPECT_FALSE(fs::exists(dir / "readme-ran"));
     EXPECT_FALSE(fs::exists(dir / "early"));
     // A failing module does not stop the set-up.
-    EXPECT_EQ(text(image->registry(), Root::CurrentUser,
-                   "Software\\VB and VBA Program Settings\\Windows Quorvia\\Settings", "FirstStart"),
-              "True");
+    EXPECT_EQ(
+        text(image->registry(), Root::CurrentUser,
+             "Software\\VB and VBA Program Settings\\Windows Quorvia\\Settings", "FirstStart"),
+        "True");
 }
 
 TEST_F(ImageCreation, AModuleThatHangsIsStopped) {
@@ -169,13 +184,16 @@ TEST_F(ImageCreation, AFailedSetUpLeavesNothingBehind) {
     // A broken template stops the set-up with the file and line, and no half image remains.
     ProgramFolder broken;
     fs::remove(broken.path() / "machine");
-    fs::copy(fs::path(VANTIX_PROGRAM_DIR) / "machine", broken.path() / "machine", fs::copy_options::recursive);
-    ScratchDir::write(broken.path() / "machine" / "win98" / "99-bad.reg", "REGEDIT4\r\n\r\n[HKEY_NOWHERE\\x]\r\n");
+    fs::copy(fs::path(VANTIX_PROGRAM_DIR) / "machine", broken.path() / "machine",
+             fs::copy_options::recursive);
+    ScratchDir::write(broken.path() / "machine" / "win98" / "99-bad.reg",
+                      "REGEDIT4\r\n\r\n[HKEY_NOWHERE\\x]\r\n");
     try {
         Machine::create(scratch / "image", WindowsPlatform::Win98);
         FAIL() << "no error";
     } catch (const MachineError& error) {
-        EXPECT_NE(std::string(error.what()).find("99-bad.reg: line 3"), std::string::npos) << error.what();
+        EXPECT_NE(std::string(error.what()).find("99-bad.reg: line 3"), std::string::npos)
+            << error.what();
     }
     EXPECT_TRUE(fs::is_empty(scratch.path()));
 }
@@ -191,7 +209,9 @@ TEST(MachineOpen, RefusesFoldersThatAreNoImage) {
 class WinePrefix : public ::testing::Test {
 protected:
     void SetUp() override {
-        ScratchDir::write(dir() / "system.reg", "WINE REGISTRY Version 2\n;; All keys relative to \\\\Machine\n\n#arch=win64\n");
+        ScratchDir::write(
+            dir() / "system.reg",
+            "WINE REGISTRY Version 2\n;; All keys relative to \\\\Machine\n\n#arch=win64\n");
         ScratchDir::write(dir() / "user.reg", "WINE REGISTRY Version 2\n");
         fs::create_directories(dir() / "drive_c" / "windows" / "temp");
         fs::create_directories(dir() / "dosdevices");
@@ -209,28 +229,34 @@ TEST_F(WinePrefix, WithoutVersionKeysIsNtWithWinesFolders) {
     EXPECT_EQ(image->systemDir(), "C:\\windows\\system32");
     EXPECT_EQ(image->tempDir(), "C:\\windows\\TEMP");
     // Wine's TEMP needs expanding: the Windows folder's TEMP stands in.
-    ASSERT_TRUE(image->registry().setValue(Root::CurrentUser, "Environment",
-                                           RegValue::string("TEMP", "%USERPROFILE%\\Temp", regtype::ExpandSz)));
+    ASSERT_TRUE(image->registry().setValue(
+        Root::CurrentUser, "Environment",
+        RegValue::string("TEMP", "%USERPROFILE%\\Temp", regtype::ExpandSz)));
     EXPECT_EQ(image->tempDir(), "C:\\windows\\TEMP");
 }
 
 TEST_F(WinePrefix, VersionFollowsWinesOrderOfKeys) {
     Registry& registry = image->registry();
     // 9x keys alone: the 95 family.
-    ASSERT_TRUE(registry.setValue(Root::LocalMachine, "Software\\Microsoft\\Windows\\CurrentVersion",
+    ASSERT_TRUE(registry.setValue(Root::LocalMachine,
+                                  "Software\\Microsoft\\Windows\\CurrentVersion",
                                   RegValue::string("VersionNumber", "4.10.2222")));
     EXPECT_EQ(image->platform(), WindowsPlatform::Win98);
     // NT keys win over 9x keys; NT 3.51 is no supported platform.
-    ASSERT_TRUE(registry.setValue(Root::LocalMachine, "Software\\Microsoft\\Windows NT\\CurrentVersion",
+    ASSERT_TRUE(registry.setValue(Root::LocalMachine,
+                                  "Software\\Microsoft\\Windows NT\\CurrentVersion",
                                   RegValue::string("CurrentVersion", "3.51")));
     EXPECT_EQ(image->platform(), WindowsPlatform::Other);
     EXPECT_EQ(image->versionNumber(), 351);
     // HKCU\Software\Wine Version wins over both; Wine compares it case-sensitively.
-    ASSERT_TRUE(registry.setValue(Root::CurrentUser, "Software\\Wine", RegValue::string("Version", "win95")));
+    ASSERT_TRUE(registry.setValue(Root::CurrentUser, "Software\\Wine",
+                                  RegValue::string("Version", "win95")));
     EXPECT_EQ(image->platform(), WindowsPlatform::Win95);
-    ASSERT_TRUE(registry.setValue(Root::CurrentUser, "Software\\Wine", RegValue::string("Version", "Win95")));
+    ASSERT_TRUE(registry.setValue(Root::CurrentUser, "Software\\Wine",
+                                  RegValue::string("Version", "Win95")));
     EXPECT_EQ(image->platform(), WindowsPlatform::Other);
-    ASSERT_TRUE(registry.setValue(Root::CurrentUser, "Software\\Wine", RegValue::string("Version", "win31")));
+    ASSERT_TRUE(registry.setValue(Root::CurrentUser, "Software\\Wine",
+                                  RegValue::string("Version", "win31")));
     EXPECT_EQ(image->platform(), WindowsPlatform::Other);
     EXPECT_EQ(image->versionNumber(), 310);
 }
