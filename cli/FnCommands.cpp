@@ -3,7 +3,6 @@
 
 #include "cli/Commands.h"
 #include "cli/SubCommands.h"
-#include "lindrel32/QVREG.h"
 #include "platform/database/CatalogueFile.h"
 #include "platform/machine/Machine.h"
 #include "tweaks/ChangeText.h"
@@ -39,24 +38,32 @@ std::optional<std::int64_t> parseId(const std::string& text) {
 
 const char* restartText(int mode) {
     switch (mode) {
-    case 1: return "RESTART.EXE";
-    case 2: return "restart of Windows";
-    default: return "none";
+        case 1:
+            return "RESTART.EXE";
+        case 2:
+            return "restart of Windows";
+        default:
+            return "none";
     }
 }
 
 // The state as one short text: the letter of the option, the slider position, the text.
 std::string stateText(const tweaks::PageState& state) {
     switch (state.presentation) {
-    case tweaks::Presentation::Option: return state.selectedOption ? state.ChoiceLetter : "-";
-    case tweaks::Presentation::Slider: return state.slider.numberBox;
-    case tweaks::Presentation::Text: return "\"" + state.text + "\"";
-    default: return "-";
+        case tweaks::Presentation::Option:
+            return state.selectedOption ? state.ChoiceLetter : "-";
+        case tweaks::Presentation::Slider:
+            return state.slider.numberBox;
+        case tweaks::Presentation::Text:
+            return "\"" + state.text + "\"";
+        default:
+            return "-";
     }
 }
 
 std::string defaultText(const tweaks::PageState& state) {
-    if (const auto* text = std::get_if<std::string>(&state.DefaultValue)) return "\"" + *text + "\"";
+    if (const auto* text = std::get_if<std::string>(&state.DefaultValue))
+        return "\"" + *text + "\"";
     const double number = std::get<double>(state.DefaultValue);
     if (state.presentation == tweaks::Presentation::Option)
         return number == 1 ? "A" : number == 2 ? "B" : tweaks::formatNumber(number);
@@ -66,19 +73,24 @@ std::string defaultText(const tweaks::PageState& state) {
 // Whether the state read after an apply shows what was asked for; a function
 // whose value cannot be read is taken at its word.
 bool readsAsRequested(const tweaks::OpenedFunction& function, const tweaks::PageState& state,
-                      const tweaks::ApplyRequest& request, const tweaks::PlaceholderDirectories& directories) {
+                      const tweaks::ApplyRequest& request,
+                      const tweaks::PlaceholderDirectories& directories) {
     const std::string& kind = function.property.kind;
     if (kind != "REG" && kind != "INI") return true;
     switch (state.presentation) {
-    case tweaks::Presentation::Option: return state.selectedOption == (request.letter == "A" ? 1 : 2);
-    case tweaks::Presentation::Slider:
-        return !request.value || state.slider.numberBox == std::to_string(std::stoll(*request.value));
-    case tweaks::Presentation::Text: {
-        if (!request.value || request.value->empty()) return true;  // the emptied page's own rule
-        std::string wanted = tweaks::FieldText(*request.value);
-        return state.text == tweaks::ExpandPlaceholders(wanted, directories);
-    }
-    default: return true;
+        case tweaks::Presentation::Option:
+            return state.selectedOption == (request.letter == "A" ? 1 : 2);
+        case tweaks::Presentation::Slider:
+            return !request.value ||
+                   state.slider.numberBox == std::to_string(std::stoll(*request.value));
+        case tweaks::Presentation::Text: {
+            if (!request.value || request.value->empty())
+                return true;  // the emptied page's own rule
+            std::string wanted = tweaks::FieldText(*request.value);
+            return state.text == tweaks::ExpandPlaceholders(wanted, directories);
+        }
+        default:
+            return true;
     }
 }
 
@@ -98,7 +110,8 @@ std::optional<Target> target(CommandContext& context, const std::string& idText,
     Target t;
     t.database = openCatalogueOfProgram();
     auto& machine = platform::currentMachine();
-    t.session = std::make_unique<tweaks::TweakSession>(machine, *t.database, platform::programDir());
+    t.session =
+        std::make_unique<tweaks::TweakSession>(machine, *t.database, platform::programDir());
     try {
         t.function = t.session->open(*id);
     } catch (const TweakError& error) {
@@ -107,9 +120,10 @@ std::optional<Target> target(CommandContext& context, const std::string& idText,
     }
     const int code = t.session->platformCode();
     if (!tweaks::availableOn(t.function.function.bs, code)) {
-        status = usageError(context, "function " + idText + " (" + t.function.function.name +
-                                         ") does not exist on " +
-                                         std::string(platform::platformName(static_cast<platform::WindowsPlatform>(code))));
+        status = usageError(
+            context,
+            "function " + idText + " (" + t.function.function.name + ") does not exist on " +
+                std::string(platform::platformName(static_cast<platform::WindowsPlatform>(code))));
         return std::nullopt;
     }
     return t;
@@ -125,8 +139,9 @@ int list(CommandContext& context, Args args) {
     const int code = all ? 0 : static_cast<int>(platform::currentMachine().platform());
     // One pass over the property rows; the first row of each function counts.
     std::map<std::int64_t, std::string> presentations;
-    for (auto rows = database->openRecordset("SELECT ITEM_ID, TYP FROM HIDDEN_EIGENSCHAFT ORDER BY rowid"); !rows->eof();
-         rows->moveNext())
+    for (auto rows =
+             database->openRecordset("SELECT ITEM_ID, TYP FROM HIDDEN_EIGENSCHAFT ORDER BY rowid");
+         !rows->eof(); rows->moveNext())
         presentations.emplace(rows->integer("ITEM_ID"), rows->text("TYP"));
     std::string out;
     for (const auto& f : tweaks::listHiddenFunctions(*database, code)) {
@@ -154,9 +169,11 @@ int show(CommandContext& context, Args args) {
         << "platforms\t" << platformsOf(t->function.function.bs) << "\n"
         << "presentation\t" << p.presentation << "\n";
     if (state.presentation == tweaks::Presentation::Option)
-        out << "A\t" << p.captionA << "\n" << "B\t" << p.captionB << "\n";
+        out << "A\t" << p.captionA << "\n"
+            << "B\t" << p.captionB << "\n";
     else if (state.presentation == tweaks::Presentation::Slider)
-        out << "range\t" << p.sliderMin << " (" << p.captionA << ") to " << p.sliderMax << " (" << p.captionB << ")\n";
+        out << "range\t" << p.sliderMin << " (" << p.captionA << ") to " << p.sliderMax << " ("
+            << p.captionB << ")\n";
     else
         out << "caption\t" << p.captionA << "\n";
     out << "value\t" << state.currentValue << "\n"
@@ -187,9 +204,9 @@ int apply(CommandContext& context, Args args) {
     if (!t) return status;
     request.itemId = t->function.function.id;
     try {
-        const auto preview = t->session->preview(request);
-        const auto expected = tweaks::describeChanges(preview.changes);
         if (dryRun) {
+            const auto preview = t->session->preview(request);
+            const auto expected = tweaks::describeChanges(preview.changes);
             for (const auto& line : expected) context.out << line << "\n";
             if (expected.empty()) context.out << "no changes\n";
             context.out << "restart\t" << restartText(preview.restart) << "\n";
@@ -197,7 +214,8 @@ int apply(CommandContext& context, Args args) {
         }
         const auto outcome = t->session->apply(request);
         if (!outcome.registryProblem.empty()) {
-            context.err << "vantix-cli: the registry was not changed: " << outcome.registryProblem << "\n";
+            context.err << "vantix-cli: the registry was not changed: " << outcome.registryProblem
+                        << "\n";
             return kAbsent;
         }
         const auto made = tweaks::describeChanges(outcome.changes);
@@ -208,16 +226,10 @@ int apply(CommandContext& context, Args args) {
         // must not call a refused write a success.
         const auto after = t->session->state(t->function);
         if (!readsAsRequested(t->function, after, request, t->session->host().directories())) {
-            context.err << "vantix-cli: the function does not read as the chosen state afterwards (it reads \""
-                        << after.currentValue << "\"): the input was not accepted or a write was refused\n";
-            return kAbsent;
-        }
-        if (made.size() < expected.size()) {
-            context.err << "vantix-cli: " << expected.size() - made.size() << " of " << expected.size()
-                        << " changes could not be made";
-            lindrel32::QVREG reg(platform::currentMachine());
-            if (!reg.LastError().empty()) context.err << ": " << reg.LastError();
-            context.err << "\n";
+            context.err << "vantix-cli: the function does not read as the chosen state afterwards "
+                           "(it reads \""
+                        << after.currentValue
+                        << "\"): the input was not accepted or a write was refused\n";
             return kAbsent;
         }
     } catch (const TweakError& error) {
@@ -238,7 +250,8 @@ int undo(CommandContext& context, Args args) {
         context.err << "vantix-cli: " << error.what() << "\n";
         return kAbsent;
     }
-    context.out << "undone\t" << t->function.function.id << "\t" << t->function.function.name << "\n";
+    context.out << "undone\t" << t->function.function.id << "\t" << t->function.function.name
+                << "\n";
     return kSuccess;
 }
 
@@ -255,7 +268,8 @@ int statusAll(CommandContext& context, Args) {
             const auto state = session.state(opened);
             auto entry = journal.find(f.id);
             const std::optional<tweaks::JournalEntry> last =
-                entry == journal.end() ? std::nullopt : std::optional<tweaks::JournalEntry>(entry->second);
+                entry == journal.end() ? std::nullopt
+                                       : std::optional<tweaks::JournalEntry>(entry->second);
             out += stateText(state) + "\t" + tweaks::driftName(session.drift(opened, state, last));
         } catch (const TweakError& error) {
             out += "-\t" + std::string(error.what());
@@ -267,19 +281,27 @@ int statusAll(CommandContext& context, Args) {
 }
 
 constexpr SubCommand kCommands[] = {
-    {"list", "[--all]", "ID, folder, name and presentation of the functions of this platform (--all: every platform)",
+    {"list", "[--all]",
+     "ID, folder, name and presentation of the functions of this platform (--all: every platform)",
      0, 1, list},
-    {"show", "ID", "current state, default, drift, restart need and help of a function", 1, 1, show},
+    {"show", "ID", "current state, default, drift, restart need and help of a function", 1, 1,
+     show},
     {"apply", "ID A|B [--value TEXT] [--dry-run]",
-     "apply a choice (slider position or text with --value); --dry-run prints what would change", 2, 5, apply},
-    {"undo", "ID", "restore what the last apply of the function changed; 1 when there is nothing to undo", 1, 1, undo},
-    {"status", "", "every function of this platform with its state and whether it is at its default, as Vantix "
-                   "left it, or changed elsewhere",
+     "apply a choice (slider position or text with --value); --dry-run prints what would change", 2,
+     5, apply},
+    {"undo", "ID",
+     "restore what the last apply of the function changed; 1 when there is nothing to undo", 1, 1,
+     undo},
+    {"status", "",
+     "every function of this platform with its state and whether it is at its default, as Vantix "
+     "left it, or changed elsewhere",
      0, 0, statusAll},
 };
 
 }  // namespace
 
-int runFnCommand(CommandContext& context, Args args) { return dispatch(context, "fn", kCommands, args); }
+int runFnCommand(CommandContext& context, Args args) {
+    return dispatch(context, "fn", kCommands, args);
+}
 
 }  // namespace vantix::cli
