@@ -51,5 +51,28 @@ TEST(LibraryModuleHost, InitWritesTheRecordIntoTheImage) {
     fs::remove_all(dir);
 }
 
+TEST(LibraryModuleHost, OneRunningInstancePerModule) {
+    const fs::path dir = fs::temp_directory_path() / ("module-instance-" + std::to_string(::getpid()));
+    fs::remove_all(dir);
+    fs::create_directories(dir / "program");
+    fs::create_directory_symlink(fs::path(VANTIX_PROGRAM_DIR) / "machine", dir / "program" / "machine");
+    ::setenv("VANTIX_PROGRAM_DIR", (dir / "program").c_str(), 1);
+    {
+        auto machine = platform::Machine::create(dir / "image", platform::WindowsPlatform::Win98);
+        std::vector<std::string> shown;
+        const auto messages = [&](const std::string& text, const std::string&) { shown.push_back(text); };
+        auto first = std::make_unique<LibraryModuleHost>(*machine, dir, messages);
+        EXPECT_TRUE(runEntryProcedure(moduleInfo(ModuleId::Regalto), "/START", *first).showWindow);
+        LibraryModuleHost second(*machine, dir, messages);
+        EXPECT_FALSE(runEntryProcedure(moduleInfo(ModuleId::Regalto), "/START", second).showWindow);
+        EXPECT_TRUE(runEntryProcedure(moduleInfo(ModuleId::Traskel), "/START", second).showWindow);
+        EXPECT_TRUE(shown.empty());
+        first.reset();  // the first instance ends: the next start runs
+        LibraryModuleHost third(*machine, dir, messages);
+        EXPECT_TRUE(runEntryProcedure(moduleInfo(ModuleId::Regalto), "/START", third).showWindow);
+    }
+    fs::remove_all(dir);
+}
+
 }  // namespace
 }  // namespace vantix::modules
