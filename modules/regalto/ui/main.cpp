@@ -4,6 +4,7 @@
 #include <QMessageBox>
 
 #include <cstdio>
+#include <cstdlib>
 #include <exception>
 #include <filesystem>
 #include <memory>
@@ -31,11 +32,17 @@ int main(int argc, char** argv) {
     const auto ensureApp = [&] {
         if (!app) app = std::make_unique<QApplication>(argc, argv);
     };
+    // Without any display Qt would abort; messages then go to the terminal.
+    const bool haveDisplay = std::getenv("DISPLAY") || std::getenv("WAYLAND_DISPLAY") || std::getenv("QT_QPA_PLATFORM");
     try {
         platform::Machine& machine = platform::currentMachine();
         const auto executableDir = std::filesystem::read_symlink("/proc/self/exe").parent_path();
         modules::LibraryModuleHost host(machine, executableDir,
                                         [&](const std::string& text, const std::string& caption) {
+                                            if (!haveDisplay) {
+                                                std::fprintf(stderr, "%s: %s\n", caption.c_str(), text.c_str());
+                                                return;
+                                            }
                                             ensureApp();
                                             QMessageBox box(QMessageBox::Information, QString::fromStdString(caption),
                                                             QString::fromStdString(text), QMessageBox::Ok);
@@ -44,6 +51,10 @@ int main(int argc, char** argv) {
         const auto decision = runEntryProcedure(modules::moduleInfo(modules::ModuleId::Regalto),
                                                 commandLine.arguments, host);
         if (!decision.showWindow) return 0;
+        if (!haveDisplay) {
+            std::fprintf(stderr, "REGALTO.EXE: no display to show the window on\n");
+            return 1;
+        }
         ensureApp();
         regalto::LibraryRegistryPort registry(machine);
         regalto::ui::RegaltoWindow window(registry);
