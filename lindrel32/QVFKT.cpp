@@ -6,7 +6,7 @@
 
 #include "lindrel32/AnsiScramble.h"
 #include "lindrel32/FileNameParts.h"
-#include "lindrel32/WindowSystem.h"
+#include "platform/windowing/WindowSystem.h"
 #include "platform/files/DosAttributes.h"
 #include "platform/files/DosWildcard.h"
 #include "platform/files/FileOperations.h"
@@ -85,59 +85,71 @@ std::string QVFKT::CRYPT(const std::string& XText) {
     return xorAnsi(XText, kCryptKey);
 }
 
+namespace {
+
+using vantix::platform::ShowState;
+using vantix::platform::WindowRect;
+using vantix::platform::windowSystem;
+
+int twipsPerPixel() {
+    const int dpi = windowSystem().logicalDpi();
+    return dpi > 0 ? 1440 / dpi : 15;
+}
+
+}  // namespace
+
 std::int32_t QVFKT::GET_TaskHandle(std::int32_t& Handle, std::string& TaskName) {
-    WindowSystem* windows = installedWindowSystem();
-    if (!windows) return 0;
+    (void)Handle;  // every top-level window shares one z-order level here
+    auto& windows = windowSystem();
     const std::string wanted = vantix::text::toUpper(vantix::text::trim(TaskName));
-    for (const std::int32_t window : windows->windowsOfLevel(Handle)) {
-        const std::string title = windows->title(window);
+    for (const std::int32_t window : windows.topLevelWindows()) {
+        const std::string title = windows.title(window).value_or("");
         const std::string candidate = vantix::text::toUpper(vantix::text::trim(title));
         if (!candidate.empty() && candidate.find(wanted) != std::string::npos) {
             TaskName = title;
             return window;
         }
-        windows->processEvents();
+        windows.processEvents();
     }
     return 0;
 }
 
 std::int32_t QVFKT::GET_WindowPos(std::int32_t Handle, std::int32_t& RLeft, std::int32_t& RTop,
                                   std::int32_t& RWidth, std::int32_t& RHeight) {
-    WindowSystem* windows = installedWindowSystem();
-    if (!windows) return 0;
-    const auto rect = windows->rect(Handle);
+    const auto rect = windowSystem().rect(Handle);
     if (!rect || (rect->left <= 0 && rect->top <= 0)) return 0;
-    const int x = windows->twipsPerPixelX();
-    const int y = windows->twipsPerPixelY();
-    RLeft = rect->left * x;
-    RTop = rect->top * y;
-    RWidth = rect->width * x;
-    RHeight = rect->height * y;
+    const int twips = twipsPerPixel();
+    RLeft = rect->left * twips;
+    RTop = rect->top * twips;
+    RWidth = rect->width * twips;
+    RHeight = rect->height * twips;
     return 1;
 }
 
 bool QVFKT::SET_CenterWindow(std::int32_t MainHandle, std::int32_t SubForm) {
-    WindowSystem* windows = installedWindowSystem();
-    if (!windows) return false;
-    const auto sub = windows->rect(SubForm);
+    auto& windows = windowSystem();
+    const auto sub = windows.rect(SubForm);
     if (!sub) return false;
     std::int32_t left = 0, top = 0, width = 0, height = 0;
+    WindowRect target = *sub;
     if (GET_WindowPos(MainHandle, left, top, width, height) && MainHandle > 0) {
-        const int x = windows->twipsPerPixelX();
-        const int y = windows->twipsPerPixelY();
-        windows->moveTo(SubForm, (left + (width - sub->width * x) / 2) / x,
-                        (top + (height - sub->height * y) / 2) / y);
+        const int twips = twipsPerPixel();
+        target.left = (left + (width - sub->width * twips) / 2) / twips;
+        target.top = (top + (height - sub->height * twips) / 2) / twips;
     } else {
-        const auto screen = windows->screen();
-        windows->moveTo(SubForm, (screen.width - sub->width) / 2,
-                        (screen.height - sub->height) / 2);
+        const auto screen = windows.screen();
+        target.left = (screen.width - sub->width) / 2;
+        target.top = (screen.height - sub->height) / 2;
     }
+    windows.move(SubForm, target);
     return false;
 }
 
 void QVFKT::SET_ViewWindow(std::int32_t Handle, std::int16_t Attribut) {
-    if (WindowSystem* windows = installedWindowSystem())
-        windows->show(Handle, Attribut == 2 ? 6 : Attribut == 3 ? 3 : 1);
+    const ShowState state = Attribut == 2   ? ShowState::Minimised
+                            : Attribut == 3 ? ShowState::Maximised
+                                            : ShowState::Normal;
+    windowSystem().setShowState(Handle, state);
 }
 
 void QVFKT::FILE_Copy(const std::string& Quelldatei, const std::string& Zieldatei) {
@@ -192,7 +204,7 @@ bool QVFKT::GET_FileIcon(platform::RgbaImage& Picture, const std::string& ExeFil
 }
 
 void QVFKT::APP_Terminate(std::int32_t ProcessID) {
-    if (WindowSystem* windows = installedWindowSystem()) windows->postClose(ProcessID);
+    windowSystem().postClose(ProcessID);
 }
 
 bool QVFKT::GET_FileExecutable(const std::string& ExeFile) {
@@ -314,7 +326,11 @@ bool QVFKT::SET_Ini(const std::string& FileName, const std::string& Section,
 }
 
 void QVFKT::SET_FormTop(std::int32_t Handle, bool Top) {
-    if (WindowSystem* windows = installedWindowSystem()) windows->raise(Handle, Top);
+    if (Top) {
+        windowSystem().setTopmost(Handle, true);
+    } else {
+        windowSystem().raise(Handle);
+    }
 }
 
 }  // namespace lindrel32

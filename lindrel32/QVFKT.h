@@ -18,7 +18,7 @@ namespace lindrel32 {
 // execution, icons, short names, the platform code, file names and INI entries.
 // Paths are Windows-form paths of the machine image (or host paths); file
 // operations outside the image's drives and the program folder are refused.
-// Window handles are those of the installed WindowSystem (0: none). CRYPT's
+// Window handles are those of the installed platform WindowSystem (0: none). CRYPT's
 // key is kCryptKey (0x80, AnsiScramble.h).
 class LINDREL32_API QVFKT {
 public:

@@ -16,6 +16,7 @@ public:
     bool move(WindowHandle, const WindowRect&) override { return false; }
     bool postClose(WindowHandle) override { return false; }
     bool setTopmost(WindowHandle, bool) override { return false; }
+    bool raise(WindowHandle) override { return false; }
     WindowRect screen() override { return {}; }
     int logicalDpi() override { return 96; }
     void processEvents() override {}

@@ -38,6 +38,8 @@ public:
     virtual bool postClose(WindowHandle window) = 0;
     // Topmost above all others, or back among the ordinary windows.
     virtual bool setTopmost(WindowHandle window, bool topmost) = 0;
+    // To the top of its current band: a topmost window stays topmost.
+    virtual bool raise(WindowHandle window) = 0;
     // The screen in pixels and its logical resolution (dots per inch).
     virtual WindowRect screen() = 0;
     virtual int logicalDpi() = 0;

@@ -7,7 +7,7 @@
 #include <chrono>
 #include <thread>
 
-#include "lindrel32/WindowSystem.h"
+#include "platform/windowing/WindowSystem.h"
 #include "platform/registry/Registry.h"
 #include "platform/shelllink/ShellLink.h"
 #include "tests/lindrel32/BareImage.h"
@@ -284,27 +284,46 @@ TEST_F(Functions, ShortcutsIntoTheImagesFolders) {
     EXPECT_FALSE(fs::exists(image.scratch / "outside" / "Out.lnk"));
 }
 
-class FakeWindows : public lindrel32::WindowSystem {
+class FakeWindows : public vantix::platform::WindowSystem {
 public:
-    std::vector<std::int32_t> windowsOfLevel(std::int32_t) override { return {1, 2, 3}; }
-    std::string title(std::int32_t window) override {
+    using Handle = vantix::platform::WindowHandle;
+    using Rect = vantix::platform::WindowRect;
+    using ShowState = vantix::platform::ShowState;
+
+    std::vector<Handle> topLevelWindows() override { return {1, 2, 3}; }
+    std::optional<std::string> title(Handle window) override {
         return window == 1 ? "" : window == 2 ? "  Untitled - Notepad " : "Regalto";
     }
-    std::optional<Rect> rect(std::int32_t window) override {
+    std::optional<ShowState> showState(Handle) override { return ShowState::Normal; }
+    bool setShowState(Handle window, ShowState state) override {
+        static constexpr int kCommand[] = {1, 6, 3};  // Normal, Minimised, Maximised
+        shown.push_back({window, kCommand[static_cast<int>(state)]});
+        return true;
+    }
+    std::optional<Rect> rect(Handle window) override {
         if (window == 2) return Rect{100, 50, 400, 300};
         if (window == 3) return Rect{0, 0, 1024, 768};  // maximised
         if (window == 9) return Rect{5, 5, 100, 60};    // a dialog
         return std::nullopt;
     }
-    void moveTo(std::int32_t window, int left, int top) override {
-        moves.push_back({window, left, top});
+    bool move(Handle window, const Rect& to) override {
+        moves.push_back({window, to.left, to.top});
+        return true;
+    }
+    bool postClose(Handle window) override {
+        closed.push_back(window);
+        return true;
+    }
+    bool setTopmost(Handle window, bool topmost) override {
+        raised.push_back({window, topmost});
+        return true;
+    }
+    bool raise(Handle window) override {
+        raised.push_back({window, false});
+        return true;
     }
     Rect screen() override { return {0, 0, 1024, 768}; }
-    int twipsPerPixelX() override { return 15; }
-    int twipsPerPixelY() override { return 15; }
-    void show(std::int32_t window, int command) override { shown.push_back({window, command}); }
-    void postClose(std::int32_t window) override { closed.push_back(window); }
-    void raise(std::int32_t window, bool topmost) override { raised.push_back({window, topmost}); }
+    int logicalDpi() override { return 96; }  // 15 twips per pixel
     void processEvents() override { ++events; }
 
     std::vector<std::array<int, 3>> moves;
@@ -319,8 +338,9 @@ TEST_F(Functions, WindowHelpersThroughTheInstalledWindowSystem) {
     std::string name = "notepad";
     EXPECT_EQ(f.GET_TaskHandle(handle, name), 0) << "no window system: nothing found";
 
-    FakeWindows windows;
-    lindrel32::installWindowSystem(&windows);
+    auto installed = std::make_shared<FakeWindows>();
+    FakeWindows& windows = *installed;
+    vantix::platform::installWindowSystem(installed);
     EXPECT_EQ(f.GET_TaskHandle(handle, name), 2);
     EXPECT_EQ(name, "  Untitled - Notepad ");
     std::string any;
@@ -351,7 +371,7 @@ TEST_F(Functions, WindowHelpersThroughTheInstalledWindowSystem) {
     f.SET_FormTop(2, true);
     f.SET_FormTop(2, false);
     EXPECT_EQ(windows.raised, (std::vector<std::pair<int, bool>>{{2, true}, {2, false}}));
-    lindrel32::installWindowSystem(nullptr);
+    vantix::platform::installWindowSystem(nullptr);
 }
 
 }  // namespace

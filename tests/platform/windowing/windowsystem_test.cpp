@@ -26,6 +26,7 @@ public:
     bool move(WindowHandle w, const WindowRect& r) override { return rects.count(w) && (rects[w] = r, true); }
     bool postClose(WindowHandle w) override { return closed.emplace_back(w), true; }
     bool setTopmost(WindowHandle, bool) override { return true; }
+    bool raise(WindowHandle) override { return true; }
     WindowRect screen() override { return {0, 0, 1024, 768}; }
     int logicalDpi() override { return 120; }
     void processEvents() override {}
