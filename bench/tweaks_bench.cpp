@@ -32,7 +32,9 @@ namespace fs = std::filesystem;
 constexpr int kFunctions = 5000;
 const std::string kBenchKey = "HKEY_CURRENT_USER\\Software\\Vantix Bench";
 
-fs::path buildDir() { return fs::read_symlink("/proc/self/exe").parent_path().parent_path(); }
+fs::path buildDir() {
+    return fs::read_symlink("/proc/self/exe").parent_path().parent_path();
+}
 
 // A program folder with a catalogue of 5,000 generated functions (ten topics
 // with five subfolders each, three commands per function) and the build's
@@ -67,8 +69,9 @@ private:
         fs::copy_file(buildDir() / "bin" / "QUORVIA.MDE", program / "QUORVIA.MDE");
         auto db = platform::Database::open(program / "QUORVIA.MDE");
         platform::Database::Transaction transaction(*db);
-        db->executeScript("DELETE FROM HIDDEN_BEFEHLE; DELETE FROM HIDDEN_EIGENSCHAFT; DELETE FROM HIDDEN_ITEMS; "
-                          "DELETE FROM HIDDEN_FOLDERS;");
+        db->executeScript(
+            "DELETE FROM HIDDEN_BEFEHLE; DELETE FROM HIDDEN_EIGENSCHAFT; DELETE FROM HIDDEN_ITEMS; "
+            "DELETE FROM HIDDEN_FOLDERS;");
         int folder = 0;
         for (int top = 1; top <= 10; ++top) {
             db->execute("INSERT INTO HIDDEN_FOLDERS (ID, FolderName, UF_FID) VALUES (?, ?, 0)",
@@ -79,17 +82,23 @@ private:
         }
         for (int id = 1; id <= kFunctions; ++id) {
             const std::string name = "Value" + std::to_string(id);
-            db->execute("INSERT INTO HIDDEN_ITEMS (ID, Folder_ID, ItemName, BS) VALUES (?, ?, ?, 7)",
-                        {id, 101 + id % 50, "Generated function " + std::to_string(id)});
-            db->execute("INSERT INTO HIDDEN_EIGENSCHAFT (ITEM_ID, TYP, A_BESCHRIFTUNG, B_BESCHRIFTUNG, Hilfe, MOM_Art, "
-                        "MOM_MainSubKey, MOM_ValueKey, MOM_ValueFormat, Wenn, Dann, Sonst, Standard) VALUES "
-                        "(?, 'OPTION', 'On', 'Off', 'A generated function.', 'REG', ?, ?, 'D', '1', 1, 2, '2')",
-                        {id, kBenchKey, name});
+            db->execute(
+                "INSERT INTO HIDDEN_ITEMS (ID, Folder_ID, ItemName, BS) VALUES (?, ?, ?, 7)",
+                {id, 101 + id % 50, "Generated function " + std::to_string(id)});
+            db->execute(
+                "INSERT INTO HIDDEN_EIGENSCHAFT (ITEM_ID, TYP, A_BESCHRIFTUNG, B_BESCHRIFTUNG, "
+                "Hilfe, MOM_Art, "
+                "MOM_MainSubKey, MOM_ValueKey, MOM_ValueFormat, Wenn, Dann, Sonst, Standard) "
+                "VALUES "
+                "(?, 'OPTION', 'On', 'Off', 'A generated function.', 'REG', ?, ?, 'D', '1', 1, 2, "
+                "'2')",
+                {id, kBenchKey, name});
             for (const char* letter : {"A", "B"})
                 for (int c = 0; c < 3; ++c)
-                    db->execute("INSERT INTO HIDDEN_BEFEHLE VALUES (?, ?, 'REGSET', '#', ?, ?, ?, 'D')",
-                                {id, letter, kBenchKey, c == 0 ? name : name + "_" + std::to_string(c),
-                                 std::string(letter[0] == 'A' ? "1" : "0")});
+                    db->execute(
+                        "INSERT INTO HIDDEN_BEFEHLE VALUES (?, ?, 'REGSET', '#', ?, ?, ?, 'D')",
+                        {id, letter, kBenchKey, c == 0 ? name : name + "_" + std::to_string(c),
+                         std::string(letter[0] == 'A' ? "1" : "0")});
         }
         transaction.commit();
     }
@@ -98,12 +107,17 @@ private:
         auto& registry = machine->registry();
         registry.batch([&] {
             for (int i = 0; i < 9000; ++i) {
-                const std::string key = "Software\\Classes\\Bench" + std::to_string(i / 100) + "\\Key" + std::to_string(i);
+                const std::string key = "Software\\Classes\\Bench" + std::to_string(i / 100) +
+                                        "\\Key" + std::to_string(i);
                 registry.setValue(platform::Root::LocalMachine, key,
-                                  platform::RegValue::string("", "Default text of key number " + std::to_string(i)));
+                                  platform::RegValue::string(
+                                      "", "Default text of key number " + std::to_string(i)));
+                registry.setValue(
+                    platform::Root::LocalMachine, key,
+                    platform::RegValue::string(
+                        "Path", "C:\\WINDOWS\\SYSTEM\\bench" + std::to_string(i) + ".dll"));
                 registry.setValue(platform::Root::LocalMachine, key,
-                                  platform::RegValue::string("Path", "C:\\WINDOWS\\SYSTEM\\bench" + std::to_string(i) + ".dll"));
-                registry.setValue(platform::Root::LocalMachine, key, platform::RegValue::dword("Flags", i * 2654435761u));
+                                  platform::RegValue::dword("Flags", i * 2654435761u));
             }
             return platform::RegStatus::ok();
         });
@@ -144,8 +158,8 @@ BENCHMARK(BM_ListCore)->Unit(benchmark::kMillisecond);
 
 void BM_CliFnList(benchmark::State& state) {
     auto& s = setup();
-    const std::vector<std::string> args{(buildDir() / "bin" / "vantix-cli").string(), "--machine", s.image.string(),
-                                        "fn", "list"};
+    const std::vector<std::string> args{(buildDir() / "bin" / "vantix-cli").string(), "--machine",
+                                        s.image.string(), "fn", "list"};
     for (auto _ : state)
         if (runCli(args) != 0) state.SkipWithError("vantix-cli fn list failed");
 }

@@ -14,7 +14,9 @@ namespace vantix::cli {
 
 namespace {
 
-std::filesystem::path catalogueFile() { return platform::programDir() / platform::kCatalogueFileName; }
+std::filesystem::path catalogueFile() {
+    return platform::programDir() / platform::kCatalogueFileName;
+}
 
 int info(CommandContext& context, Args) {
     const auto file = catalogueFile();
@@ -24,7 +26,8 @@ int info(CommandContext& context, Args) {
     };
     auto& out = context.out;
     char id[16];
-    std::snprintf(id, sizeof id, "0x%08X", static_cast<unsigned>(db->scalar("PRAGMA application_id")->toInteger()));
+    std::snprintf(id, sizeof id, "0x%08X",
+                  static_cast<unsigned>(db->scalar("PRAGMA application_id")->toInteger()));
     out << "file\t" << file.string() << "\n"
         << "application id\t" << id << "\n"
         << "schema version\t" << db->scalar("PRAGMA user_version")->toInteger() << "\n"
@@ -47,15 +50,18 @@ int check(CommandContext& context, Args args) {
         if (args[i] != "--platform" || i + 1 >= args.size())
             return usageError(context, "usage: catalogue check [--platform win95|win98|nt4]...");
         const auto kind = platform::platformFromName(args[++i]);
-        if (!kind) return usageError(context, "unknown platform '" + args[i] + "' (win95, win98 or nt4)");
+        if (!kind)
+            return usageError(context, "unknown platform '" + args[i] + "' (win95, win98 or nt4)");
         platforms.push_back(*kind);
     }
     if (platforms.empty())
-        platforms = {platform::WindowsPlatform::Win95, platform::WindowsPlatform::Win98, platform::WindowsPlatform::Nt4};
+        platforms = {platform::WindowsPlatform::Win95, platform::WindowsPlatform::Win98,
+                     platform::WindowsPlatform::Nt4};
 
     std::string pattern = (std::filesystem::temp_directory_path() / "vantix-check-XXXXXX").string();
     if (!::mkdtemp(pattern.data())) {
-        context.err << "vantix-cli: cannot make a scratch folder in " << std::filesystem::temp_directory_path() << "\n";
+        context.err << "vantix-cli: cannot make a scratch folder in "
+                    << std::filesystem::temp_directory_path() << "\n";
         return kAbsent;
     }
     const std::filesystem::path scratch = pattern;
@@ -70,21 +76,25 @@ int check(CommandContext& context, Args args) {
     std::error_code ignored;
     std::filesystem::remove_all(scratch, ignored);
     for (const auto& failure : report.failures)
-        context.out << "FAIL\t" << platform::platformName(failure.platform) << "\t" << failure.itemId << "\t"
-                    << failure.name << "\t" << failure.problem << "\n";
+        context.out << "FAIL\t" << platform::platformName(failure.platform) << "\t"
+                    << failure.itemId << "\t" << failure.name << "\t" << failure.problem << "\n";
     context.out << report.checked << " checked, " << report.failures.size() << " failed\n";
     return report.failures.empty() ? kSuccess : kAbsent;
 }
 
 constexpr SubCommand kCommands[] = {
-    {"info", "", "the catalogue file, its id and schema version, and how many rows it holds", 0, 0, info},
+    {"info", "", "the catalogue file, its id and schema version, and how many rows it holds", 0, 0,
+     info},
     {"check", "[--platform win95|win98|nt4]...",
-     "self-test: every function on a fresh scratch image of each platform (all three by default); 1 when any fails",
+     "self-test: every function on a fresh scratch image of each platform (all three by default); "
+     "1 when any fails",
      0, 6, check},
 };
 
 }  // namespace
 
-int runCatalogueCommand(CommandContext& context, Args args) { return dispatch(context, "catalogue", kCommands, args); }
+int runCatalogueCommand(CommandContext& context, Args args) {
+    return dispatch(context, "catalogue", kCommands, args);
+}
 
 }  // namespace vantix::cli

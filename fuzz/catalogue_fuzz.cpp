@@ -25,8 +25,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     }
     try {
         auto db = openCatalogue(file, catalogueConnectString(), {.readOnly = true});
-        for (const char* table : {"BAR_FOLDER", "BAR_CONTROL", "LIST_UTILITI", "HIDDEN_FOLDERS", "HIDDEN_ITEMS",
-                                  "HIDDEN_EIGENSCHAFT", "HIDDEN_BEFEHLE"}) {
+        for (const char* table : {"BAR_FOLDER", "BAR_CONTROL", "LIST_UTILITI", "HIDDEN_FOLDERS",
+                                  "HIDDEN_ITEMS", "HIDDEN_EIGENSCHAFT", "HIDDEN_BEFEHLE"}) {
             auto rows = db->openRecordset(table);
             for (int n = 0; !rows->eof() && n < 10000; rows->moveNext(), ++n)
                 for (const auto& field : rows->fieldNames()) {

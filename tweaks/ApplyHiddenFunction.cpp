@@ -28,8 +28,9 @@ void bestEffort(const char* what, Step&& step) {
 
 }  // namespace
 
-void RunHiddenCommand(TweakHost& host, const std::string& kind, std::string& file, const std::string& path,
-                      std::string& name, const std::string& typeLetter, std::string& value) {
+void RunHiddenCommand(TweakHost& host, const std::string& kind, std::string& file,
+                      const std::string& path, std::string& name, const std::string& typeLetter,
+                      std::string& value) {
     const PlaceholderDirectories directories = host.directories();
     ExpandPlaceholders(file, directories);
     ExpandPlaceholders(name, directories);
@@ -38,8 +39,10 @@ void RunHiddenCommand(TweakHost& host, const std::string& kind, std::string& fil
     const std::string action = kind.size() >= 3 ? kind.substr(kind.size() - 3) : kind;
 
     if (store == "REG") {
-        if (action == "SET") bestEffort("SetReg", [&] { host.SetReg(path, name, value, typeLetter); });
-        else if (action == "DEL") bestEffort("DelReg", [&] { host.DelReg(path, name); });
+        if (action == "SET")
+            bestEffort("SetReg", [&] { host.SetReg(path, name, value, typeLetter); });
+        else if (action == "DEL")
+            bestEffort("DelReg", [&] { host.DelReg(path, name); });
         return;
     }
     if (store != "INI") return;
@@ -48,21 +51,28 @@ void RunHiddenCommand(TweakHost& host, const std::string& kind, std::string& fil
     for (int i = 0; i < 3; ++i) host.doEvents();
     if (!path.empty() && path.front() == '%') {
         const std::string operation = text::toUpperAscii(path);
-        if (operation == "%COPY%") bestEffort("FILE_Copy", [&] { host.FILE_Copy(file, name); });
-        else if (operation == "%DEL%") bestEffort("FILE_Delete", [&] { host.FILE_Delete(file); });
-        else if (operation == "%RENAME%") bestEffort("rename", [&] { host.renameFile(file, name); });
-        else log::debug("tweaks", "unknown file operation " + path + ": nothing done");
+        if (operation == "%COPY%")
+            bestEffort("FILE_Copy", [&] { host.FILE_Copy(file, name); });
+        else if (operation == "%DEL%")
+            bestEffort("FILE_Delete", [&] { host.FILE_Delete(file); });
+        else if (operation == "%RENAME%")
+            bestEffort("rename", [&] { host.renameFile(file, name); });
+        else
+            log::debug("tweaks", "unknown file operation " + path + ": nothing done");
         return;
     }
-    if (action == "SET") bestEffort("SET_Ini", [&] { host.SET_Ini(file, path, name, value); });
-    else if (action == "DEL") bestEffort("SET_Ini", [&] { host.SET_Ini(file, path, name, ""); });
+    if (action == "SET")
+        bestEffort("SET_Ini", [&] { host.SET_Ini(file, path, name, value); });
+    else if (action == "DEL")
+        bestEffort("SET_Ini", [&] { host.SET_Ini(file, path, name, ""); });
 }
 
-void ApplyHiddenFunction(platform::Database& database, TweakHost& host, std::int64_t itemId, const PageInput& input,
-                         std::string& letter) {
+void ApplyHiddenFunction(platform::Database& database, TweakHost& host, std::int64_t itemId,
+                         const PageInput& input, std::string& letter) {
     if (input.pageMode == 3 && input.text.empty()) {
         bestEffort("reading the commands", [&] {
-            for (auto rows = database.openRecordset(commandsOf(itemId)); !rows->eof(); rows->moveNext())
+            for (auto rows = database.openRecordset(commandsOf(itemId)); !rows->eof();
+                 rows->moveNext())
                 if (rows->text("Kennung") == "B") {
                     letter = "B";
                     break;
@@ -80,8 +90,10 @@ void ApplyHiddenFunction(platform::Database& database, TweakHost& host, std::int
             if (rows->text("Kennung") != letter) return;
             const std::string stored = rows->text("SET_Wert");
             if (stored == kInput) {
-                if (input.pageMode == 2) value = std::to_string(input.sliderPosition);
-                else if (input.pageMode == 3) value = input.text;
+                if (input.pageMode == 2)
+                    value = std::to_string(input.sliderPosition);
+                else if (input.pageMode == 3)
+                    value = input.text;
             } else {
                 value = stored;
             }
@@ -89,7 +101,8 @@ void ApplyHiddenFunction(platform::Database& database, TweakHost& host, std::int
             const std::string path = FieldText(rows->text("SET_MainSubKey"));
             std::string name = FieldText(rows->text("SET_ValueKey"));
             value = FieldText(value);
-            RunHiddenCommand(host, rows->text("SET_Art"), file, path, name, rows->text("SET_ValueFormat"), value);
+            RunHiddenCommand(host, rows->text("SET_Art"), file, path, name,
+                             rows->text("SET_ValueFormat"), value);
         });
     }
 }

@@ -23,11 +23,12 @@ struct PageInput {
 // order the database returns them, best effort: a failing command leaves its
 // change undone and the others still run. An emptied TEXT page turns the
 // letter into "B" when the function has "B" commands; the caller keeps it.
-void ApplyHiddenFunction(platform::Database& database, TweakHost& host, std::int64_t itemId, const PageInput& input,
-                         std::string& letter);
+void ApplyHiddenFunction(platform::Database& database, TweakHost& host, std::int64_t itemId,
+                         const PageInput& input, std::string& letter);
 
 // Executes one command. File, name and value are expanded in place.
-void RunHiddenCommand(TweakHost& host, const std::string& kind, std::string& file, const std::string& path,
-                      std::string& name, const std::string& typeLetter, std::string& value);
+void RunHiddenCommand(TweakHost& host, const std::string& kind, std::string& file,
+                      const std::string& path, std::string& name, const std::string& typeLetter,
+                      std::string& value);
 
 }  // namespace vantix::tweaks

@@ -36,9 +36,11 @@ void ChangeRecorder::registryChanging(const platform::RegistryChange& change) {
 
 void ChangeRecorder::fileChanging(const platform::FileChange& change) {
     RecordedFileChange recorded{change, {captureFile(change.path)}};
-    if (change.kind == platform::FileChange::Rename) recorded.before.push_back(captureFile(change.source));
+    if (change.kind == platform::FileChange::Rename)
+        recorded.before.push_back(captureFile(change.source));
     // Whole-file writes already carry the content they replace.
-    if (change.kind == platform::FileChange::Write && change.before) recorded.before.front().content = change.before;
+    if (change.kind == platform::FileChange::Write && change.before)
+        recorded.before.front().content = change.before;
     changes_.push_back({std::nullopt, std::move(recorded)});
 }
 

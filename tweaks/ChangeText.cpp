@@ -16,12 +16,18 @@ std::string rootedKey(const platform::RegistryChange& change) {
 
 const char* typeName(std::uint32_t type) {
     switch (type) {
-    case platform::regtype::Sz: return "REG_SZ";
-    case platform::regtype::ExpandSz: return "REG_EXPAND_SZ";
-    case platform::regtype::Binary: return "REG_BINARY";
-    case platform::regtype::Dword: return "REG_DWORD";
-    case platform::regtype::MultiSz: return "REG_MULTI_SZ";
-    default: return "REG_NONE";
+        case platform::regtype::Sz:
+            return "REG_SZ";
+        case platform::regtype::ExpandSz:
+            return "REG_EXPAND_SZ";
+        case platform::regtype::Binary:
+            return "REG_BINARY";
+        case platform::regtype::Dword:
+            return "REG_DWORD";
+        case platform::regtype::MultiSz:
+            return "REG_MULTI_SZ";
+        default:
+            return "REG_NONE";
     }
 }
 
@@ -52,12 +58,16 @@ void describeWrite(const platform::FileChange& change, std::vector<std::string>&
     while (tail < before.size() - head && tail < after.size() - head &&
            before[before.size() - 1 - tail] == after[after.size() - 1 - tail])
         ++tail;
-    if (!change.before) out.push_back("file " + change.path.string() + ": created");
-    else if (!change.after) out.push_back("file " + change.path.string() + ": removed");
+    if (!change.before)
+        out.push_back("file " + change.path.string() + ": created");
+    else if (!change.after)
+        out.push_back("file " + change.path.string() + ": removed");
     for (std::size_t i = head; i < before.size() - tail; ++i)
-        out.push_back("  " + change.path.string() + " line " + std::to_string(i + 1) + " before: " + before[i]);
+        out.push_back("  " + change.path.string() + " line " + std::to_string(i + 1) +
+                      " before: " + before[i]);
     for (std::size_t i = head; i < after.size() - tail; ++i)
-        out.push_back("  " + change.path.string() + " line " + std::to_string(i + 1) + " after:  " + after[i]);
+        out.push_back("  " + change.path.string() + " line " + std::to_string(i + 1) +
+                      " after:  " + after[i]);
 }
 
 }  // namespace
@@ -89,39 +99,53 @@ std::vector<std::string> describeChanges(const std::vector<RecordedChange>& chan
         if (const auto& r = change.registry) {
             using K = platform::RegistryChange;
             switch (r->kind) {
-            case K::SetValue:
-            case K::DeleteValue: {
-                const std::string name = r->before ? r->before->name : r->after ? r->after->name : "";
-                out.push_back("registry " + rootedKey(*r) + " \"" + name + "\": " +
-                              (r->before ? describeValue(*r->before) : "absent") + " -> " +
-                              (r->after ? describeValue(*r->after) : "absent"));
-                break;
-            }
-            case K::CreateKey: out.push_back("registry " + rootedKey(*r) + ": key created"); break;
-            case K::DeleteKey: out.push_back("registry " + rootedKey(*r) + ": key deleted"); break;
-            case K::RenameKey: out.push_back("registry " + rootedKey(*r) + ": key renamed to " + r->newName); break;
-            case K::SetKeyTime: break;
+                case K::SetValue:
+                case K::DeleteValue: {
+                    const std::string name = r->before  ? r->before->name
+                                             : r->after ? r->after->name
+                                                        : "";
+                    out.push_back("registry " + rootedKey(*r) + " \"" + name +
+                                  "\": " + (r->before ? describeValue(*r->before) : "absent") +
+                                  " -> " + (r->after ? describeValue(*r->after) : "absent"));
+                    break;
+                }
+                case K::CreateKey:
+                    out.push_back("registry " + rootedKey(*r) + ": key created");
+                    break;
+                case K::DeleteKey:
+                    out.push_back("registry " + rootedKey(*r) + ": key deleted");
+                    break;
+                case K::RenameKey:
+                    out.push_back("registry " + rootedKey(*r) + ": key renamed to " + r->newName);
+                    break;
+                case K::SetKeyTime:
+                    break;
             }
         }
         if (const auto& f = change.file) {
             const auto& c = f->change;
             switch (c.kind) {
-            case platform::FileChange::Write: describeWrite(c, out); break;
-            case platform::FileChange::Copy:
-                out.push_back("file copy " + c.source.string() + " -> " + c.path.string() +
-                              (f->before.front().content ? " (replacing it)" : ""));
-                break;
-            case platform::FileChange::Delete: out.push_back("file delete " + c.path.string()); break;
-            case platform::FileChange::Rename:
-                out.push_back("file rename " + c.source.string() + " -> " + c.path.string());
-                break;
-            case platform::FileChange::Attributes:
-                if (f->before.front().content && f->before.front().attributes != c.attributes) {
-                    char attrs[32];
-                    std::snprintf(attrs, sizeof attrs, "0x%02x -> 0x%02x", f->before.front().attributes, c.attributes);
-                    out.push_back("file attributes " + c.path.string() + ": " + attrs);
-                }
-                break;
+                case platform::FileChange::Write:
+                    describeWrite(c, out);
+                    break;
+                case platform::FileChange::Copy:
+                    out.push_back("file copy " + c.source.string() + " -> " + c.path.string() +
+                                  (f->before.front().content ? " (replacing it)" : ""));
+                    break;
+                case platform::FileChange::Delete:
+                    out.push_back("file delete " + c.path.string());
+                    break;
+                case platform::FileChange::Rename:
+                    out.push_back("file rename " + c.source.string() + " -> " + c.path.string());
+                    break;
+                case platform::FileChange::Attributes:
+                    if (f->before.front().content && f->before.front().attributes != c.attributes) {
+                        char attrs[32];
+                        std::snprintf(attrs, sizeof attrs, "0x%02x -> 0x%02x",
+                                      f->before.front().attributes, c.attributes);
+                        out.push_back("file attributes " + c.path.string() + ": " + attrs);
+                    }
+                    break;
             }
         }
     }

@@ -43,8 +43,10 @@ HiddenProperty HiddenProperty::fromRecord(const platform::Recordset& record) {
     return p;
 }
 
-std::optional<HiddenProperty> findPropertyOfItem(platform::Database& database, std::int64_t itemId) {
-    auto record = database.openRecordset("select * from HIDDEN_EIGENSCHAFT Where ITEM_ID = " + std::to_string(itemId));
+std::optional<HiddenProperty> findPropertyOfItem(platform::Database& database,
+                                                 std::int64_t itemId) {
+    auto record = database.openRecordset("select * from HIDDEN_EIGENSCHAFT Where ITEM_ID = " +
+                                         std::to_string(itemId));
     if (record->eof()) return std::nullopt;
     return HiddenProperty::fromRecord(*record);
 }

@@ -50,7 +50,9 @@ std::optional<std::string> unhex(const std::string& word) {
     return out;
 }
 
-std::string bytesOf(const std::vector<std::uint8_t>& data) { return std::string(data.begin(), data.end()); }
+std::string bytesOf(const std::vector<std::uint8_t>& data) {
+    return std::string(data.begin(), data.end());
+}
 
 struct HiveRoot {
     platform::Root root;
@@ -83,33 +85,42 @@ void restoreRegistryChange(platform::Registry& registry, const platform::Registr
     }
     const std::string key = hive->prefix + c.key;
     auto note = [&](const platform::RegStatus& status, const std::string& what) {
-        if (!status && status.code != platform::RegStatus::NotFound) problems.push_back(what + ": " + status.message);
+        if (!status && status.code != platform::RegStatus::NotFound)
+            problems.push_back(what + ": " + status.message);
     };
     using K = platform::RegistryChange;
     switch (c.kind) {
-    case K::SetValue:
-    case K::DeleteValue:
-        if (c.before) note(registry.setValue(hive->root, key, *c.before), "restoring a value of " + key);
-        else if (c.after) note(registry.deleteValue(hive->root, key, c.after->name), "removing a value of " + key);
-        note(registry.setKeyTime(hive->root, key, c.keyTimeBefore), "restoring the time of " + key);
-        break;
-    case K::CreateKey:
-        note(registry.deleteTree(hive->root, key), "removing " + key);
-        break;
-    case K::DeleteKey:
-        note(registry.createKey(hive->root, key), "recreating " + key);
-        note(registry.setKeyTime(hive->root, key, c.keyTimeBefore), "restoring the time of " + key);
-        break;
-    case K::SetKeyTime:
-        note(registry.setKeyTime(hive->root, key, c.keyTimeBefore), "restoring the time of " + key);
-        break;
-    case K::RenameKey: {
-        const std::string parent = parentOf(key);
-        const std::string renamed = parent.empty() ? c.newName : parent + "\\" + c.newName;
-        note(registry.renameKey(hive->root, renamed, lastNameOf(key)), "renaming " + renamed + " back");
-        note(registry.setKeyTime(hive->root, key, c.keyTimeBefore), "restoring the time of " + key);
-        break;
-    }
+        case K::SetValue:
+        case K::DeleteValue:
+            if (c.before)
+                note(registry.setValue(hive->root, key, *c.before), "restoring a value of " + key);
+            else if (c.after)
+                note(registry.deleteValue(hive->root, key, c.after->name),
+                     "removing a value of " + key);
+            note(registry.setKeyTime(hive->root, key, c.keyTimeBefore),
+                 "restoring the time of " + key);
+            break;
+        case K::CreateKey:
+            note(registry.deleteTree(hive->root, key), "removing " + key);
+            break;
+        case K::DeleteKey:
+            note(registry.createKey(hive->root, key), "recreating " + key);
+            note(registry.setKeyTime(hive->root, key, c.keyTimeBefore),
+                 "restoring the time of " + key);
+            break;
+        case K::SetKeyTime:
+            note(registry.setKeyTime(hive->root, key, c.keyTimeBefore),
+                 "restoring the time of " + key);
+            break;
+        case K::RenameKey: {
+            const std::string parent = parentOf(key);
+            const std::string renamed = parent.empty() ? c.newName : parent + "\\" + c.newName;
+            note(registry.renameKey(hive->root, renamed, lastNameOf(key)),
+                 "renaming " + renamed + " back");
+            note(registry.setKeyTime(hive->root, key, c.keyTimeBefore),
+                 "restoring the time of " + key);
+            break;
+        }
     }
 }
 
@@ -119,7 +130,8 @@ void restoreFile(const FileBefore& before, std::vector<std::string>& problems) {
         if (now.content != before.content) {
             // A read-only file must become writable before it can be replaced.
             platform::setNormalAttributes(before.path);
-            if (auto status = platform::replaceFile(before.path, *before.content, now.content); !status)
+            if (auto status = platform::replaceFile(before.path, *before.content, now.content);
+                !status)
                 problems.push_back(status.message);
         }
         if (now.attributes != before.attributes || now.content != before.content)
@@ -134,10 +146,12 @@ void restoreFile(const FileBefore& before, std::vector<std::string>& problems) {
 
 }  // namespace
 
-std::vector<std::string> restoreChanges(platform::Registry& registry, const std::vector<RecordedChange>& changes) {
+std::vector<std::string> restoreChanges(platform::Registry& registry,
+                                        const std::vector<RecordedChange>& changes) {
     std::vector<std::string> problems;
     const bool anyRegistry =
-        std::any_of(changes.begin(), changes.end(), [](const RecordedChange& c) { return c.registry.has_value(); });
+        std::any_of(changes.begin(), changes.end(),
+                    [](const RecordedChange& c) { return c.registry.has_value(); });
     if (anyRegistry) {
         const platform::RegStatus status = registry.batch([&] {
             for (auto it = changes.rbegin(); it != changes.rend(); ++it)
@@ -155,7 +169,8 @@ std::vector<std::string> restoreChanges(platform::Registry& registry, const std:
     return problems;
 }
 
-Journal::Journal(const std::filesystem::path& imageDir) : folder_(imageDir / kFolderName) {}
+Journal::Journal(const std::filesystem::path& imageDir) : folder_(imageDir / kFolderName) {
+}
 
 std::string Journal::serialize(const JournalEntry& e) {
     std::ostringstream out;
@@ -166,11 +181,13 @@ std::string Journal::serialize(const JournalEntry& e) {
         << "after " << hex(e.valueAfter) << "\n";
     for (const auto& change : e.changes) {
         if (const auto& r = change.registry) {
-            out << "reg " << static_cast<int>(r->kind) << " " << hex(r->hive) << " " << hex(r->key) << " "
-                << (r->keyExisted ? 1 : 0) << " " << r->keyTimeBefore << " " << hex(r->newName);
+            out << "reg " << static_cast<int>(r->kind) << " " << hex(r->hive) << " " << hex(r->key)
+                << " " << (r->keyExisted ? 1 : 0) << " " << r->keyTimeBefore << " "
+                << hex(r->newName);
             for (const auto* value : {&r->before, &r->after}) {
                 if (*value)
-                    out << " 1 " << hex((*value)->name) << " " << (*value)->type << " " << hex(bytesOf((*value)->data));
+                    out << " 1 " << hex((*value)->name) << " " << (*value)->type << " "
+                        << hex(bytesOf((*value)->data));
                 else
                     out << " 0 x 0 x";
             }
@@ -179,8 +196,8 @@ std::string Journal::serialize(const JournalEntry& e) {
         if (const auto& f = change.file) {
             out << "file " << static_cast<int>(f->change.kind) << " " << f->before.size() << "\n";
             for (const auto& b : f->before)
-                out << "before " << hex(b.path.string()) << " " << (b.content ? 1 : 0) << " " << b.attributes << " "
-                    << hex(b.content.value_or("")) << "\n";
+                out << "before " << hex(b.path.string()) << " " << (b.content ? 1 : 0) << " "
+                    << b.attributes << " " << hex(b.content.value_or("")) << "\n";
         }
     }
     out << "end\n";
@@ -212,7 +229,8 @@ std::optional<JournalEntry> Journal::parse(const std::string& text) {
             platform::RegistryChange r;
             int kind = 0;
             int existed = 0;
-            if (!(fields >> kind) || kind < 0 || kind > platform::RegistryChange::RenameKey) return std::nullopt;
+            if (!(fields >> kind) || kind < 0 || kind > platform::RegistryChange::RenameKey)
+                return std::nullopt;
             r.kind = static_cast<platform::RegistryChange::Kind>(kind);
             auto hive = word(fields);
             auto key = word(fields);
@@ -231,14 +249,17 @@ std::optional<JournalEntry> Journal::parse(const std::string& text) {
                 if (!name || !(fields >> type)) return std::nullopt;
                 auto data = word(fields);
                 if (!data) return std::nullopt;
-                if (present) *value = platform::RegValue{*name, type, std::vector<std::uint8_t>(data->begin(), data->end())};
+                if (present)
+                    *value = platform::RegValue{
+                        *name, type, std::vector<std::uint8_t>(data->begin(), data->end())};
             }
             e.changes.push_back({r, std::nullopt});
         } else if (tag == "file") {
             RecordedFileChange f;
             int kind = 0;
             std::size_t count = 0;
-            if (!(fields >> kind >> count) || kind < 0 || kind > platform::FileChange::Attributes || count > 2)
+            if (!(fields >> kind >> count) || kind < 0 || kind > platform::FileChange::Attributes ||
+                count > 2)
                 return std::nullopt;
             f.change.kind = static_cast<platform::FileChange::Kind>(kind);
             for (std::size_t i = 0; i < count; ++i) {
@@ -249,7 +270,8 @@ std::optional<JournalEntry> Journal::parse(const std::string& text) {
                 FileBefore before;
                 b >> beforeTag;
                 auto path = word(b);
-                if (beforeTag != "before" || !path || !(b >> present >> before.attributes)) return std::nullopt;
+                if (beforeTag != "before" || !path || !(b >> present >> before.attributes))
+                    return std::nullopt;
                 auto content = word(b);
                 if (!content) return std::nullopt;
                 before.path = *path;
@@ -273,7 +295,8 @@ std::optional<JournalEntry> Journal::parse(const std::string& text) {
 std::vector<std::filesystem::path> Journal::entryFiles() const {
     std::vector<std::filesystem::path> files;
     std::error_code error;
-    for (std::filesystem::directory_iterator it(folder_, error), end; !error && it != end; it.increment(error))
+    for (std::filesystem::directory_iterator it(folder_, error), end; !error && it != end;
+         it.increment(error))
         if (it->path().extension() == ".entry") files.push_back(it->path());
     std::sort(files.begin(), files.end());  // zero-padded sequence numbers sort in order
     return files;
@@ -306,7 +329,8 @@ std::optional<JournalEntry> Journal::last(std::int64_t itemId) const {
     const std::string suffix = "-" + std::to_string(itemId) + ".entry";
     for (auto it = files.rbegin(); it != files.rend(); ++it) {
         const std::string name = it->filename().string();
-        if (name.size() < suffix.size() || name.compare(name.size() - suffix.size(), suffix.size(), suffix) != 0)
+        if (name.size() < suffix.size() ||
+            name.compare(name.size() - suffix.size(), suffix.size(), suffix) != 0)
             continue;
         auto text = platform::readWholeFile(*it, kMaxEntryBytes);
         auto entry = text ? parse(*text) : std::nullopt;

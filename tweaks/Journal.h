@@ -59,6 +59,7 @@ private:
 // ends as it was before the first change: values and files with their exact
 // bytes, key timestamps, attributes; what did not exist is removed again.
 // Returns the problems met (empty: restored completely).
-std::vector<std::string> restoreChanges(platform::Registry& registry, const std::vector<RecordedChange>& changes);
+std::vector<std::string> restoreChanges(platform::Registry& registry,
+                                        const std::vector<RecordedChange>& changes);
 
 }  // namespace vantix::tweaks

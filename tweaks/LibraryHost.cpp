@@ -24,11 +24,13 @@ LibraryHost::LibraryHost(platform::Machine& machine, std::filesystem::path progr
     : machine_(machine),
       programDir_(std::move(programDir)),
       reg_(std::make_unique<lindrel32::QVREG>(machine)),
-      fkt_(std::make_unique<lindrel32::QVFKT>(machine)) {}
+      fkt_(std::make_unique<lindrel32::QVFKT>(machine)) {
+}
 
 LibraryHost::~LibraryHost() = default;
 
-std::string LibraryHost::GetReg(const std::string& path, const std::string& name, const std::string& type) {
+std::string LibraryHost::GetReg(const std::string& path, const std::string& name,
+                                const std::string& type) {
     return reg_->GetReg(path, name, type);
 }
 
@@ -37,14 +39,17 @@ bool LibraryHost::SetReg(const std::string& path, const std::string& name, const
     return reg_->SetReg(path, name, value, type);
 }
 
-bool LibraryHost::DelReg(const std::string& path, const std::string& name) { return reg_->DelReg(path, name); }
+bool LibraryHost::DelReg(const std::string& path, const std::string& name) {
+    return reg_->DelReg(path, name);
+}
 
-std::string LibraryHost::GET_Ini(const std::string& file, const std::string& section, const std::string& key) {
+std::string LibraryHost::GET_Ini(const std::string& file, const std::string& section,
+                                 const std::string& key) {
     return fkt_->GET_Ini(file, section, key);
 }
 
-bool LibraryHost::SET_Ini(const std::string& file, const std::string& section, const std::string& key,
-                          const std::string& value) {
+bool LibraryHost::SET_Ini(const std::string& file, const std::string& section,
+                          const std::string& key, const std::string& value) {
     return fkt_->SET_Ini(file, section, key, value);
 }
 
@@ -64,9 +69,13 @@ bool LibraryHost::setNormalAttributes(const std::string& file) {
     return host && platform::setNormalAttributes(*host);
 }
 
-void LibraryHost::FILE_Copy(const std::string& source, const std::string& target) { fkt_->FILE_Copy(source, target); }
+void LibraryHost::FILE_Copy(const std::string& source, const std::string& target) {
+    fkt_->FILE_Copy(source, target);
+}
 
-void LibraryHost::FILE_Delete(const std::string& file) { fkt_->FILE_Delete(file); }
+void LibraryHost::FILE_Delete(const std::string& file) {
+    fkt_->FILE_Delete(file);
+}
 
 bool LibraryHost::renameFile(const std::string& source, const std::string& target) {
     auto from = confined(source);
@@ -77,7 +86,9 @@ bool LibraryHost::renameFile(const std::string& source, const std::string& targe
     return static_cast<bool>(status);
 }
 
-bool LibraryHost::ShellExec(const std::string& file) { return fkt_->ShellExec(0, file, "", "", 0); }
+bool LibraryHost::ShellExec(const std::string& file) {
+    return fkt_->ShellExec(0, file, "", "", 0);
+}
 
 bool LibraryHost::restartMachine() {
     const auto wineboot = platform::findOnPath("wineboot");
@@ -97,7 +108,8 @@ bool LibraryHost::restartMachine() {
 PlaceholderDirectories LibraryHost::directories() {
     if (!directories_) {
         PlaceholderDirectories d;
-        d.bootDir = reg_->GetReg("HKEY_LOCAL_MACHINE\\SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Setup", "BootDir");
+        d.bootDir = reg_->GetReg(
+            "HKEY_LOCAL_MACHINE\\SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Setup", "BootDir");
         d.windowsDir = withBackslash(machine_.windowsDir());
         d.systemDir = withBackslash(machine_.systemDir());
         // The program folder is a host folder outside the image, so its

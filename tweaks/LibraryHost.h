@@ -23,11 +23,13 @@ public:
     LibraryHost(platform::Machine& machine, std::filesystem::path programDir);
     ~LibraryHost() override;
 
-    std::string GetReg(const std::string& path, const std::string& name, const std::string& type) override;
+    std::string GetReg(const std::string& path, const std::string& name,
+                       const std::string& type) override;
     bool SetReg(const std::string& path, const std::string& name, const std::string& value,
                 const std::string& type) override;
     bool DelReg(const std::string& path, const std::string& name) override;
-    std::string GET_Ini(const std::string& file, const std::string& section, const std::string& key) override;
+    std::string GET_Ini(const std::string& file, const std::string& section,
+                        const std::string& key) override;
     bool SET_Ini(const std::string& file, const std::string& section, const std::string& key,
                  const std::string& value) override;
     bool setNormalAttributes(const std::string& file) override;

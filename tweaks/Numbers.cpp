@@ -12,13 +12,16 @@ double leadingNumber(std::string_view text) {
     std::size_t at = 0;
     while (at < text.size() && (text[at] == ' ' || text[at] == '\t')) ++at;
     if (at + 1 < text.size() && text[at] == '&') {
-        const char radixLetter = static_cast<char>(std::toupper(static_cast<unsigned char>(text[at + 1])));
+        const char radixLetter =
+            static_cast<char>(std::toupper(static_cast<unsigned char>(text[at + 1])));
         const int radix = radixLetter == 'H' ? 16 : radixLetter == 'O' ? 8 : 0;
         if (radix == 0) return 0.0;
         double value = 0.0;
         for (at += 2; at < text.size(); ++at) {
             const int c = std::toupper(static_cast<unsigned char>(text[at]));
-            const int digit = std::isdigit(c) ? c - '0' : (c >= 'A' && c <= 'F') ? c - 'A' + 10 : 99;
+            const int digit = std::isdigit(c)          ? c - '0'
+                              : (c >= 'A' && c <= 'F') ? c - 'A' + 10
+                                                       : 99;
             if (digit >= radix) break;
             value = value * radix + digit;
         }
@@ -28,10 +31,12 @@ double leadingNumber(std::string_view text) {
     std::size_t end = at;
     if (end < text.size() && (text[end] == '+' || text[end] == '-')) ++end;
     bool digits = false;
-    while (end < text.size() && std::isdigit(static_cast<unsigned char>(text[end]))) ++end, digits = true;
+    while (end < text.size() && std::isdigit(static_cast<unsigned char>(text[end])))
+        ++end, digits = true;
     if (end < text.size() && text[end] == '.') {
         ++end;
-        while (end < text.size() && std::isdigit(static_cast<unsigned char>(text[end]))) ++end, digits = true;
+        while (end < text.size() && std::isdigit(static_cast<unsigned char>(text[end])))
+            ++end, digits = true;
     }
     if (!digits) return 0.0;
     if (end < text.size() && (text[end] == 'e' || text[end] == 'E')) {

@@ -2,7 +2,9 @@
 
 namespace vantix::tweaks {
 
-std::string FieldText(std::string_view text) { return text == "#" ? std::string() : std::string(text); }
+std::string FieldText(std::string_view text) {
+    return text == "#" ? std::string() : std::string(text);
+}
 
 std::string ExpandPlaceholders(std::string& text, const PlaceholderDirectories& directories) {
     const std::pair<std::string_view, const std::string*> placeholders[] = {
@@ -20,7 +22,8 @@ std::string ExpandPlaceholders(std::string& text, const PlaceholderDirectories& 
                 text.replace(at, placeholder.size(), *value);
             continue;
         }
-        for (std::size_t at = text.find(placeholder); at != std::string::npos; at = text.find(placeholder))
+        for (std::size_t at = text.find(placeholder); at != std::string::npos;
+             at = text.find(placeholder))
             text.replace(at, placeholder.size(), *value);
     }
     return text;

@@ -8,7 +8,7 @@ namespace vantix::tweaks {
 // The directories that the path placeholders of the catalogue stand for,
 // taken once per opened image.
 struct PlaceholderDirectories {
-    std::string bootDir;     // %BD%: the registry's "BootDir" exactly as read ("NO Key" when absent)
+    std::string bootDir;  // %BD%: the registry's "BootDir" exactly as read ("NO Key" when absent)
     std::string windowsDir;  // %WD%: ends in "\"
     std::string systemDir;   // %SD%: ends in "\"
     std::string programDir;  // %PD%: the program folder, ends in a separator

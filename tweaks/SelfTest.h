@@ -28,7 +28,8 @@ struct SelfTestReport {
 // function of that platform checks that it reads at its default, that applying
 // each choice reads back as that choice, and that undo leaves every file of the
 // image byte-identical. `progress` (optional) hears each function as it starts.
-SelfTestReport runSelfTest(const std::filesystem::path& catalogueFile, const std::filesystem::path& programDir,
+SelfTestReport runSelfTest(const std::filesystem::path& catalogueFile,
+                           const std::filesystem::path& programDir,
                            const std::vector<platform::WindowsPlatform>& platforms,
                            const std::filesystem::path& scratchDir,
                            const std::function<void(const std::string&)>& progress = {});

@@ -14,15 +14,17 @@ class TweakHost {
 public:
     virtual ~TweakHost() = default;
 
-    virtual std::string GetReg(const std::string& path, const std::string& name, const std::string& type) = 0;
+    virtual std::string GetReg(const std::string& path, const std::string& name,
+                               const std::string& type) = 0;
     virtual bool SetReg(const std::string& path, const std::string& name, const std::string& value,
                         const std::string& type) = 0;
     // A name of "%ROOT%" deletes the key with everything below it.
     virtual bool DelReg(const std::string& path, const std::string& name) = 0;
 
-    virtual std::string GET_Ini(const std::string& file, const std::string& section, const std::string& key) = 0;
-    virtual bool SET_Ini(const std::string& file, const std::string& section, const std::string& key,
-                         const std::string& value) = 0;
+    virtual std::string GET_Ini(const std::string& file, const std::string& section,
+                                const std::string& key) = 0;
+    virtual bool SET_Ini(const std::string& file, const std::string& section,
+                         const std::string& key, const std::string& value) = 0;
 
     // Clears read-only, hidden, system and archive.
     virtual bool setNormalAttributes(const std::string& file) = 0;

@@ -49,32 +49,36 @@ PageInput inputFor(const OpenedFunction& function, const ApplyRequest& request) 
     PageInput input;
     input.pageMode = pageModeOf(presentation);
     switch (presentation) {
-    case Presentation::Option:
-        if (request.value) throw TweakError("\"" + function.function.name + "\" takes no value: choose A or B.");
-        break;
-    case Presentation::Slider: {
-        if (!request.value) {
-            if (request.letter == "A")
-                throw TweakError("\"" + function.function.name + "\" needs a value (--value) between " +
-                                 std::to_string(function.property.sliderMin) + " and " +
+        case Presentation::Option:
+            if (request.value)
+                throw TweakError("\"" + function.function.name +
+                                 "\" takes no value: choose A or B.");
+            break;
+        case Presentation::Slider: {
+            if (!request.value) {
+                if (request.letter == "A")
+                    throw TweakError("\"" + function.function.name +
+                                     "\" needs a value (--value) between " +
+                                     std::to_string(function.property.sliderMin) + " and " +
+                                     std::to_string(function.property.sliderMax) + ".");
+                break;
+            }
+            if (!isWholeNumber(*request.value))
+                throw TweakError("The value must be a whole number: " + *request.value);
+            const long long position = std::stoll(*request.value);
+            if (position < function.property.sliderMin || position > function.property.sliderMax)
+                throw TweakError("The value " + *request.value + " lies outside " +
+                                 std::to_string(function.property.sliderMin) + " to " +
                                  std::to_string(function.property.sliderMax) + ".");
+            input.sliderPosition = position;
             break;
         }
-        if (!isWholeNumber(*request.value)) throw TweakError("The value must be a whole number: " + *request.value);
-        const long long position = std::stoll(*request.value);
-        if (position < function.property.sliderMin || position > function.property.sliderMax)
-            throw TweakError("The value " + *request.value + " lies outside " +
-                             std::to_string(function.property.sliderMin) + " to " +
-                             std::to_string(function.property.sliderMax) + ".");
-        input.sliderPosition = position;
-        break;
-    }
-    case Presentation::Text:
-        input.text = request.value.value_or("");
-        break;
-    case Presentation::Unknown:
-        throw TweakError("\"" + function.function.name + "\" has the unknown presentation \"" +
-                         function.property.presentation + "\" and cannot be applied.");
+        case Presentation::Text:
+            input.text = request.value.value_or("");
+            break;
+        case Presentation::Unknown:
+            throw TweakError("\"" + function.function.name + "\" has the unknown presentation \"" +
+                             function.property.presentation + "\" and cannot be applied.");
     }
     return input;
 }
@@ -83,20 +87,33 @@ PageInput inputFor(const OpenedFunction& function, const ApplyRequest& request) 
 
 const char* driftName(Drift drift) {
     switch (drift) {
-    case Drift::Default: return "default";
-    case Drift::ChangedByVantix: return "changed by Vantix";
-    case Drift::ChangedElsewhere: return "changed elsewhere";
-    case Drift::NotReadable: return "not readable";
+        case Drift::Default:
+            return "default";
+        case Drift::ChangedByVantix:
+            return "changed by Vantix";
+        case Drift::ChangedElsewhere:
+            return "changed elsewhere";
+        case Drift::NotReadable:
+            return "not readable";
     }
     return "";
 }
 
-TweakSession::TweakSession(platform::Machine& machine, platform::Database& database, std::filesystem::path programDir)
-    : machine_(machine), database_(database), host_(machine, std::move(programDir)), journal_(machine.dir()) {}
+TweakSession::TweakSession(platform::Machine& machine, platform::Database& database,
+                           std::filesystem::path programDir)
+    : machine_(machine),
+      database_(database),
+      host_(machine, std::move(programDir)),
+      journal_(machine.dir()) {
+}
 
-int TweakSession::platformCode() { return static_cast<int>(machine_.platform()); }
+int TweakSession::platformCode() {
+    return static_cast<int>(machine_.platform());
+}
 
-OpenedFunction TweakSession::open(std::int64_t itemId) { return openHiddenFunction(database_, itemId); }
+OpenedFunction TweakSession::open(std::int64_t itemId) {
+    return openHiddenFunction(database_, itemId);
+}
 
 PageState TweakSession::state(const OpenedFunction& function) {
     return readStateOf(function.property, host_, function.property.presentation);
@@ -104,19 +121,20 @@ PageState TweakSession::state(const OpenedFunction& function) {
 
 bool TweakSession::atDefault(const OpenedFunction& function, const PageState& state) {
     switch (state.presentation) {
-    case Presentation::Option:
-        return state.selectedOption == roundHalfEven(std::get<double>(state.DefaultValue));
-    case Presentation::Slider: {
-        const std::int64_t wanted = roundHalfEven(std::get<double>(state.DefaultValue));
-        return state.slider.position ==
-               std::clamp<std::int64_t>(wanted, std::min<std::int64_t>(function.property.sliderMin,
-                                                                       function.property.sliderMax),
-                                        function.property.sliderMax);
-    }
-    case Presentation::Text:
-        return state.text == std::get<std::string>(state.DefaultValue);
-    case Presentation::Unknown:
-        return false;
+        case Presentation::Option:
+            return state.selectedOption == roundHalfEven(std::get<double>(state.DefaultValue));
+        case Presentation::Slider: {
+            const std::int64_t wanted = roundHalfEven(std::get<double>(state.DefaultValue));
+            return state.slider.position ==
+                   std::clamp<std::int64_t>(wanted,
+                                            std::min<std::int64_t>(function.property.sliderMin,
+                                                                   function.property.sliderMax),
+                                            function.property.sliderMax);
+        }
+        case Presentation::Text:
+            return state.text == std::get<std::string>(state.DefaultValue);
+        case Presentation::Unknown:
+            return false;
     }
     return false;
 }
@@ -124,7 +142,8 @@ bool TweakSession::atDefault(const OpenedFunction& function, const PageState& st
 Drift TweakSession::drift(const OpenedFunction& function, const PageState& state,
                           const std::optional<JournalEntry>& lastApply) {
     const std::string& kind = function.property.kind;
-    if (kind != "REG" && kind != "INI") return lastApply ? Drift::ChangedByVantix : Drift::NotReadable;
+    if (kind != "REG" && kind != "INI")
+        return lastApply ? Drift::ChangedByVantix : Drift::NotReadable;
     if (lastApply && state.currentValue == lastApply->valueAfter) return Drift::ChangedByVantix;
     return atDefault(function, state) ? Drift::Default : Drift::ChangedElsewhere;
 }
@@ -149,7 +168,9 @@ ApplyOutcome TweakSession::run(const ApplyRequest& request, bool dryRun) {
     return outcome;
 }
 
-ApplyOutcome TweakSession::preview(const ApplyRequest& request) { return run(request, true); }
+ApplyOutcome TweakSession::preview(const ApplyRequest& request) {
+    return run(request, true);
+}
 
 ApplyOutcome TweakSession::apply(const ApplyRequest& request) {
     ApplyOutcome outcome = run(request, false);
@@ -167,7 +188,9 @@ ApplyOutcome TweakSession::apply(const ApplyRequest& request) {
 
 std::vector<std::string> TweakSession::undo(std::int64_t itemId) {
     auto entry = journal_.last(itemId);
-    if (!entry) throw TweakError("The journal holds no change of function " + std::to_string(itemId) + " to undo.");
+    if (!entry)
+        throw TweakError("The journal holds no change of function " + std::to_string(itemId) +
+                         " to undo.");
     auto problems = restoreChanges(machine_.registry(), entry->changes);
     if (problems.empty()) journal_.remove(*entry);
     return problems;

@@ -48,7 +48,8 @@ const char* driftName(Drift drift);
 
 class TweakSession {
 public:
-    TweakSession(platform::Machine& machine, platform::Database& database, std::filesystem::path programDir);
+    TweakSession(platform::Machine& machine, platform::Database& database,
+                 std::filesystem::path programDir);
 
     int platformCode();
     // Throws TweakError for an unknown function or one without a property row.

@@ -33,24 +33,30 @@ void checkContent(Database& db) {
          "SELECT count(*) FROM HIDDEN_ITEMS i WHERE NOT EXISTS "
          "(SELECT 1 FROM HIDDEN_EIGENSCHAFT e WHERE e.ITEM_ID = i.ID)"},
         {"functions with more than one property row",
-         "SELECT count(*) FROM (SELECT ITEM_ID FROM HIDDEN_EIGENSCHAFT GROUP BY ITEM_ID HAVING count(*) > 1)"},
+         "SELECT count(*) FROM (SELECT ITEM_ID FROM HIDDEN_EIGENSCHAFT GROUP BY ITEM_ID HAVING "
+         "count(*) > 1)"},
         {"functions in a missing folder",
-         "SELECT count(*) FROM HIDDEN_ITEMS i WHERE NOT EXISTS (SELECT 1 FROM HIDDEN_FOLDERS f WHERE f.ID = i.Folder_ID)"},
+         "SELECT count(*) FROM HIDDEN_ITEMS i WHERE NOT EXISTS (SELECT 1 FROM HIDDEN_FOLDERS f "
+         "WHERE f.ID = i.Folder_ID)"},
         {"subfolders below a subfolder or a missing folder",
          "SELECT count(*) FROM HIDDEN_FOLDERS s WHERE s.UF_FID <> 0 AND NOT EXISTS "
          "(SELECT 1 FROM HIDDEN_FOLDERS t WHERE t.ID = s.UF_FID AND t.UF_FID = 0)"},
         {"commands or property rows of missing functions",
-         "SELECT (SELECT count(*) FROM HIDDEN_BEFEHLE b WHERE NOT EXISTS (SELECT 1 FROM HIDDEN_ITEMS i WHERE i.ID = b.ITEM_ID))"
-         " + (SELECT count(*) FROM HIDDEN_EIGENSCHAFT e WHERE NOT EXISTS (SELECT 1 FROM HIDDEN_ITEMS i WHERE i.ID = e.ITEM_ID))"},
+         "SELECT (SELECT count(*) FROM HIDDEN_BEFEHLE b WHERE NOT EXISTS (SELECT 1 FROM "
+         "HIDDEN_ITEMS i WHERE i.ID = b.ITEM_ID))"
+         " + (SELECT count(*) FROM HIDDEN_EIGENSCHAFT e WHERE NOT EXISTS (SELECT 1 FROM "
+         "HIDDEN_ITEMS i WHERE i.ID = e.ITEM_ID))"},
         {"property rows with an unknown presentation or option number",
          "SELECT count(*) FROM HIDDEN_EIGENSCHAFT WHERE TYP NOT IN ('OPTION', 'SLIDER', 'TEXT') "
-         "OR (TYP = 'OPTION' AND (Dann NOT IN (1, 2) OR Sonst NOT IN (1, 2) OR Standard NOT IN ('1', '2'))) "
+         "OR (TYP = 'OPTION' AND (Dann NOT IN (1, 2) OR Sonst NOT IN (1, 2) OR Standard NOT IN "
+         "('1', '2'))) "
          "OR (TYP = 'SLIDER' AND SliderMin > SliderMax) OR Neustart NOT IN (0, 1, 2)"},
         {"commands with an unknown choice or kind",
          "SELECT count(*) FROM HIDDEN_BEFEHLE WHERE Kennung NOT IN ('A', 'B') "
          "OR SET_Art NOT IN ('REGSET', 'REGDEL', 'INISET', 'INIDEL')"},
         {"groups in a missing folder",
-         "SELECT count(*) FROM BAR_CONTROL c WHERE NOT EXISTS (SELECT 1 FROM BAR_FOLDER f WHERE f.ID = c.BAR_ID)"},
+         "SELECT count(*) FROM BAR_CONTROL c WHERE NOT EXISTS (SELECT 1 FROM BAR_FOLDER f WHERE "
+         "f.ID = c.BAR_ID)"},
     };
     for (const auto& rule : rules) {
         const auto count = db.scalar(rule.sql);

@@ -22,8 +22,10 @@ std::string passwordOf(std::string_view connect) {
         connect = end == std::string_view::npos ? std::string_view() : connect.substr(end + 1);
         if (text::trim(part).empty()) continue;
         const std::size_t equals = part.find('=');
-        if (equals == std::string_view::npos || !text::equalsIgnoreCase(text::trim(part.substr(0, equals)), "PWD"))
-            throw DatabaseError(DatabaseError::kBadConnectString, "Invalid connect string: " + std::string(part));
+        if (equals == std::string_view::npos ||
+            !text::equalsIgnoreCase(text::trim(part.substr(0, equals)), "PWD"))
+            throw DatabaseError(DatabaseError::kBadConnectString,
+                                "Invalid connect string: " + std::string(part));
         password = std::string(part.substr(equals + 1));
     }
     return password;
@@ -31,7 +33,9 @@ std::string passwordOf(std::string_view connect) {
 
 }  // namespace
 
-std::string catalogueConnectString() { return Scramble(std::string_view(kScrambledConnect, 11)); }
+std::string catalogueConnectString() {
+    return Scramble(std::string_view(kScrambledConnect, 11));
+}
 
 std::unique_ptr<Database> openCatalogue(const std::filesystem::path& file, std::string_view connect,
                                         DatabaseOptions options) {
@@ -39,13 +43,16 @@ std::unique_ptr<Database> openCatalogue(const std::filesystem::path& file, std::
     options.create = false;
     auto database = Database::open(file, options);
     const auto application = database->scalar("PRAGMA application_id");
-    if (!application || static_cast<std::uint32_t>(application->toInteger()) != kCatalogueApplicationId)
-        throw DatabaseError(DatabaseError::kNotACatalogue,
-                            "Unrecognized database format '" + file.string() + "': not a Vantix catalogue.");
+    if (!application ||
+        static_cast<std::uint32_t>(application->toInteger()) != kCatalogueApplicationId)
+        throw DatabaseError(
+            DatabaseError::kNotACatalogue,
+            "Unrecognized database format '" + file.string() + "': not a Vantix catalogue.");
     const auto version = database->scalar("PRAGMA user_version");
     if (!version || version->toInteger() != kCatalogueSchemaVersion)
         throw DatabaseError(DatabaseError::kWrongSchemaVersion,
-                            "Unrecognized database format '" + file.string() + "': catalogue schema version " +
+                            "Unrecognized database format '" + file.string() +
+                                "': catalogue schema version " +
                                 std::to_string(version ? version->toInteger() : 0) + ", expected " +
                                 std::to_string(kCatalogueSchemaVersion) + ".");
     // A damaged page shows itself here, not in the middle of filling the sidebar.
@@ -61,11 +68,14 @@ std::unique_ptr<Database> openCatalogue(const std::filesystem::path& file, std::
 
 void stampCatalogue(Database& database, std::string_view connect) {
     const std::string password = passwordOf(connect);
-    database.executeScript("CREATE TABLE IF NOT EXISTS CATALOGUE_ACCESS (Pwd TEXT NOT NULL); "
-                           "DELETE FROM CATALOGUE_ACCESS;");
+    database.executeScript(
+        "CREATE TABLE IF NOT EXISTS CATALOGUE_ACCESS (Pwd TEXT NOT NULL); "
+        "DELETE FROM CATALOGUE_ACCESS;");
     database.execute("INSERT INTO CATALOGUE_ACCESS (Pwd) VALUES (?)", {DbValue(password)});
-    database.executeScript("PRAGMA application_id = " + std::to_string(static_cast<std::int32_t>(kCatalogueApplicationId)) +
-                           "; PRAGMA user_version = " + std::to_string(kCatalogueSchemaVersion) + ";");
+    database.executeScript("PRAGMA application_id = " +
+                           std::to_string(static_cast<std::int32_t>(kCatalogueApplicationId)) +
+                           "; PRAGMA user_version = " + std::to_string(kCatalogueSchemaVersion) +
+                           ";");
 }
 
 }  // namespace vantix::platform

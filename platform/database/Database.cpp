@@ -21,18 +21,21 @@ bool isIdentifier(std::string_view text) {
 
 // Consumes `word` (case-insensitively) followed by a blank or the end.
 bool takeWord(std::string_view& text, std::string_view word) {
-    while (!text.empty() && std::isspace(static_cast<unsigned char>(text.front()))) text.remove_prefix(1);
+    while (!text.empty() && std::isspace(static_cast<unsigned char>(text.front())))
+        text.remove_prefix(1);
     if (text.size() < word.size()) return false;
     for (std::size_t i = 0; i < word.size(); ++i)
         if (std::tolower(static_cast<unsigned char>(text[i])) != word[i]) return false;
-    if (word != "*" && text.size() > word.size() && !std::isspace(static_cast<unsigned char>(text[word.size()])))
+    if (word != "*" && text.size() > word.size() &&
+        !std::isspace(static_cast<unsigned char>(text[word.size()])))
         return false;
     text.remove_prefix(word.size());
     return true;
 }
 
 std::string takeIdentifier(std::string_view& text) {
-    while (!text.empty() && std::isspace(static_cast<unsigned char>(text.front()))) text.remove_prefix(1);
+    while (!text.empty() && std::isspace(static_cast<unsigned char>(text.front())))
+        text.remove_prefix(1);
     std::size_t length = 0;
     while (length < text.size() &&
            (std::isalnum(static_cast<unsigned char>(text[length])) || text[length] == '_'))
@@ -44,7 +47,8 @@ std::string takeIdentifier(std::string_view& text) {
 
 }  // namespace
 
-std::unique_ptr<Database> Database::open(const std::filesystem::path& file, DatabaseOptions options) {
+std::unique_ptr<Database> Database::open(const std::filesystem::path& file,
+                                         DatabaseOptions options) {
     int flags = options.readOnly ? SQLITE_OPEN_READONLY : SQLITE_OPEN_READWRITE;
     if (options.create && !options.readOnly) flags |= SQLITE_OPEN_CREATE;
     // Shared cache off, full mutex off: each process and each Database has its
@@ -67,7 +71,9 @@ std::unique_ptr<Database> Database::open(const std::filesystem::path& file, Data
     return database;
 }
 
-Database::~Database() { sqlite3_close_v2(db_); }
+Database::~Database() {
+    sqlite3_close_v2(db_);
+}
 
 std::int64_t Database::execute(std::string_view sql, const std::vector<DbValue>& parameters) {
     detail::Statement statement(db_, sql, parameters);
@@ -87,7 +93,8 @@ void Database::executeScript(std::string_view sql) {
     }
 }
 
-std::optional<DbValue> Database::scalar(std::string_view sql, const std::vector<DbValue>& parameters) {
+std::optional<DbValue> Database::scalar(std::string_view sql,
+                                        const std::vector<DbValue>& parameters) {
     detail::Statement statement(db_, sql, parameters);
     if (!statement.step() || statement.columnCount() == 0) return std::nullopt;
     return statement.column(0);
@@ -106,8 +113,9 @@ std::unique_ptr<Recordset> Database::openRecordset(std::string_view sqlOrTable,
         std::string_view rest = sqlOrTable;
         if (takeWord(rest, "select") && takeWord(rest, "*") && takeWord(rest, "from")) {
             table = takeIdentifier(rest);
-            if (!table.empty() && (rest.empty() || std::isspace(static_cast<unsigned char>(rest.front())) ||
-                                   rest.front() == ';'))
+            if (!table.empty() &&
+                (rest.empty() || std::isspace(static_cast<unsigned char>(rest.front())) ||
+                 rest.front() == ';'))
                 sql = "SELECT rowid, * FROM \"" + table + "\"" + std::string(rest);
             else
                 table.clear();
@@ -130,7 +138,8 @@ std::unique_ptr<Recordset> Database::openRecordset(std::string_view sqlOrTable,
     detail::Statement& statement = *prepared;
     const int first = table.empty() ? 0 : 1;
     std::vector<std::string> fields;
-    for (int i = first; i < statement.columnCount(); ++i) fields.emplace_back(statement.columnName(i));
+    for (int i = first; i < statement.columnCount(); ++i)
+        fields.emplace_back(statement.columnName(i));
     auto recordset = std::make_unique<Recordset>(db_, table, fields);
     while (statement.step()) {
         std::vector<DbValue> values;

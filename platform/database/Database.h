@@ -28,7 +28,8 @@ class Database {
 public:
     // Throws DatabaseError with the engine's message when the file is missing,
     // not a database, damaged or locked.
-    static std::unique_ptr<Database> open(const std::filesystem::path& file, DatabaseOptions options = {});
+    static std::unique_ptr<Database> open(const std::filesystem::path& file,
+                                          DatabaseOptions options = {});
     ~Database();
     Database(const Database&) = delete;
     Database& operator=(const Database&) = delete;
@@ -38,7 +39,8 @@ public:
     // Runs a script of statements without parameters (schema and catalogue text).
     void executeScript(std::string_view sql);
     // The first column of the first row, or nullopt when there is no row.
-    std::optional<DbValue> scalar(std::string_view sql, const std::vector<DbValue>& parameters = {});
+    std::optional<DbValue> scalar(std::string_view sql,
+                                  const std::vector<DbValue>& parameters = {});
 
     // A table name opens the whole table; "select * from T ..." opens those rows
     // of T; both are updatable. Any other statement gives a read-only record set.

@@ -10,7 +10,8 @@ namespace vantix::platform {
 // one of ours for checks above the engine (kNotACatalogue, kWrongPassword ...).
 class DatabaseError : public std::runtime_error {
 public:
-    DatabaseError(int code, const std::string& message) : std::runtime_error(message), code_(code) {}
+    DatabaseError(int code, const std::string& message)
+        : std::runtime_error(message), code_(code) {}
     int code() const { return code_; }
 
     // Codes above SQLite's range, for the checks this layer adds.

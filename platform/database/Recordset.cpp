@@ -22,13 +22,16 @@ std::string quoted(std::string_view name) {
 }  // namespace
 
 Recordset::Recordset(sqlite3* db, std::string table, std::vector<std::string> fields)
-    : db_(db), table_(std::move(table)), fields_(std::move(fields)) {}
+    : db_(db), table_(std::move(table)), fields_(std::move(fields)) {
+}
 
 void Recordset::appendRow(std::int64_t rowid, std::vector<DbValue> values) {
     rows_.push_back({rowid, std::move(values), false});
 }
 
-bool Recordset::eof() const { return position_ >= rows_.size(); }
+bool Recordset::eof() const {
+    return position_ >= rows_.size();
+}
 
 void Recordset::skipDeleted() {
     while (position_ < rows_.size() && rows_[position_].deleted) ++position_;
@@ -71,7 +74,8 @@ bool Recordset::hasField(std::string_view name) const {
 std::size_t Recordset::indexOf(std::string_view name) const {
     for (std::size_t i = 0; i < fields_.size(); ++i)
         if (text::equalsIgnoreCase(fields_[i], name)) return i;
-    throw DatabaseError(DatabaseError::kNoSuchField, "Item not found in this collection: " + std::string(name));
+    throw DatabaseError(DatabaseError::kNoSuchField,
+                        "Item not found in this collection: " + std::string(name));
 }
 
 const Recordset::Row& Recordset::currentRow() const {
@@ -87,14 +91,16 @@ const DbValue& Recordset::field(std::string_view name) const {
 }
 
 void Recordset::edit() {
-    if (!updatable()) throw DatabaseError(DatabaseError::kNotUpdatable, "Database or object is read-only.");
+    if (!updatable())
+        throw DatabaseError(DatabaseError::kNotUpdatable, "Database or object is read-only.");
     buffer_ = currentRow().values;
     touched_.assign(fields_.size(), false);
     mode_ = EditMode::Edit;
 }
 
 void Recordset::addNew() {
-    if (!updatable()) throw DatabaseError(DatabaseError::kNotUpdatable, "Database or object is read-only.");
+    if (!updatable())
+        throw DatabaseError(DatabaseError::kNotUpdatable, "Database or object is read-only.");
     buffer_.assign(fields_.size(), DbValue());
     touched_.assign(fields_.size(), false);
     mode_ = EditMode::Add;
@@ -102,26 +108,30 @@ void Recordset::addNew() {
 
 void Recordset::set(std::string_view name, DbValue value) {
     if (mode_ == EditMode::None)
-        throw DatabaseError(DatabaseError::kNoCurrentRecord, "Update or CancelUpdate without AddNew or Edit.");
+        throw DatabaseError(DatabaseError::kNoCurrentRecord,
+                            "Update or CancelUpdate without AddNew or Edit.");
     const std::size_t index = indexOf(name);
     buffer_[index] = std::move(value);
     touched_[index] = true;
 }
 
 std::vector<DbValue> Recordset::reread(std::int64_t rowid) const {
-    detail::Statement statement(db_, "SELECT * FROM " + quoted(table_) + " WHERE rowid = ?", {DbValue(rowid)});
+    detail::Statement statement(db_, "SELECT * FROM " + quoted(table_) + " WHERE rowid = ?",
+                                {DbValue(rowid)});
     std::vector<DbValue> values(fields_.size());
     if (!statement.step()) return values;
     // Match by name: the table may have gained columns since the set was opened.
     for (int i = 0; i < statement.columnCount(); ++i)
         for (std::size_t f = 0; f < fields_.size(); ++f)
-            if (text::equalsIgnoreCase(fields_[f], statement.columnName(i))) values[f] = statement.column(i);
+            if (text::equalsIgnoreCase(fields_[f], statement.columnName(i)))
+                values[f] = statement.column(i);
     return values;
 }
 
 void Recordset::update() {
     if (mode_ == EditMode::None)
-        throw DatabaseError(DatabaseError::kNoCurrentRecord, "Update or CancelUpdate without AddNew or Edit.");
+        throw DatabaseError(DatabaseError::kNoCurrentRecord,
+                            "Update or CancelUpdate without AddNew or Edit.");
     std::vector<DbValue> parameters;
     std::string columns;
     std::string placeholders;
@@ -138,8 +148,8 @@ void Recordset::update() {
     if (mode_ == EditMode::Add) {
         const std::string sql = columns.empty()
                                     ? "INSERT INTO " + quoted(table_) + " DEFAULT VALUES"
-                                    : "INSERT INTO " + quoted(table_) + " (" + columns + ") VALUES (" +
-                                          placeholders + ")";
+                                    : "INSERT INTO " + quoted(table_) + " (" + columns +
+                                          ") VALUES (" + placeholders + ")";
         detail::Statement statement(db_, sql, parameters);
         statement.step();
         const std::int64_t rowid = sqlite3_last_insert_rowid(db_);
@@ -149,8 +159,9 @@ void Recordset::update() {
         Row& row = rows_[position_];
         if (!columns.empty()) {
             parameters.push_back(DbValue(row.rowid));
-            detail::Statement statement(db_, "UPDATE " + quoted(table_) + " SET " + columns + " WHERE rowid = ?",
-                                        parameters);
+            detail::Statement statement(
+                db_, "UPDATE " + quoted(table_) + " SET " + columns + " WHERE rowid = ?",
+                parameters);
             statement.step();
         }
         row.values = reread(row.rowid);
@@ -166,11 +177,13 @@ void Recordset::cancelUpdate() {
 }
 
 void Recordset::remove() {
-    if (!updatable()) throw DatabaseError(DatabaseError::kNotUpdatable, "Database or object is read-only.");
+    if (!updatable())
+        throw DatabaseError(DatabaseError::kNotUpdatable, "Database or object is read-only.");
     cancelUpdate();
     currentRow();  // throws without one
     Row& row = rows_[position_];
-    detail::Statement statement(db_, "DELETE FROM " + quoted(table_) + " WHERE rowid = ?", {DbValue(row.rowid)});
+    detail::Statement statement(db_, "DELETE FROM " + quoted(table_) + " WHERE rowid = ?",
+                                {DbValue(row.rowid)});
     statement.step();
     row.deleted = true;
 }

@@ -19,7 +19,8 @@ class FnCommands : public ::testing::Test {
 protected:
     FnCommands() {
         fs::create_directories(dir / "program");
-        fs::create_directory_symlink(fs::path(VANTIX_PROGRAM_DIR) / "machine", dir / "program" / "machine");
+        fs::create_directory_symlink(fs::path(VANTIX_PROGRAM_DIR) / "machine",
+                                     dir / "program" / "machine");
         makeCatalogue(dir / "program" / "QUORVIA.MDE", true);
         ::setenv("VANTIX_PROGRAM_DIR", (dir / "program").c_str(), 1);
         vantix::platform::resetCurrentMachine();
@@ -40,7 +41,9 @@ protected:
         args.insert(args.begin(), {"--machine", image, "fn"});
         return run(args);
     }
-    static std::size_t lines(const std::string& text) { return std::count(text.begin(), text.end(), '\n'); }
+    static std::size_t lines(const std::string& text) {
+        return std::count(text.begin(), text.end(), '\n');
+    }
 
     ScratchDir dir;
     std::string image;
@@ -92,9 +95,9 @@ TEST_F(FnCommands, BadRequestsAreRefusedWithAReason) {
         {{"apply", "abc", "A"}, 2, "not a function ID"},
         {{"apply", "101", "C"}, 2, "must be A or B"},
         {{"apply", "101", "A", "--value", "1"}, 2, "takes no value"},
-        {{"apply", "113", "A"}, 2, "needs a value"},              // Cursor blink rate without a position
+        {{"apply", "113", "A"}, 2, "needs a value"},  // Cursor blink rate without a position
         {{"apply", "113", "A", "--value", "99999"}, 2, "outside"},
-        {{"show", "301"}, 2, "does not exist on win98"},          // Keep the kernel in memory: NT only
+        {{"show", "301"}, 2, "does not exist on win98"},  // Keep the kernel in memory: NT only
         {{"apply", "101", "A", "--force"}, 2, "unknown option"},
         // A text the registry cannot take as a number changes nothing: not a success.
         {{"apply", "601", "A", "--value", "abc"}, 1, "does not read as the chosen state"},

@@ -16,9 +16,11 @@ public:
     std::map<std::string, std::string> files;     // path -> content
     std::vector<std::string> calls;
     std::string failingSetName;  // SetReg of this name throws, like a "D" conversion error
-    vantix::tweaks::PlaceholderDirectories dirs{"C:\\", "C:\\WINDOWS\\", "C:\\WINDOWS\\SYSTEM\\", "/opt/vantix/"};
+    vantix::tweaks::PlaceholderDirectories dirs{"C:\\", "C:\\WINDOWS\\", "C:\\WINDOWS\\SYSTEM\\",
+                                                "/opt/vantix/"};
 
-    std::string GetReg(const std::string& path, const std::string& name, const std::string& type) override {
+    std::string GetReg(const std::string& path, const std::string& name,
+                       const std::string& type) override {
         calls.push_back("GetReg " + path + "|" + name + "|" + type);
         auto it = registry.find(path + "|" + name);
         return it == registry.end() ? "NO Key" : it->second;
@@ -34,7 +36,8 @@ public:
         calls.push_back("DelReg " + path + "|" + name);
         return registry.erase(path + "|" + name) > 0;
     }
-    std::string GET_Ini(const std::string& file, const std::string& section, const std::string& key) override {
+    std::string GET_Ini(const std::string& file, const std::string& section,
+                        const std::string& key) override {
         calls.push_back("GET_Ini " + file + "|" + section + "|" + key);
         auto it = ini.find(file + "|" + section + "|" + key);
         return it == ini.end() || it->second.empty() ? "NO Key" : it->second;
@@ -75,7 +78,8 @@ public:
     std::vector<std::string> changes() const {
         std::vector<std::string> result;
         for (const auto& call : calls)
-            if (call.rfind("Get", 0) != 0 && call.rfind("GET", 0) != 0 && call.rfind("attrib", 0) != 0)
+            if (call.rfind("Get", 0) != 0 && call.rfind("GET", 0) != 0 &&
+                call.rfind("attrib", 0) != 0)
                 result.push_back(call);
         return result;
     }

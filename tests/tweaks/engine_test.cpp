@@ -16,29 +16,36 @@ namespace {
 class Engine : public ::testing::Test {
 protected:
     Engine() : db(makeCatalogue(dir / "c.mde", false)) {
-        db->executeScript("INSERT INTO HIDDEN_FOLDERS (ID, FolderName, UF_FID) VALUES (1, 'Top', 0), (2, 'Sub', 1);");
+        db->executeScript(
+            "INSERT INTO HIDDEN_FOLDERS (ID, FolderName, UF_FID) VALUES (1, 'Top', 0), (2, 'Sub', "
+            "1);");
     }
 
     // One function with one property row; returns the property ID.
     std::int64_t addFunction(std::int64_t item, const std::string& typ, const std::string& kind,
-                             const std::string& file, const std::string& key, const std::string& name,
-                             const std::string& format, const std::string& wenn, int dann, int sonst,
+                             const std::string& file, const std::string& key,
+                             const std::string& name, const std::string& format,
+                             const std::string& wenn, int dann, int sonst,
                              const std::string& standard, int min = 0, int max = 0, int bs = 7) {
         db->execute("INSERT INTO HIDDEN_ITEMS (ID, Folder_ID, ItemName, BS) VALUES (?, 2, ?, ?)",
                     {item, "Function " + std::to_string(item), bs});
-        db->execute("INSERT INTO HIDDEN_EIGENSCHAFT (ITEM_ID, TYP, MOM_Art, MOM_Datei, MOM_MainSubKey, MOM_ValueKey, "
-                    "MOM_ValueFormat, Wenn, Dann, Sonst, Standard, SliderMin, SliderMax) "
-                    "VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)",
-                    {item, typ, kind, file, key, name, format, wenn, dann, sonst, standard, min, max});
+        db->execute(
+            "INSERT INTO HIDDEN_EIGENSCHAFT (ITEM_ID, TYP, MOM_Art, MOM_Datei, MOM_MainSubKey, "
+            "MOM_ValueKey, "
+            "MOM_ValueFormat, Wenn, Dann, Sonst, Standard, SliderMin, SliderMax) "
+            "VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)",
+            {item, typ, kind, file, key, name, format, wenn, dann, sonst, standard, min, max});
         return db->scalar("SELECT max(ID) FROM HIDDEN_EIGENSCHAFT")->toInteger();
     }
-    void addCommand(std::int64_t item, const std::string& letter, const std::string& kind, const std::string& file,
-                    const std::string& path, const std::string& name, const std::string& value,
-                    const std::string& format = "T") {
+    void addCommand(std::int64_t item, const std::string& letter, const std::string& kind,
+                    const std::string& file, const std::string& path, const std::string& name,
+                    const std::string& value, const std::string& format = "T") {
         db->execute("INSERT INTO HIDDEN_BEFEHLE VALUES (?, ?, ?, ?, ?, ?, ?, ?)",
                     {item, letter, kind, file, path, name, value, format});
     }
-    PageState read(std::int64_t property, const std::string& typ) { return ReadHiddenState(*db, host, typ, property); }
+    PageState read(std::int64_t property, const std::string& typ) {
+        return ReadHiddenState(*db, host, typ, property);
+    }
     std::string apply(std::int64_t item, PageInput input, std::string letter = "A") {
         ApplyHiddenFunction(*db, host, item, input, letter);
         return letter;
@@ -53,7 +60,8 @@ protected:
 }  // namespace
 
 TEST_F(Engine, SliderWithoutValueShowsTheDefaultWithStepsFromTheMaximum) {
-    const auto id = addFunction(1, "SLIDER", "REG", "#", key, "MenuShowDelay", "T", "", 1, 2, "50", 0, 100);
+    const auto id =
+        addFunction(1, "SLIDER", "REG", "#", key, "MenuShowDelay", "T", "", 1, 2, "50", 0, 100);
     const PageState state = read(id, "SLIDER");
     EXPECT_EQ(state.currentValue, "NO Key");
     EXPECT_EQ(state.slider.position, 50);
@@ -75,7 +83,8 @@ TEST_F(Engine, SliderPositionComesFromTheValueAndStaysInItsRange) {
     const struct {
         const char* value;
         std::int64_t position;
-    } cases[] = {{"250", 250}, {"250.5", 250}, {"251.5", 252}, {"5000", 1000}, {"-3", 10}, {"abc", 10}, {"&H20", 32}};
+    } cases[] = {{"250", 250}, {"250.5", 250}, {"251.5", 252}, {"5000", 1000},
+                 {"-3", 10},   {"abc", 10},    {"&H20", 32}};
     for (const auto& c : cases) {
         host.registry[key + "|W"] = c.value;
         const PageState state = read(id, "SLIDER");
@@ -110,7 +119,8 @@ TEST_F(Engine, OptionSelectsThenOrElseAndSetsTheChoiceLetter) {
 }
 
 TEST_F(Engine, OptionIfValueNoKeyMatchesAnAbsentValueAndBadOptionNumbersSelectNothing) {
-    const auto absent = addFunction(1, "OPTION", "REG", "#", key, "Marker", "T", "NO Key", 1, 2, "1");
+    const auto absent =
+        addFunction(1, "OPTION", "REG", "#", key, "Marker", "T", "NO Key", 1, 2, "1");
     EXPECT_EQ(read(absent, "OPTION").selectedOption, 1);
     host.registry[key + "|Marker"] = "";
     EXPECT_EQ(read(absent, "OPTION").selectedOption, 2);
@@ -131,7 +141,8 @@ TEST_F(Engine, TextShowsTheValueOrNothingAndExpandsTheDefault) {
 }
 
 TEST_F(Engine, IniValuesComeFromTheExpandedFileWithSectionAndKeyAsStored) {
-    const auto id = addFunction(1, "OPTION", "INI", "%BD%MSDOS.SYS", "%WD%Options", "%SD%", "T", "1", 2, 1, "1");
+    const auto id = addFunction(1, "OPTION", "INI", "%BD%MSDOS.SYS", "%WD%Options", "%SD%", "T",
+                                "1", 2, 1, "1");
     host.ini["C:\\MSDOS.SYS|%WD%Options|%SD%"] = "1";
     EXPECT_EQ(read(id, "OPTION").selectedOption, 2);
     EXPECT_EQ(host.calls.back(), "GET_Ini C:\\MSDOS.SYS|%WD%Options|%SD%");
@@ -158,12 +169,12 @@ TEST_F(Engine, ApplyRunsTheCommandsOfTheLetterInDatabaseOrder) {
     addCommand(1, "A", "INIDEL", "%WD%WIN.INI", "windows", "Old", "ignored");
     addCommand(1, "a", "REGSET", "#", key, "lower", "1");  // letters compare exactly
     EXPECT_EQ(apply(1, {1, 0, ""}), "A");
-    EXPECT_EQ(host.changes(), (std::vector<std::string>{
-                                  "SetReg " + key + "|A1=1|T",
-                                  "DelReg " + key + "|%ROOT%",
-                                  "SET_Ini C:\\WINDOWS\\WIN.INI|windows|Beep=yes",
-                                  "SET_Ini C:\\WINDOWS\\WIN.INI|windows|Old=",  // the key stays, emptied
-                              }));
+    EXPECT_EQ(host.changes(),
+              (std::vector<std::string>{
+                  "SetReg " + key + "|A1=1|T", "DelReg " + key + "|%ROOT%",
+                  "SET_Ini C:\\WINDOWS\\WIN.INI|windows|Beep=yes",
+                  "SET_Ini C:\\WINDOWS\\WIN.INI|windows|Old=",  // the key stays, emptied
+              }));
 }
 
 TEST_F(Engine, EmptiedTextRunsTheBCommandsWhenThereAreAny) {
@@ -191,8 +202,9 @@ TEST_F(Engine, UserInputIsSubstitutedOnlyForTheWholeFieldThenCleanedAndExpanded)
     for (const auto& c : cases) {
         host.calls.clear();
         apply(1, {3, 0, c.input});
-        EXPECT_EQ(host.changes(), (std::vector<std::string>{"SetReg " + key + "|Whole=" + c.whole + "|T",
-                                                             "SetReg " + key + "|Inside=x%EINGABE%|T"}))
+        EXPECT_EQ(host.changes(),
+                  (std::vector<std::string>{"SetReg " + key + "|Whole=" + c.whole + "|T",
+                                            "SetReg " + key + "|Inside=x%EINGABE%|T"}))
             << c.input;
     }
 }
@@ -209,8 +221,9 @@ TEST_F(Engine, SliderInputIsThePositionAndOptionInputCarriesThePreviousValue) {
     addCommand(2, "A", "REGSET", "#", key, "Third", "%EINGABE%");
     host.calls.clear();
     apply(2, {1, 0, "typed"});
-    EXPECT_EQ(host.changes(), (std::vector<std::string>{"SetReg " + key + "|First=|T", "SetReg " + key + "|Second=7|T",
-                                                         "SetReg " + key + "|Third=7|T"}));
+    EXPECT_EQ(host.changes(), (std::vector<std::string>{"SetReg " + key + "|First=|T",
+                                                        "SetReg " + key + "|Second=7|T",
+                                                        "SetReg " + key + "|Third=7|T"}));
 }
 
 TEST_F(Engine, FileOperationsCompareInUpperCaseAndUnknownOnesDoNothing) {
@@ -220,8 +233,10 @@ TEST_F(Engine, FileOperationsCompareInUpperCaseAndUnknownOnesDoNothing) {
     addCommand(1, "A", "INIDEL", "%WD%LOGOW.SYS", "%RENAME%", "%WD%LOGOW.BAK", "#");
     addCommand(1, "A", "INISET", "%WD%WIN.INI", "%COPYX%", "x", "y");
     apply(1, {1, 0, ""});
-    EXPECT_EQ(host.changes(), (std::vector<std::string>{"copy C:\\MSDOS.SYS>C:\\MSDOS.VTX", "delete C:\\WINDOWS\\TTFCACHE",
-                                                         "rename C:\\WINDOWS\\LOGOW.SYS>C:\\WINDOWS\\LOGOW.BAK"}));
+    EXPECT_EQ(host.changes(),
+              (std::vector<std::string>{"copy C:\\MSDOS.SYS>C:\\MSDOS.VTX",
+                                        "delete C:\\WINDOWS\\TTFCACHE",
+                                        "rename C:\\WINDOWS\\LOGOW.SYS>C:\\WINDOWS\\LOGOW.BAK"}));
     // Every INI-store command clears the file's attributes first, the misspelt one too.
     EXPECT_EQ(std::count(host.calls.begin(), host.calls.end(), "attrib C:\\WINDOWS\\WIN.INI"), 1);
     EXPECT_EQ(std::count(host.calls.begin(), host.calls.end(), "attrib C:\\MSDOS.SYS"), 1);

@@ -28,7 +28,8 @@ JournalEntry sampleEntry() {
     e.changes.push_back({r, std::nullopt});
     RecordedFileChange f;
     f.change.kind = platform::FileChange::Rename;
-    f.before = {{"/img/drive_c/a b.sys", std::string("\x00\xff", 2), 0x27}, {"/img/drive_c/old", std::nullopt, 0}};
+    f.before = {{"/img/drive_c/a b.sys", std::string("\x00\xff", 2), 0x27},
+                {"/img/drive_c/old", std::nullopt, 0}};
     e.changes.push_back({std::nullopt, f});
     return e;
 }
@@ -61,10 +62,11 @@ TEST(Journal, EntriesSurviveTheirTextFormExactly) {
 TEST(Journal, DamagedEntriesAreNeverRestored) {
     const std::string text = Journal::serialize(sampleEntry());
     const std::string damaged[] = {
-        text.substr(0, text.size() - 4),                        // cut short: no end line
-        text.substr(0, text.find("reg ")) + "reg 99 x x 1 0 x 0 x 0 x 0 x 0 x\nend\n",  // unknown kind
-        "vantix-journal 2\nitem 1\nend\n",                      // another format
-        text.substr(0, text.find("file ")) + "file 2 3\nend\n", // too many befores
+        text.substr(0, text.size() - 4),  // cut short: no end line
+        text.substr(0, text.find("reg ")) +
+            "reg 99 x x 1 0 x 0 x 0 x 0 x 0 x\nend\n",           // unknown kind
+        "vantix-journal 2\nitem 1\nend\n",                       // another format
+        text.substr(0, text.find("file ")) + "file 2 3\nend\n",  // too many befores
         std::string("vantix-journal 1\nitem 1\nletter xZZ\nend\n"),
         std::string(),
     };
@@ -98,8 +100,9 @@ TEST(Journal, RenamedAndDeletedFilesComeBackWithTheirAttributes) {
     EXPECT_EQ(ScratchDir::read(windows / "LOGOW.BAK"), "wait picture");
     EXPECT_TRUE(session.undo(screens).empty());
     EXPECT_EQ(image.snapshot(), before);
-    EXPECT_EQ(platform::dosAttributes(windows / "LOGOW.SYS").value_or(0) & platform::dosattr::ReadOnly,
-              platform::dosattr::ReadOnly);
+    EXPECT_EQ(
+        platform::dosAttributes(windows / "LOGOW.SYS").value_or(0) & platform::dosattr::ReadOnly,
+        platform::dosattr::ReadOnly);
 
     const auto recent = idOf(*image.database, "Recent documents list", 3);
     session.apply({recent, "B", std::nullopt});

@@ -6,7 +6,8 @@
 using namespace vantix::tweaks;
 
 namespace {
-const PlaceholderDirectories kDirs{"C:\\", "C:\\WINDOWS\\", "C:\\WINDOWS\\SYSTEM\\", "/opt/vantix/"};
+const PlaceholderDirectories kDirs{"C:\\", "C:\\WINDOWS\\", "C:\\WINDOWS\\SYSTEM\\",
+                                   "/opt/vantix/"};
 }
 
 TEST(FieldText, OnlyASingleHashIsEmpty) {
@@ -59,9 +60,24 @@ TEST(Numbers, LeadingNumberReadsWhatAStoredTextStartsWith) {
         const char* text;
         double number;
     } cases[] = {
-        {"50", 50},       {"  12abc", 12},  {"-3.5", -3.5}, {"+7", 7},       {"&H1F", 31},  {"&hff", 255},
-        {"&O17", 15},     {"abc", 0},       {"", 0},        {"1e3", 1000},   {"1e", 1},     {"inf", 0},
-        {"nan", 0},       {"0x10", 0},      {".5", 0.5},    {"\t8", 8},      {"&", 0},      {"&Z1", 0},
+        {"50", 50},
+        {"  12abc", 12},
+        {"-3.5", -3.5},
+        {"+7", 7},
+        {"&H1F", 31},
+        {"&hff", 255},
+        {"&O17", 15},
+        {"abc", 0},
+        {"", 0},
+        {"1e3", 1000},
+        {"1e", 1},
+        {"inf", 0},
+        {"nan", 0},
+        {"0x10", 0},
+        {".5", 0.5},
+        {"\t8", 8},
+        {"&", 0},
+        {"&Z1", 0},
         {"95000000", 95000000},
     };
     for (const auto& c : cases) EXPECT_DOUBLE_EQ(leadingNumber(c.text), c.number) << c.text;
@@ -71,8 +87,19 @@ TEST(Numbers, RoundHalfEvenLikeThePage) {
     const struct {
         double in;
         std::int64_t out;
-    } cases[] = {{0.5, 0}, {1.5, 2}, {2.5, 2}, {3.5, 4}, {-0.5, 0}, {-1.5, -2}, {10.4, 10}, {10.6, 11},
-                 {5 * 0.1, 0}, {100 * 0.03, 3}, {100 * 0.008, 1}, {1e300, 2147483647}, {-1e300, -2147483648}};
+    } cases[] = {{0.5, 0},
+                 {1.5, 2},
+                 {2.5, 2},
+                 {3.5, 4},
+                 {-0.5, 0},
+                 {-1.5, -2},
+                 {10.4, 10},
+                 {10.6, 11},
+                 {5 * 0.1, 0},
+                 {100 * 0.03, 3},
+                 {100 * 0.008, 1},
+                 {1e300, 2147483647},
+                 {-1e300, -2147483648}};
     for (const auto& c : cases) EXPECT_EQ(roundHalfEven(c.in), c.out) << c.in;
     EXPECT_EQ(formatNumber(50), "50");
     EXPECT_EQ(formatNumber(2.5), "2.5");

@@ -13,13 +13,13 @@ TEST(SelfTest, TheDefaultCataloguePassesOnEveryPlatform) {
     ::setenv("VANTIX_PROGRAM_DIR", VANTIX_PROGRAM_DIR, 1);
     ScratchDir dir;
     makeCatalogue(dir / "QUORVIA.MDE", true);
-    const auto report = tweaks::runSelfTest(dir / "QUORVIA.MDE", VANTIX_PROGRAM_DIR,
-                                            {WindowsPlatform::Win95, WindowsPlatform::Win98, WindowsPlatform::Nt4},
-                                            dir / "images");
+    const auto report = tweaks::runSelfTest(
+        dir / "QUORVIA.MDE", VANTIX_PROGRAM_DIR,
+        {WindowsPlatform::Win95, WindowsPlatform::Win98, WindowsPlatform::Nt4}, dir / "images");
     EXPECT_GE(report.checked, 3 * 80);
     for (const auto& failure : report.failures)
-        ADD_FAILURE() << platform::platformName(failure.platform) << " " << failure.itemId << " " << failure.name
-                      << ": " << failure.problem;
+        ADD_FAILURE() << platform::platformName(failure.platform) << " " << failure.itemId << " "
+                      << failure.name << ": " << failure.problem;
 }
 
 TEST(SelfTest, ABrokenFunctionIsReportedWithItsIdAndName) {
@@ -30,13 +30,16 @@ TEST(SelfTest, ABrokenFunctionIsReportedWithItsIdAndName) {
         db->executeScript(
             "INSERT INTO HIDDEN_FOLDERS (ID, FolderName, UF_FID) VALUES (1, 'Test', 0);"
             "INSERT INTO HIDDEN_ITEMS VALUES (7, 1, 'Writes elsewhere', 4);"
-            "INSERT INTO HIDDEN_EIGENSCHAFT (ITEM_ID, TYP, MOM_Art, MOM_MainSubKey, MOM_ValueKey, MOM_ValueFormat, Wenn, "
-            "Dann, Sonst, Standard) VALUES (7, 'OPTION', 'REG', 'HKEY_CURRENT_USER\\Software\\Test', 'Read', 'T', '1', 1, 2, '2');"
-            "INSERT INTO HIDDEN_BEFEHLE VALUES (7, 'A', 'REGSET', '#', 'HKEY_CURRENT_USER\\Software\\Test', 'Written', '1', 'T');"
+            "INSERT INTO HIDDEN_EIGENSCHAFT (ITEM_ID, TYP, MOM_Art, MOM_MainSubKey, MOM_ValueKey, "
+            "MOM_ValueFormat, Wenn, "
+            "Dann, Sonst, Standard) VALUES (7, 'OPTION', 'REG', "
+            "'HKEY_CURRENT_USER\\Software\\Test', 'Read', 'T', '1', 1, 2, '2');"
+            "INSERT INTO HIDDEN_BEFEHLE VALUES (7, 'A', 'REGSET', '#', "
+            "'HKEY_CURRENT_USER\\Software\\Test', 'Written', '1', 'T');"
             "INSERT INTO HIDDEN_ITEMS VALUES (8, 1, 'No property row', 4);");
     }
-    const auto report = tweaks::runSelfTest(dir / "QUORVIA.MDE", VANTIX_PROGRAM_DIR, {WindowsPlatform::Win98},
-                                            dir / "images");
+    const auto report = tweaks::runSelfTest(dir / "QUORVIA.MDE", VANTIX_PROGRAM_DIR,
+                                            {WindowsPlatform::Win98}, dir / "images");
     EXPECT_EQ(report.checked, 2);
     ASSERT_EQ(report.failures.size(), 2u);
     EXPECT_EQ(report.failures[0].itemId, 7);

@@ -11,7 +11,8 @@ using platform::WindowsPlatform;
 
 namespace {
 
-const std::string kAdvanced = "HKEY_CURRENT_USER\\Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\Advanced";
+const std::string kAdvanced =
+    "HKEY_CURRENT_USER\\Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\Advanced";
 
 std::int64_t idOf(platform::Database& db, const std::string& name, int platform) {
     for (const auto& f : listHiddenFunctions(db, platform))
@@ -37,7 +38,9 @@ TEST(Session, AFreshImageShowsTheDefaultAndApplyChangesWhatThePreviewSaid) {
     EXPECT_EQ(image.snapshot(), before) << "a preview writes nothing";
     const auto previewText = describeChanges(preview.changes);
     ASSERT_EQ(previewText.size(), 1u);
-    EXPECT_EQ(previewText[0], "registry " + kAdvanced + " \"HideFileExt\": REG_DWORD 1 (0x00000001) -> REG_DWORD 0 (0x00000000)");
+    EXPECT_EQ(previewText[0],
+              "registry " + kAdvanced +
+                  " \"HideFileExt\": REG_DWORD 1 (0x00000001) -> REG_DWORD 0 (0x00000000)");
 
     const ApplyOutcome applied = session.apply({id, "A", std::nullopt});
     EXPECT_EQ(describeChanges(applied.changes), previewText);
@@ -58,7 +61,8 @@ TEST(Session, UndoRemovesWhatDidNotExistAndDriftSeesOtherChanges) {
     const auto before = image.snapshot();
     session.apply({id, "B", std::nullopt});  // the policy value is created
     lindrel32::QVREG reg(*image.machine);
-    const std::string policies = "HKEY_CURRENT_USER\\Software\\Microsoft\\Windows\\CurrentVersion\\Policies\\Explorer";
+    const std::string policies =
+        "HKEY_CURRENT_USER\\Software\\Microsoft\\Windows\\CurrentVersion\\Policies\\Explorer";
     EXPECT_EQ(reg.GetReg(policies, "NoRun", "D"), "1");
     EXPECT_TRUE(session.undo(id).empty());
     EXPECT_EQ(reg.GetReg(policies, "NoRun", "D"), "NO Key");
@@ -67,7 +71,9 @@ TEST(Session, UndoRemovesWhatDidNotExistAndDriftSeesOtherChanges) {
     const auto blink = idOf(*image.database, "Cursor blink rate", 2);
     const auto function = session.open(blink);
     session.apply({blink, "A", std::string("600")});
-    auto drift = [&] { return session.drift(function, session.state(function), session.journal().last(blink)); };
+    auto drift = [&] {
+        return session.drift(function, session.state(function), session.journal().last(blink));
+    };
     EXPECT_EQ(drift(), Drift::ChangedByVantix);
     const std::string desktop = "HKEY_CURRENT_USER\\Control Panel\\Desktop";
     reg.SetReg(desktop, "CursorBlinkRate", "700");  // someone else
@@ -83,7 +89,8 @@ TEST(Session, IniAndFileFunctionsAreUndoneByteForByte) {
     const auto before = image.snapshot();
     const auto preview = describeChanges(session.preview({menu, "B", std::nullopt}).changes);
     session.apply({menu, "B", std::nullopt});
-    EXPECT_EQ(lindrel32::QVFKT(*image.machine).GET_Ini("C:\\MSDOS.SYS", "Options", "BootMenu"), "1");
+    EXPECT_EQ(lindrel32::QVFKT(*image.machine).GET_Ini("C:\\MSDOS.SYS", "Options", "BootMenu"),
+              "1");
     EXPECT_TRUE(lindrel32::QVFKT(*image.machine).GET_FileExist("C:\\MSDOS.VTX"));
     EXPECT_EQ(session.state(session.open(menu)).selectedOption, 2);
     EXPECT_FALSE(preview.empty());

@@ -12,8 +12,10 @@ namespace {
 std::unique_ptr<Database> createFolders(const std::filesystem::path& file) {
     auto db = Database::open(file, {.create = true});
     db->executeScript(
-        "CREATE TABLE HIDDEN_FOLDERS (ID INTEGER PRIMARY KEY AUTOINCREMENT, FolderName TEXT, UF_FID INTEGER);"
-        "INSERT INTO HIDDEN_FOLDERS (FolderName, UF_FID) VALUES ('Explorer', 0), ('Desktop', 0), ('Icons', 1);"
+        "CREATE TABLE HIDDEN_FOLDERS (ID INTEGER PRIMARY KEY AUTOINCREMENT, FolderName TEXT, "
+        "UF_FID INTEGER);"
+        "INSERT INTO HIDDEN_FOLDERS (FolderName, UF_FID) VALUES ('Explorer', 0), ('Desktop', 0), "
+        "('Icons', 1);"
         "CREATE TABLE HIDDEN_BEFEHLE (ITEM_ID INTEGER, Kennung TEXT, SET_Wert TEXT);"
         "INSERT INTO HIDDEN_BEFEHLE VALUES (7, 'A', '1'), (7, 'B', '0'), (8, 'A', 'x');");
     return db;
@@ -64,8 +66,9 @@ TEST(Recordset, AddNewThenLastModifiedGivesTheNewIdAndEditPersists) {
         EXPECT_EQ(one->text("FolderName"), "Desktop and Start menu");
     }
     auto db = Database::open(dir / "c.mde");
-    EXPECT_EQ(names(*db->openRecordset("HIDDEN_FOLDERS"), "FolderName"),
-              (std::vector<std::string>{"Explorer", "Desktop and Start menu", "Icons", "New Folder"}));
+    EXPECT_EQ(
+        names(*db->openRecordset("HIDDEN_FOLDERS"), "FolderName"),
+        (std::vector<std::string>{"Explorer", "Desktop and Start menu", "Icons", "New Folder"}));
 }
 
 TEST(Recordset, DeleteThenMoveNextWalksEveryRowOfTablesWithoutKey) {
@@ -80,7 +83,8 @@ TEST(Recordset, DeleteThenMoveNextWalksEveryRowOfTablesWithoutKey) {
         ++deleted;
     }
     EXPECT_EQ(deleted, 2);
-    EXPECT_EQ(names(*db->openRecordset("HIDDEN_BEFEHLE"), "SET_Wert"), (std::vector<std::string>{"x"}));
+    EXPECT_EQ(names(*db->openRecordset("HIDDEN_BEFEHLE"), "SET_Wert"),
+              (std::vector<std::string>{"x"}));
 }
 
 TEST(Recordset, ParametersAreBoundNeverPasted) {
@@ -98,7 +102,8 @@ TEST(Recordset, OtherStatementsAreReadOnly) {
     ScratchDir dir;
     auto db = createFolders(dir / "c.mde");
     auto joined = db->openRecordset(
-        "select * from HIDDEN_FOLDERS join HIDDEN_BEFEHLE on HIDDEN_BEFEHLE.ITEM_ID = HIDDEN_FOLDERS.ID + 6");
+        "select * from HIDDEN_FOLDERS join HIDDEN_BEFEHLE on HIDDEN_BEFEHLE.ITEM_ID = "
+        "HIDDEN_FOLDERS.ID + 6");
     EXPECT_FALSE(joined->updatable());
     EXPECT_EQ(joined->recordCount(), 3u);
     auto rs = db->openRecordset("SELECT count(*) AS n FROM HIDDEN_FOLDERS");
@@ -111,7 +116,9 @@ TEST(Recordset, OtherStatementsAreReadOnly) {
 TEST(Recordset, RefusedUpdateKeepsTheOldRow) {
     ScratchDir dir;
     auto db = Database::open(dir / "c.mde", {.create = true});
-    db->executeScript("CREATE TABLE T (ID INTEGER PRIMARY KEY, Name TEXT NOT NULL); INSERT INTO T VALUES (1, 'a');");
+    db->executeScript(
+        "CREATE TABLE T (ID INTEGER PRIMARY KEY, Name TEXT NOT NULL); INSERT INTO T VALUES (1, "
+        "'a');");
     auto rs = db->openRecordset("T");
     rs->edit();
     rs->set("Name", nullptr);
@@ -141,7 +148,8 @@ protected:
         stampCatalogue(*db);
         return dir / "QUORVIA.MDE";
     }
-    std::string openError(const std::filesystem::path& file, std::string_view connect = catalogueConnectString()) {
+    std::string openError(const std::filesystem::path& file,
+                          std::string_view connect = catalogueConnectString()) {
         try {
             openCatalogue(file, connect);
         } catch (const DatabaseError& error) {
@@ -161,7 +169,8 @@ TEST_F(CatalogueOpen, OurCatalogueOpensSharedByTwoConnections) {
 }
 
 TEST_F(CatalogueOpen, EveryBadFileFailsWithTheEnginesMessage) {
-    EXPECT_NE(openError(dir / "missing.mde").find("unable to open database file"), std::string::npos);
+    EXPECT_NE(openError(dir / "missing.mde").find("unable to open database file"),
+              std::string::npos);
 
     ScratchDir::write(dir / "text.mde", std::string(4096, 'x'));
     EXPECT_NE(openError(dir / "text.mde").find("file is not a database"), std::string::npos);
@@ -183,7 +192,8 @@ TEST_F(CatalogueOpen, DamagedPagesAreFoundAtOpen) {
     {
         auto db = Database::open(file);
         db->executeScript("CREATE TABLE filler (x TEXT); CREATE INDEX filler_x ON filler (x);");
-        for (int i = 0; i < 300; ++i) db->execute("INSERT INTO filler VALUES (?)", {std::string(100, 'a' + i % 26)});
+        for (int i = 0; i < 300; ++i)
+            db->execute("INSERT INTO filler VALUES (?)", {std::string(100, 'a' + i % 26)});
     }
     std::string bytes = ScratchDir::read(file);
     ASSERT_GT(bytes.size(), 4 * 4096u);
