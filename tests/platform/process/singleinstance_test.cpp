@@ -1,5 +1,6 @@
 #include "platform/process/SingleInstance.h"
 
+#include <fcntl.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -44,11 +45,20 @@ TEST_F(SingleInstanceGuard, StartedProgramsDoNotInheritTheLock) {
     auto guard = SingleInstance::acquire("TRASKEL");
     ASSERT_TRUE(guard);
     // A child that execs keeps running after we drop the guard; it must not hold it.
+    // Until its exec the child shares our descriptor, so wait for the exec: the
+    // close-on-exec pipe reaches end of file exactly then.
+    int execDone[2];
+    ASSERT_EQ(::pipe2(execDone, O_CLOEXEC), 0);
     const pid_t child = ::fork();
     if (child == 0) {
         ::execl("/bin/sleep", "sleep", "2", static_cast<char*>(nullptr));
         ::_exit(127);
     }
+    ::close(execDone[1]);
+    char unused = 0;
+    while (::read(execDone[0], &unused, 1) > 0) {
+    }
+    ::close(execDone[0]);
     guard.reset();
     EXPECT_TRUE(otherProcessAcquires("TRASKEL"));
     ::kill(child, SIGTERM);
