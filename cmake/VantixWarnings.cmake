@@ -1,6 +1,6 @@
 # Compiler warnings and sanitizers applied to every target of ours.
 add_library(vantix_options INTERFACE)
-target_compile_options(vantix_options INTERFACE -Wall -Wextra -Wpedantic -Wshadow=local
+target_compile_options(vantix_options INTERFACE -Wall -Wextra -Wpedantic $<$<CXX_COMPILER_ID:GNU>:-Wshadow=local>
   -Wnon-virtual-dtor -Wcast-align -Woverloaded-virtual -Wimplicit-fallthrough)
 if(VANTIX_WERROR)
   target_compile_options(vantix_options INTERFACE -Werror)
