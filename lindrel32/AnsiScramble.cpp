@@ -1,6 +1,6 @@
 #include "lindrel32/AnsiScramble.h"
 
-#include "platform/shelllink/Windows1252.h"
+#include "platform/text/Windows1252.h"
 #include "platform/text/Text.h"
 
 namespace lindrel32 {
@@ -14,7 +14,7 @@ bool isUnassigned(unsigned code) {
 unsigned char ansiCode(char16_t unit) {
     if (isUnassigned(unit)) return static_cast<unsigned char>(unit);
     const auto bytes =
-        vantix::platform::toWindows1252(vantix::text::toUtf8(std::u16string(1, unit)));
+        vantix::text::toWindows1252(vantix::text::toUtf8(std::u16string(1, unit)));
     return bytes && bytes->size() == 1 ? static_cast<unsigned char>((*bytes)[0]) : '?';
 }
 
@@ -30,7 +30,7 @@ std::string xorAnsi(std::string_view utf8, unsigned char key) {
             out.push_back(static_cast<char16_t>(scrambled));
         } else {
             const std::string one(1, static_cast<char>(scrambled));
-            out += vantix::text::toUtf16(vantix::platform::fromWindows1252(one));
+            out += vantix::text::toUtf16(vantix::text::fromWindows1252(one));
         }
     }
     return vantix::text::toUtf8(out);

@@ -4,7 +4,7 @@
 #include <optional>
 #include <stdexcept>
 
-#include "platform/shelllink/Windows1252.h"
+#include "platform/text/Windows1252.h"
 #include "platform/text/Text.h"
 
 namespace lindrel32::regtext {
@@ -32,7 +32,7 @@ std::string textOf(const RegValue& value) {
         return vantix::text::toUtf8(units);
     }
     // Other types come back byte for byte as ANSI characters, as the ANSI query returns them.
-    return vantix::platform::fromWindows1252(std::string(data.begin(), data.end() - 1));
+    return vantix::text::fromWindows1252(std::string(data.begin(), data.end() - 1));
 }
 
 std::int32_t parseDword(std::string_view text) {

@@ -4,6 +4,7 @@
 
 #include "platform/peimage/ByteReader.h"
 #include "platform/text/Text.h"
+#include "platform/text/Windows1252.h"
 
 namespace vantix::platform {
 namespace {
@@ -14,16 +15,9 @@ constexpr std::size_t kHeader16 = 4;  // wLength, wValueLength
 
 std::size_t align4(std::size_t offset) { return (offset + 3) & ~std::size_t{3}; }
 
-// Windows-1252 for the 16-bit layout's ANSI texts (the code page of the systems this tunes).
-constexpr char16_t kCp1252High[32] = {
-    0x20AC, 0xFFFD, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
-    0x2039, 0x0152, 0xFFFD, 0x017D, 0xFFFD, 0xFFFD, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
-    0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0xFFFD, 0x017E, 0x0178};
-
+// The 16-bit layout's ANSI texts are in the code page of the systems this tunes.
 std::string ansiToUtf8(std::span<const std::uint8_t> bytes) {
-    std::u16string units;
-    for (const std::uint8_t c : bytes) units.push_back(c >= 0x80 && c < 0xA0 ? kCp1252High[c - 0x80] : char16_t{c});
-    return text::toUtf8(units);
+    return text::fromWindows1252(std::string_view(reinterpret_cast<const char*>(bytes.data()), bytes.size()));
 }
 
 class Parser {

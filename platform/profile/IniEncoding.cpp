@@ -3,14 +3,10 @@
 #include <array>
 #include <cstdint>
 
+#include "platform/text/Windows1252.h"
+
 namespace vantix::platform {
 namespace {
-
-// Windows-1252 0x80..0x9F; the unassigned bytes map to the C1 control of the same value.
-constexpr std::array<char16_t, 32> kCp1252High = {
-    0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
-    0x2039, 0x0152, 0x008D, 0x017D, 0x008F, 0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
-    0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
 
 void appendUtf8(std::string& out, std::uint32_t cp) {
     if (cp < 0x80) {
@@ -117,11 +113,8 @@ std::string encodeCp1252(std::string_view text) {
             out.push_back(static_cast<char>(cp));
             continue;
         }
-        char byte = '?';
-        for (std::size_t k = 0; k < kCp1252High.size(); ++k) {
-            if (kCp1252High[k] == cp) byte = static_cast<char>(0x80 + k);
-        }
-        out.push_back(byte);
+        const auto byte = cp < 0x10000 ? text::unitTo1252(static_cast<char16_t>(cp)) : std::nullopt;
+        out.push_back(byte ? static_cast<char>(*byte) : '?');
     }
     return out;
 }
@@ -131,7 +124,7 @@ std::string decodeCp1252(std::string_view bytes) {
     out.reserve(bytes.size());
     for (const char c : bytes) {
         const auto byte = static_cast<unsigned char>(c);
-        appendUtf8(out, byte >= 0x80 && byte < 0xA0 ? kCp1252High[byte - 0x80] : byte);
+        appendUtf8(out, text::unitFrom1252(byte));
     }
     return out;
 }

@@ -1,7 +1,7 @@
 #include "platform/registry/HiveFile.h"
 #include "platform/registry/RegFile.h"
 #include "platform/registry/ValueData.h"
-#include "platform/registry/Windows1252.h"
+#include "platform/text/Windows1252.h"
 #include "platform/text/Text.h"
 
 namespace vantix::platform {
@@ -17,7 +17,7 @@ std::string ansi(std::u16string_view units, const std::string& where) {
     std::string out;
     out.reserve(units.size());
     for (const char16_t u : units) {
-        const auto b = reg::unitTo1252(u);
+        const auto b = text::unitTo1252(u);
         if (!b) throw Unrepresentable{where + " has text outside Windows-1252"};
         out.push_back(static_cast<char>(*b));
     }

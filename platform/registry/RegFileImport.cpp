@@ -1,7 +1,7 @@
 #include "platform/registry/RegFile.h"
 #include "platform/registry/HiveFile.h"
 #include "platform/registry/ValueData.h"
-#include "platform/registry/Windows1252.h"
+#include "platform/text/Windows1252.h"
 #include "platform/text/Text.h"
 
 namespace vantix::platform {
@@ -35,7 +35,7 @@ bool decode(std::string_view bytes, std::string& text, bool& ansi) {
     }
     if (bytes.starts_with("\xEF\xBB\xBF")) bytes.remove_prefix(3);
     if (bytes.starts_with(kRegedit4)) {
-        text = reg::utf8From1252(bytes);
+        text = text::fromWindows1252(bytes);
         ansi = true;
         return true;
     }
@@ -203,7 +203,7 @@ private:
             if (ansi_ && stringType) {
                 // REGEDIT4 keeps string types as ANSI bytes.
                 std::u16string units;
-                for (const char b : bytes) units.push_back(reg::unitFrom1252(static_cast<unsigned char>(b)));
+                for (const char b : bytes) units.push_back(text::unitFrom1252(static_cast<unsigned char>(b)));
                 reg::appendUnits(value.data, units);
             } else {
                 value.data.assign(bytes.begin(), bytes.end());

@@ -4,7 +4,7 @@
 #include "platform/files/FileIo.h"
 #include "platform/shelllink/LinkLayout.h"
 #include "platform/shelllink/ShellLink.h"
-#include "platform/shelllink/Windows1252.h"
+#include "platform/text/Windows1252.h"
 #include "platform/text/Text.h"
 
 namespace vantix::platform {
@@ -38,7 +38,7 @@ public:
         std::string out;
         for (std::size_t i = at;; ++i) {
             require(i, 1, what);
-            if (bytes_[i] == 0) return fromWindows1252(out);
+            if (bytes_[i] == 0) return text::fromWindows1252(out);
             out.push_back(static_cast<char>(bytes_[i]));
         }
     }
@@ -119,7 +119,7 @@ ShellLink decodeShellLink(std::span<const std::uint8_t> bytes) {
         // Wine counts and writes a closing NUL; everything from the first NUL on is dropped.
         if (!unicode) {
             const auto end = std::find(raw.begin(), raw.end(), std::uint8_t{0});
-            return fromWindows1252(std::string(raw.begin(), end));
+            return text::fromWindows1252(std::string(raw.begin(), end));
         }
         std::u16string wide;
         for (std::size_t i = 0; i < count; ++i) {

@@ -3,7 +3,7 @@
 #include "platform/files/FileIo.h"
 #include "platform/shelllink/LinkLayout.h"
 #include "platform/shelllink/ShellLink.h"
-#include "platform/shelllink/Windows1252.h"
+#include "platform/text/Windows1252.h"
 #include "platform/text/Text.h"
 
 namespace vantix::platform {
@@ -39,7 +39,7 @@ bool isDrivePath(std::string_view path) {
 
 // LinkInfo with a VolumeID (empty label) and the local base path in Windows-1252.
 std::vector<std::uint8_t> linkInfo(const ShellLink& link) {
-    const std::string basePath = toWindows1252(link.target).value_or(std::string());
+    const std::string basePath = text::toWindows1252(link.target).value_or(std::string());
     const std::uint32_t header = lnk::linkinfo::HeaderSize;
     const std::uint32_t volumeIdSize = lnk::linkinfo::VolumeIdHeaderSize + 1;
     const std::uint32_t base = header + volumeIdSize;
@@ -69,7 +69,7 @@ void writeText(Bytes& b, std::string_view utf8, bool unicode) {
         b.u16(static_cast<std::uint32_t>(wide.size()));
         b.wide(wide);
     } else {
-        const std::string ansi = toWindows1252Lossy(utf8);
+        const std::string ansi = text::toWindows1252Lossy(utf8);
         b.u16(static_cast<std::uint32_t>(ansi.size()));
         b.raw(ansi);
     }
@@ -90,7 +90,7 @@ std::vector<std::uint8_t> encodeShellLink(const ShellLink& link, LinkStrings str
     // LinkInfo holds the target for a drive path that Windows-1252 can hold.
     // Wine reads only LinkInfo's ANSI path, so any other target goes into the
     // relative path (as UTF-16 when needed), which Wine resolves when absolute.
-    const bool local = isDrivePath(link.target) && toWindows1252(link.target);
+    const bool local = isDrivePath(link.target) && text::toWindows1252(link.target);
     struct Text {
         std::uint32_t flag;
         const std::string* value;
@@ -107,7 +107,7 @@ std::vector<std::uint8_t> encodeShellLink(const ShellLink& link, LinkStrings str
         if (!t.value || t.value->empty()) continue;
         if (text::toUtf16(*t.value).size() > lnk::kMaxTextLength)
             throw ShellLinkError(std::string("the ") + t.what + " is longer than 65535 characters");
-        if (!toWindows1252(*t.value)) {
+        if (!text::toWindows1252(*t.value)) {
             allAnsi = false;
             if (strings == LinkStrings::Ansi)
                 throw ShellLinkError(std::string("the ") + t.what + " has characters that Windows-1252 cannot hold");

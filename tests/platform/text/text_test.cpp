@@ -41,3 +41,15 @@ TEST(TextCase, UpperCaseKeepsNonLetters) {
     EXPECT_EQ(trim("  a b \t"), "a b");
     EXPECT_EQ(trim("   "), "");
 }
+
+#include "platform/text/Windows1252.h"
+
+TEST(TextWindows1252, EveryByteSurvivesARoundTrip) {
+    std::string all;
+    for (int b = 1; b < 256; ++b) all.push_back(static_cast<char>(b));
+    const auto back = toWindows1252(fromWindows1252(all));
+    ASSERT_TRUE(back.has_value());
+    EXPECT_EQ(*back, all);
+    EXPECT_EQ(fromWindows1252("\x80\x9F"), "\xE2\x82\xAC\xC5\xB8");  // € Ÿ
+    EXPECT_FALSE(toWindows1252("\xE2\x80\x8B").has_value());         // zero-width space
+}
