@@ -30,10 +30,6 @@ PasswordEntryCheck checkPasswordEntry(const std::string& entry, const std::strin
         auto code = static_cast<unsigned char>(c);
         if (code < 0x20 || code > 0x7E) return PasswordEntryCheck::NotStorable;
     }
-    for (char c : platform::Scramble(text::toUpperAscii(entry))) {
-        auto code = static_cast<unsigned char>(c);
-        if (code == 0 || code >= 0x80) return PasswordEntryCheck::NotStorable;
-    }
     return PasswordEntryCheck::Valid;
 }
 

@@ -10,7 +10,7 @@ namespace vantix::platform {
 namespace {
 
 // The connect string is never held whole in the program file.
-constexpr char kScrambledConnect[] = "\x61\x0A\x0D\x1E\x67\x0B\x2C\x63\x62\x17\x22";
+constexpr char kScrambledConnect[] = "\x24\x4F\x48\x5B\x22\x4E\x69\x26\x27\x52\x67";
 
 // The password of a connect string ";PWD=secret[;...]"; the keys compare
 // without regard to case. Other keys are refused: nothing else is understood.

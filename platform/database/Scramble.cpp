@@ -3,7 +3,10 @@
 namespace vantix::platform {
 
 namespace {
-constexpr unsigned char kScrambleKey = 0x5A;
+// Below 0x20 the key only flips the low five bits: printable ASCII stays
+// printable, so a scrambled password never holds a NUL that would cut it
+// short in the registry, nor a byte that is not valid UTF-8 text.
+constexpr unsigned char kScrambleKey = 0x1F;
 }
 
 std::string Scramble(std::string_view text) {

@@ -135,6 +135,12 @@ TEST(Scramble, IsItsOwnInverseAndHidesTheConnectString) {
             EXPECT_NE(Scramble(text), text);
         }
     }
+    // Every storable password character scrambles to printable ASCII: nothing is cut at a NUL.
+    for (int c = 0x20; c < 0x7F; ++c) {
+        const auto scrambled = static_cast<unsigned char>(Scramble(std::string(1, static_cast<char>(c)))[0]);
+        EXPECT_GE(scrambled, 0x20) << c;
+        EXPECT_LT(scrambled, 0x80) << c;
+    }
     const std::string connect = catalogueConnectString();
     EXPECT_EQ(connect.size(), 11u);
     EXPECT_EQ(connect.rfind(";PWD=", 0), 0u);

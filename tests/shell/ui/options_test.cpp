@@ -71,7 +71,7 @@ private slots:
         QTest::newRow("two characters") << "ab" << "ab";
         QTest::newRow("eleven characters") << "abcdefghijk" << "abcdefghijk";
         QTest::newRow("different entries") << "abcd" << "abce";
-        QTest::newRow("cannot be stored") << "pizza" << "pizza";
+        QTest::newRow("cannot be stored") << QStringLiteral("pizz\u00E4") << QStringLiteral("pizz\u00E4");
     }
     void invalidEntriesKeepTheDialogOpen() {
         QFETCH(QString, entry);
