@@ -78,6 +78,9 @@ BootlamWindow::BootlamWindow(BootOptions& options, modules::Prompter* prompter, 
     connect(okButton_, &QPushButton::clicked, this, &BootlamWindow::accept);
     connect(cancelButton_, &QPushButton::clicked, this, &QWidget::close);
 
+    list_->setIconSize(QSize(16, 16));
+    tabs_->setUsesScrollButtons(false);
+    resize(900, 430);
     fillList();
     showTimeout();
     if (list_->count() > 0)
