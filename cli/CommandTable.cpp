@@ -18,7 +18,8 @@ constexpr CommandGroup kGroups[] = {
     {"catalogue", "facts about the catalogue and its self-test on scratch images",
      runCatalogueCommand},
     {"drives", "list drives; hide, show and relabel them", runDrivesCommand},
-    {"boot", "BOOT.INI of an NT image: list, default entry, timeout, switches, restore", runBootCommand},
+    {"boot", "BOOT.INI of an NT image: list, default entry, timeout, switches, restore",
+     runBootCommand},
 };
 
 void printHelp(std::ostream& out) {

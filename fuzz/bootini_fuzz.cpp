@@ -29,7 +29,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if (again.entries.size() > ini.entries.size()) std::abort();
     for (const BootEntry& entry : ini.entries) {
         const std::string line = entryLine(entry);
-        const bool plain = entry.path.find_first_of("\"\r\n") == std::string::npos && line.size() >= 4;
+        const bool plain =
+            entry.path.find_first_of("\"\r\n") == std::string::npos && line.size() >= 4;
         if (plain && entryLine(parseEntry(line)) != line) std::abort();
     }
     return 0;

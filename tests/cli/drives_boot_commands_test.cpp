@@ -23,10 +23,13 @@ class DrivesAndBoot : public ::testing::Test {
 protected:
     static void SetUpTestSuite() {
         suiteScratch = new ScratchDir;
-        fs::create_directory_symlink(fs::path(VANTIX_PROGRAM_DIR) / "machine", *suiteScratch / "machine");
+        fs::create_directory_symlink(fs::path(VANTIX_PROGRAM_DIR) / "machine",
+                                     *suiteScratch / "machine");
         ::setenv("VANTIX_PROGRAM_DIR", suiteScratch->path().c_str(), 1);
-        vantix::platform::Machine::create(*suiteScratch / "nt4", vantix::platform::WindowsPlatform::Nt4);
-        vantix::platform::Machine::create(*suiteScratch / "win98", vantix::platform::WindowsPlatform::Win98);
+        vantix::platform::Machine::create(*suiteScratch / "nt4",
+                                          vantix::platform::WindowsPlatform::Nt4);
+        vantix::platform::Machine::create(*suiteScratch / "win98",
+                                          vantix::platform::WindowsPlatform::Win98);
     }
     static void TearDownTestSuite() {
         delete suiteScratch;
@@ -34,7 +37,8 @@ protected:
     }
     void SetUp() override {
         for (const char* name : {"nt4", "win98"})
-            fs::copy(*suiteScratch / name, scratch / name, fs::copy_options::recursive | fs::copy_options::copy_symlinks);
+            fs::copy(*suiteScratch / name, scratch / name,
+                     fs::copy_options::recursive | fs::copy_options::copy_symlinks);
     }
     Outcome run(std::vector<std::string> args, const char* image = "nt4") {
         args.insert(args.begin(), {"--machine", (scratch / image).string()});
@@ -48,7 +52,8 @@ protected:
     ScratchDir scratch;
 };
 
-const std::string kPolicies = "HKEY_CURRENT_USER\\Software\\Microsoft\\Windows\\CurrentVersion\\Policies\\Explorer";
+const std::string kPolicies =
+    "HKEY_CURRENT_USER\\Software\\Microsoft\\Windows\\CurrentVersion\\Policies\\Explorer";
 
 TEST_F(DrivesAndBoot, DrivesListHideShowLabel) {
     auto listed = run({"drives"});
@@ -62,7 +67,8 @@ TEST_F(DrivesAndBoot, DrivesListHideShowLabel) {
     EXPECT_EQ(run({"reg", "get", kPolicies, "NoDrives", "B"}).out, "08000000\n");
     EXPECT_EQ(run({"drives", "label", "C", "NT WORKSTATION"}).status, 0);
     listed = run({"drives", "list"});
-    EXPECT_NE(listed.out.find("C:\t3\tLocal drive\tNT WORKSTATION\t"), std::string::npos) << listed.out;
+    EXPECT_NE(listed.out.find("C:\t3\tLocal drive\tNT WORKSTATION\t"), std::string::npos)
+        << listed.out;
     EXPECT_EQ(run({"drives", "hide", "CC"}).status, 2);
     EXPECT_EQ(run({"drives", "label", "Q", "X"}).status, 1) << "no such drive";
 }
@@ -79,11 +85,14 @@ TEST_F(DrivesAndBoot, BootCommandsBackUpFirstAndWriteTheModulesLines) {
     ASSERT_EQ(run({"boot", "default", "1"}).status, 0);
     const std::string written = ScratchDir::read(driveC() / "BOOT.INI");
     EXPECT_NE(written.find("timeout=-1\r\n"), std::string::npos) << written;
-    EXPECT_NE(written.find("[Operating Systems]\r\nmulti(0)disk(0)rdisk(0)partition(1)\\WINDOWS=\"Windows NT "
-                           "Workstation Version 4.00 [VGA mode]\" /SOS /MAXMEM:64\r\n"),
-              std::string::npos)
+    EXPECT_NE(
+        written.find(
+            "[Operating Systems]\r\nmulti(0)disk(0)rdisk(0)partition(1)\\WINDOWS=\"Windows NT "
+            "Workstation Version 4.00 [VGA mode]\" /SOS /MAXMEM:64\r\n"),
+        std::string::npos)
         << written;
-    EXPECT_FALSE(fs::exists(driveC() / "windows" / "temp" / "BOOT.INI")) << "no working file is left behind";
+    EXPECT_FALSE(fs::exists(driveC() / "windows" / "temp" / "BOOT.INI"))
+        << "no working file is left behind";
     EXPECT_EQ(ScratchDir::read(driveC() / "BOOT.BAK"), original) << "the backup is made once";
     EXPECT_EQ(run({"boot", "timeout", "soon"}).status, 2);
     EXPECT_EQ(run({"boot", "default", "7"}).status, 2);

@@ -14,23 +14,34 @@ using namespace pe_test;
 
 namespace {
 
-VNode stringTable(const std::u16string& key, std::vector<VNode> strings) { return {key, 1, {}, 0, std::move(strings)}; }
+VNode stringTable(const std::u16string& key, std::vector<VNode> strings) {
+    return {key, 1, {}, 0, std::move(strings)};
+}
 
 // A program with a version resource of two languages; the first spells the
 // trademark entry "LegalTrademarks" as resource compilers write it.
-Bytes programWithVersion(std::uint32_t flags, std::uint32_t os, std::uint32_t type, std::uint32_t subtype) {
+Bytes programWithVersion(std::uint32_t flags, std::uint32_t os, std::uint32_t type,
+                         std::uint32_t subtype) {
     Bytes fixed = fixedFileInfo(0x00040000, 0x000003B6, flags, os, type);
     put32(fixed, 40, subtype);
     put32(fixed, 44, 0x01BE6616);  // 4 March 1999, 08:10:28 UTC
     put32(fixed, 48, 0x76B77200);
     VNode root{u"VS_VERSION_INFO", 0, fixed, 52, {}};
+    root.children.push_back({u"StringFileInfo",
+                             1,
+                             {},
+                             0,
+                             {stringTable(u"040904b0", {textNode(u"CompanyName", u"Morlan"),
+                                                        textNode(u"LegalTrademarks", u"Quorvia(R)"),
+                                                        textNode(u"ProductVersion", u"4.0")}),
+                              stringTable(u"040704E4", {textNode(u"Comments", u"Deutsch"),
+                                                        textNode(u"LegalTrademark", u"QV")})}});
     root.children.push_back(
-        {u"StringFileInfo", 1, {}, 0,
-         {stringTable(u"040904b0", {textNode(u"CompanyName", u"Morlan"), textNode(u"LegalTrademarks", u"Quorvia(R)"),
-                                    textNode(u"ProductVersion", u"4.0")}),
-          stringTable(u"040704E4", {textNode(u"Comments", u"Deutsch"), textNode(u"LegalTrademark", u"QV")})}});
-    root.children.push_back(
-        {u"VarFileInfo", 1, {}, 0, {{u"Translation", 0, translation({{0x0409, 0x04B0}, {0x0407, 0x04E4}}), 8, {}}}});
+        {u"VarFileInfo",
+         1,
+         {},
+         0,
+         {{u"Translation", 0, translation({{0x0409, 0x04B0}, {0x0407, 0x04E4}}), 8, {}}}});
     return buildPe({{std::uint16_t{16}, std::uint16_t{1}, 0x0409, encode(root)}});
 }
 
@@ -109,7 +120,8 @@ TEST_F(FileInfo, SizeOfMissingUnreadableAndFolder) {
     EXPECT_EQ(files.INF_FileSize("C:\\windows"), -1) << "a folder is no file";
     ScratchDir::write(image.driveC() / "locked.txt", "secret");
     fs::permissions(image.driveC() / "locked.txt", fs::perms::none);
-    if (::geteuid() == 0) GTEST_SKIP() << "root reads every file: the unreadable case needs another user";
+    if (::geteuid() == 0)
+        GTEST_SKIP() << "root reads every file: the unreadable case needs another user";
     EXPECT_EQ(files.INF_FileSize("C:\\locked.txt"), -1);
 }
 
@@ -117,7 +129,7 @@ TEST_F(FileInfo, DatesByKeywordInAnyCase) {
     const fs::path file = image.driveC() / "dated.txt";
     ScratchDir::write(file, "x");
     // Last write 2001-09-09 01:46:40 UTC (a Sunday), last access 2009-02-13 23:31:30 (a Friday).
-    const struct utimbuf times {1234567890, 1000000000};
+    const struct utimbuf times { 1234567890, 1000000000 };
     ASSERT_EQ(::utime(file.c_str(), &times), 0);
     std::vector<std::string> ret(9, "-");
     ASSERT_TRUE(files.INF_FileDate("C:\\dated.txt", ret, "modified"));

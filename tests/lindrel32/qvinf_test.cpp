@@ -21,7 +21,8 @@ TEST(SystemInfo, NamesAsWineReportsThem) {
     std::string expected(host);
     expected = expected.substr(0, std::min<std::size_t>(expected.find('.'), 15));
     for (auto& c : expected) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
-    EXPECT_EQ(info.INF_GetCompName(), expected) << "no registry name: the host name as wineboot records it";
+    EXPECT_EQ(info.INF_GetCompName(), expected)
+        << "no registry name: the host name as wineboot records it";
     ASSERT_TRUE(image.machine->registry().setValue(
         Root::LocalMachine, "System\\CurrentControlSet\\Control\\ComputerName\\ComputerName",
         RegValue::string("ComputerName", "QUORVIA-PC")));
@@ -31,12 +32,14 @@ TEST(SystemInfo, NamesAsWineReportsThem) {
 }
 
 TEST(SystemInfo, MemoryFromMeminfoCappedAsForOldPrograms) {
-    const auto small = memoryStatusFromMeminfo("MemTotal: 1048576 kB\nMemFree: 100 kB\nMemAvailable: 262144 kB\n");
+    const auto small =
+        memoryStatusFromMeminfo("MemTotal: 1048576 kB\nMemFree: 100 kB\nMemAvailable: 262144 kB\n");
     ASSERT_TRUE(small);
     EXPECT_EQ(small->totalBytes, 1073741824u);
     EXPECT_EQ(small->availableBytes, 268435456u);
     EXPECT_EQ(small->loadPercent, 75u);
-    const auto old = memoryStatusFromMeminfo("MemTotal: 1000 kB\nMemFree: 100 kB\nBuffers: 50 kB\nCached: 100 kB\n");
+    const auto old = memoryStatusFromMeminfo(
+        "MemTotal: 1000 kB\nMemFree: 100 kB\nBuffers: 50 kB\nCached: 100 kB\n");
     ASSERT_TRUE(old);
     EXPECT_EQ(old->availableBytes, 250u * 1024) << "without MemAvailable: free + buffers + cached";
     const auto big = memoryStatusFromMeminfo("MemTotal: 16777216 kB\nMemAvailable: 8388608 kB\n");
@@ -79,8 +82,10 @@ TEST(SystemInfo, DrivesCountedByType) {
     fs::create_directory_symlink("../../cd", image.dir() / "dosdevices" / "d:");
     fs::create_directory_symlink("../../net", image.dir() / "dosdevices" / "n:");
     auto& registry = image.machine->registry();
-    ASSERT_TRUE(registry.setValue(Root::LocalMachine, "Software\\Wine\\Drives", RegValue::string("d:", "cdrom")));
-    ASSERT_TRUE(registry.setValue(Root::LocalMachine, "Software\\Wine\\Drives", RegValue::string("n:", "network")));
+    ASSERT_TRUE(registry.setValue(Root::LocalMachine, "Software\\Wine\\Drives",
+                                  RegValue::string("d:", "cdrom")));
+    ASSERT_TRUE(registry.setValue(Root::LocalMachine, "Software\\Wine\\Drives",
+                                  RegValue::string("n:", "network")));
     QVINF info(*image.machine);
     std::int16_t removable = 0, fixed = 0, cd = 0, ram = 0, network = 0;
     info.INF_DriveAnz(removable, fixed, cd, ram, network);

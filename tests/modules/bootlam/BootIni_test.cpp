@@ -12,7 +12,8 @@ TEST(BootIniReading, EntriesAfterTheHeaderInAnyCase) {
     const auto ini = BootIni::parse(
         "[boot loader]\r\ntimeout=30\r\ndefault=scsi(0)disk(0)rdisk(0)partition(2)\\WINNT\r\n"
         "[Operating Systems]\r\nmulti(0)disk(0)rdisk(0)partition(1)\\WINNT=\"Windows NT\" /sos\r\n"
-        "scsi(0)disk(0)rdisk(0)partition(2)\\WINNT=\"Second\"\r\nabc\r\nC:\\=\"MS-DOS\" /x /y\r\n[debug]\r\n");
+        "scsi(0)disk(0)rdisk(0)partition(2)\\WINNT=\"Second\"\r\nabc\r\nC:\\=\"MS-DOS\" /x "
+        "/y\r\n[debug]\r\n");
     ASSERT_EQ(ini.entries.size(), 4u) << "short lines skipped, no later header ends the entries";
     EXPECT_EQ(ini.timeout, "30");
     EXPECT_EQ(ini.defaultIndex(), 1u);
@@ -29,8 +30,9 @@ TEST(BootIniReading, EntriesAfterTheHeaderInAnyCase) {
 }
 
 TEST(BootIniReading, SwitchesByExactTextOrContainment) {
-    const auto e = parseEntry(std::string(kNt) +
-                              "=\"NT\" /basevideo /maxmem:64 /NoSerialMice:COM1,COM3 /DEBUGPORT=COM2 /crashdebug");
+    const auto e = parseEntry(
+        std::string(kNt) +
+        "=\"NT\" /basevideo /maxmem:64 /NoSerialMice:COM1,COM3 /DEBUGPORT=COM2 /crashdebug");
     EXPECT_TRUE(e.basevideo);
     EXPECT_TRUE(e.crashdebug);
     EXPECT_FALSE(e.debug) << "/DEBUGPORT is no /DEBUG";
@@ -48,13 +50,15 @@ TEST(BootIniReading, SwitchesByExactTextOrContainment) {
 }
 
 TEST(BootIniWriting, DefaultFirstFixedOrderUpperCase) {
-    std::vector<BootEntry> entries{parseEntry("C:\\=\"MS-DOS\""),
-                                   parseEntry(std::string(kNt) + "=\"NT\" /fastdetect /sos /noguiboot /maxmem:48 "
-                                                                 "/nodebug /basevideo /noserialmice:com4")};
-    EXPECT_EQ(entriesText(entries, 1),
-              "[boot loader]\r\n[Operating Systems]\r\n" + std::string(kNt) +
-                  "=\"NT\" /BASEVIDEO /NODEBUG /SOS /MAXMEM:48 /NOSERIALMICE:COM4 /FASTDETECT/NOGUIBOOT\r\n"
-                  "C:\\=\"MS-DOS\"\r\n");
+    std::vector<BootEntry> entries{
+        parseEntry("C:\\=\"MS-DOS\""),
+        parseEntry(std::string(kNt) + "=\"NT\" /fastdetect /sos /noguiboot /maxmem:48 "
+                                      "/nodebug /basevideo /noserialmice:com4")};
+    EXPECT_EQ(entriesText(entries, 1), "[boot loader]\r\n[Operating Systems]\r\n" +
+                                           std::string(kNt) +
+                                           "=\"NT\" /BASEVIDEO /NODEBUG /SOS /MAXMEM:48 "
+                                           "/NOSERIALMICE:COM4 /FASTDETECT/NOGUIBOOT\r\n"
+                                           "C:\\=\"MS-DOS\"\r\n");
 }
 
 TEST(BootIniWriting, BareNoSerialMiceSurvivesUntilAPortIsChosen) {
@@ -67,18 +71,24 @@ TEST(BootIniWriting, BareNoSerialMiceSurvivesUntilAPortIsChosen) {
 
 TEST(BootIniReading, LimitsRefuseWhatIsNoBootFile) {
     EXPECT_THROW(BootIni::parse(std::string(BootIni::kMaxBytes + 1, 'x')), BootIniError);
-    EXPECT_THROW(BootIni::parse("[operating systems]\n" + std::string(BootIni::kMaxLineLength + 1, 'x')),
-                 BootIniError);
+    EXPECT_THROW(
+        BootIni::parse("[operating systems]\n" + std::string(BootIni::kMaxLineLength + 1, 'x')),
+        BootIniError);
     std::string many = "[operating systems]\n";
-    for (std::size_t i = 0; i <= BootIni::kMaxEntries; ++i) many += "C:\\=\"" + std::to_string(i) + "\"\n";
+    for (std::size_t i = 0; i <= BootIni::kMaxEntries; ++i)
+        many += "C:\\=\"" + std::to_string(i) + "\"\n";
     EXPECT_THROW(BootIni::parse(many), BootIniError);
     EXPECT_NO_THROW(BootIni::parse(std::string("\0\xFF\xFE[\r\r\n\"", 8)));
 }
 
 TEST(BootIniReading, NamesInTheAnsiCodePage) {
-    const auto ini = BootIni::parse("[operating systems]\r\nC:\\=\"Gr\xFC\xDF" "e\"\r\n");
+    const auto ini = BootIni::parse(
+        "[operating systems]\r\nC:\\=\"Gr\xFC\xDF"
+        "e\"\r\n");
     ASSERT_EQ(ini.entries.size(), 1u);
-    EXPECT_EQ(ini.entries[0].name, "Gr\xC3\xBC\xC3\x9F" "e");
+    EXPECT_EQ(ini.entries[0].name,
+              "Gr\xC3\xBC\xC3\x9F"
+              "e");
 }
 
 }  // namespace

@@ -18,7 +18,8 @@ TEST(BootOptions, StartMakesTheBackupOnceAndClearsAttributes) {
     BootOptions options(*image.machine);
     options.start();
     EXPECT_EQ(image.backup(), kSampleBootIni);
-    EXPECT_FALSE(*vantix::platform::dosAttributes(image.bootIni_()) & vantix::platform::dosattr::ReadOnly);
+    EXPECT_FALSE(*vantix::platform::dosAttributes(image.bootIni_()) &
+                 vantix::platform::dosattr::ReadOnly);
     ASSERT_EQ(options.entries().size(), 3u);
     EXPECT_EQ(options.defaultIndex(), 0u);
     EXPECT_EQ(options.timeoutChoice(), TimeoutChoice::Delay);
@@ -38,13 +39,17 @@ TEST(BootOptions, SaveWritesDefaultFirstTimeoutAndDefaultByProfileRules) {
     options.setDebugger(1, Debugger::CrashDebug);
     options.entry(1).otherSwitches = "/fastdetect";
     ASSERT_TRUE(options.save());
-    EXPECT_EQ(image.bootIni(),
-              "[boot loader]\r\ntimeout=7\r\ndefault=multi(0)disk(0)rdisk(0)partition(1)\\WINNTVGA\r\n"
-              "[Operating Systems]\r\n"
-              "multi(0)disk(0)rdisk(0)partition(1)\\WINNTVGA=\"Windows NT [VGA mode]\" /BASEVIDEO /CRASHDEBUG /SOS "
-              "/FASTDETECT\r\n"
-              "multi(0)disk(0)rdisk(0)partition(1)\\WINNT=\"Windows NT Workstation\"\r\nC:\\=\"MS-DOS\"\r\n");
-    EXPECT_TRUE(fs::exists(options.files().working)) << "the working file stays until the module ends";
+    EXPECT_EQ(
+        image.bootIni(),
+        "[boot loader]\r\ntimeout=7\r\ndefault=multi(0)disk(0)rdisk(0)partition(1)\\WINNTVGA\r\n"
+        "[Operating Systems]\r\n"
+        "multi(0)disk(0)rdisk(0)partition(1)\\WINNTVGA=\"Windows NT [VGA mode]\" /BASEVIDEO "
+        "/CRASHDEBUG /SOS "
+        "/FASTDETECT\r\n"
+        "multi(0)disk(0)rdisk(0)partition(1)\\WINNT=\"Windows NT "
+        "Workstation\"\r\nC:\\=\"MS-DOS\"\r\n");
+    EXPECT_TRUE(fs::exists(options.files().working))
+        << "the working file stays until the module ends";
     EXPECT_EQ(options.files().working.parent_path(), image.driveC() / "windows" / "temp");
     options.removeWorkingFile();
     EXPECT_FALSE(fs::exists(options.files().working));
@@ -53,14 +58,17 @@ TEST(BootOptions, SaveWritesDefaultFirstTimeoutAndDefaultByProfileRules) {
 }
 
 TEST(BootOptions, ADefaultMatchingNoEntryWritesTheFirstEntrysPath) {
-    NtImage image("[boot loader]\r\ndefault=nowhere\r\n[operating systems]\r\nC:\\=\"DOS\"\r\nD:\\=\"Other\"\r\n");
+    NtImage image(
+        "[boot loader]\r\ndefault=nowhere\r\n[operating "
+        "systems]\r\nC:\\=\"DOS\"\r\nD:\\=\"Other\"\r\n");
     BootOptions options(*image.machine);
     options.start();
     EXPECT_EQ(options.defaultIndex(), 0u);
     EXPECT_EQ(options.timeoutChoice(), TimeoutChoice::Unset);
     ASSERT_TRUE(options.save());
     EXPECT_EQ(image.bootIni(),
-              "[boot loader]\r\ndefault=C:\\\r\n[Operating Systems]\r\nC:\\=\"DOS\"\r\nD:\\=\"Other\"\r\n")
+              "[boot loader]\r\ndefault=C:\\\r\n[Operating "
+              "Systems]\r\nC:\\=\"DOS\"\r\nD:\\=\"Other\"\r\n")
         << "no timeout in the file: none is invented";
 }
 
@@ -84,7 +92,8 @@ TEST(BootOptions, EditingRules) {
     EXPECT_EQ(options.rename(0, std::string(32, 'x')), RenameResult::Accepted);
     EXPECT_EQ(options.rename(1, std::string(32, 'x')), RenameResult::Duplicate);
     EXPECT_EQ(options.rename(1, "MS-DOS"), RenameResult::Duplicate);
-    EXPECT_EQ(options.rename(2, "MS-DOS"), RenameResult::Accepted) << "its own name is no duplicate";
+    EXPECT_EQ(options.rename(2, "MS-DOS"), RenameResult::Accepted)
+        << "its own name is no duplicate";
 
     EXPECT_EQ(options.chooseTimeout(TimeoutChoice::Delay), "20");
     EXPECT_EQ(options.chooseTimeout(TimeoutChoice::Wait), "");
@@ -94,7 +103,8 @@ TEST(BootOptions, EditingRules) {
 }
 
 TEST(BootOptions, BrokenFileIsRefusedAndKept) {
-    const std::string huge = "[operating systems]\r\n" + std::string(BootIni::kMaxLineLength + 10, 'x');
+    const std::string huge =
+        "[operating systems]\r\n" + std::string(BootIni::kMaxLineLength + 10, 'x');
     NtImage image(huge);
     BootOptions options(*image.machine);
     EXPECT_THROW(options.start(), BootIniError);

@@ -11,7 +11,9 @@
 // records every message and question as text and caption.
 class QueuedPrompter : public vantix::modules::Prompter {
 public:
-    void inform(const std::string& text, const std::string& caption) override { shown.emplace_back(text, caption); }
+    void inform(const std::string& text, const std::string& caption) override {
+        shown.emplace_back(text, caption);
+    }
     bool confirm(const std::string& text, const std::string& caption) override {
         asked.emplace_back(text, caption);
         if (answers.empty()) return false;

@@ -16,17 +16,20 @@ namespace {
 class Drives : public ::testing::Test {
 protected:
     void SetUp() override {
-        for (const char* name : {"floppy", "cd", "net", "ram", "zip"}) fs::create_directories(image.scratch / name);
+        for (const char* name : {"floppy", "cd", "net", "ram", "zip"})
+            fs::create_directories(image.scratch / name);
         link("floppy", "a:");
         link("cd", "d:");
         link("net", "n:");
         link("ram", "r:");
         link("zip", "z:");
-        for (auto [drive, type] : {std::pair{"d:", "cdrom"}, {"n:", "network"}, {"r:", "ramdisk"}, {"z:", "floppy"}})
+        for (auto [drive, type] :
+             {std::pair{"d:", "cdrom"}, {"n:", "network"}, {"r:", "ramdisk"}, {"z:", "floppy"}})
             registry.SetReg("HKEY_LOCAL_MACHINE\\Software\\Wine\\Drives", drive, type);
     }
     void link(const char* target, const char* drive) {
-        fs::create_directory_symlink(fs::path("../..") / target, image.dir() / "dosdevices" / drive);
+        fs::create_directory_symlink(fs::path("../..") / target,
+                                     image.dir() / "dosdevices" / drive);
     }
     std::string get(const char* key, const char* name, const char* type = "") {
         return registry.GetReg(key, name, type);
@@ -41,12 +44,13 @@ TEST_F(Drives, ListTextsPerTypeAndLabel) {
     const auto drives = listDrives(*image.machine);
     std::vector<std::pair<std::string, std::string>> shown;
     for (const auto& d : drives) shown.emplace_back(d.text, d.typeText);
-    EXPECT_EQ(shown, (std::vector<std::pair<std::string, std::string>>{{" Floppy (A)", "Removable medium"},
-                                                                         {" SYSTEM (C)", "Local drive"},
-                                                                         {" NT40WKS (D)", "CD-ROM drive"},
-                                                                         {" Net Drive N", "Network drive"},
-                                                                         {" RAM Disk (R)", "RAM disk"},
-                                                                         {" Drive Z", "Removable medium"}}));
+    EXPECT_EQ(shown,
+              (std::vector<std::pair<std::string, std::string>>{{" Floppy (A)", "Removable medium"},
+                                                                {" SYSTEM (C)", "Local drive"},
+                                                                {" NT40WKS (D)", "CD-ROM drive"},
+                                                                {" Net Drive N", "Network drive"},
+                                                                {" RAM Disk (R)", "RAM disk"},
+                                                                {" Drive Z", "Removable medium"}}));
     EXPECT_EQ(driveText('D', 5, ""), " CD-ROM (D)");
     EXPECT_EQ(driveText('B', 3, "LABEL"), " Floppy (B)");
 }
@@ -108,8 +112,10 @@ TEST_F(Drives, NtSettingsReadAndWritten) {
     EXPECT_EQ(get(kFileSystemKey, "NtfsDisable8dot3NameCreation", "D"), "1");
     EXPECT_EQ(get(kFileSystemKey, "Win31FileSystem", "D"), "1");
     EXPECT_EQ(get(kFileSystemKey, "FilePathCache"), "100");
-    EXPECT_EQ(get(kFileSystemKey, "NameNumericTail", "B"), "NO Key") << "a 9x value is not written on NT";
-    EXPECT_EQ(lindrel32::QVFKT(*image.machine).GET_Ini("SYSTEM.INI", "vcache", "MinFileCache"), "NO Key");
+    EXPECT_EQ(get(kFileSystemKey, "NameNumericTail", "B"), "NO Key")
+        << "a 9x value is not written on NT";
+    EXPECT_EQ(lindrel32::QVFKT(*image.machine).GET_Ini("SYSTEM.INI", "vcache", "MinFileCache"),
+              "NO Key");
 }
 
 TEST_F(Drives, NineXSettingsReadAndWritten) {
@@ -137,7 +143,8 @@ TEST_F(Drives, NoticeFlagAndRelabel) {
     DriveOptions options(*image.machine, 1);
     EXPECT_FALSE(options.notViewInfo());
     options.setNotViewInfo(true);
-    EXPECT_EQ(get("HKEY_LOCAL_MACHINE\\SOFTWARE\\Morlan Softwareentwicklung\\Windows Quorvia\\Module\\Drevion",
+    EXPECT_EQ(get("HKEY_LOCAL_MACHINE\\SOFTWARE\\Morlan Softwareentwicklung\\Windows "
+                  "Quorvia\\Module\\Drevion",
                   "NotViewInfo"),
               "1");
     EXPECT_TRUE(options.notViewInfo());

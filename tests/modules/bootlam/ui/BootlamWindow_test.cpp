@@ -39,7 +39,9 @@ private slots:
         QVERIFY(window.defaultButton()->isEnabled());
         QVERIFY(window.tabs()->widget(1)->isEnabled());
         window.listView()->setCurrentRow(2);
-        QVERIFY(!window.tabs()->widget(1)->isEnabled());  // the switches of a non-NT entry are not offered
+        QVERIFY(!window.tabs()
+                     ->widget(1)
+                     ->isEnabled());  // the switches of a non-NT entry are not offered
     }
 
     void okWritesWhatTheUserChoseAndTheWorkingFileGoes() {
@@ -69,13 +71,17 @@ private slots:
             QTest::mouseClick(window.okButton(), Qt::LeftButton);
             QVERIFY(!window.isVisible());
         }
-        QCOMPARE(QString::fromStdString(image.bootIni()),
-                 QStringLiteral("[boot loader]\r\ntimeout=9\r\ndefault=multi(0)disk(0)rdisk(0)partition(1)\\WINNTVGA\r\n"
-                                "[Operating Systems]\r\n"
-                                "multi(0)disk(0)rdisk(0)partition(1)\\WINNTVGA=\"Windows NT [VGA mode]\" /DEBUG /SOS "
-                                "/NOSERIALMICE:COM2\r\n"
-                                "multi(0)disk(0)rdisk(0)partition(1)\\WINNT=\"Windows NT Workstation\"\r\n"
-                                "C:\\=\"MS-DOS\"\r\n"));
+        QCOMPARE(
+            QString::fromStdString(image.bootIni()),
+            QStringLiteral(
+                "[boot "
+                "loader]\r\ntimeout=9\r\ndefault=multi(0)disk(0)rdisk(0)partition(1)\\WINNTVGA\r\n"
+                "[Operating Systems]\r\n"
+                "multi(0)disk(0)rdisk(0)partition(1)\\WINNTVGA=\"Windows NT [VGA mode]\" /DEBUG "
+                "/SOS "
+                "/NOSERIALMICE:COM2\r\n"
+                "multi(0)disk(0)rdisk(0)partition(1)\\WINNT=\"Windows NT Workstation\"\r\n"
+                "C:\\=\"MS-DOS\"\r\n"));
         QVERIFY(!fs::exists(options.files().working));
         QVERIFY(prompter.shown.empty());
     }
@@ -161,7 +167,8 @@ private slots:
         prompter.answers.push_back(true);
         QTest::mouseClick(window.restoreButton(), Qt::LeftButton);
         QCOMPARE(image.bootIni(), std::string(kSampleBootIni));
-        QCOMPARE(prompter.shown.back().first, std::string("The module will now terminate automatically."));
+        QCOMPARE(prompter.shown.back().first,
+                 std::string("The module will now terminate automatically."));
         QVERIFY(!window.isVisible());
     }
 

@@ -87,7 +87,8 @@ private slots:
         window.hideBox()->click();
         QVERIFY(seen);
         QCOMPARE(image.get(kPolicyKey, "NoDrives", "B"), std::string("04000000"));
-        QCOMPARE(image.get("HKEY_LOCAL_MACHINE\\SOFTWARE\\Morlan Softwareentwicklung\\Windows Quorvia\\Module\\Drevion",
+        QCOMPARE(image.get("HKEY_LOCAL_MACHINE\\SOFTWARE\\Morlan Softwareentwicklung\\Windows "
+                           "Quorvia\\Module\\Drevion",
                            "NotViewInfo"),
                  std::string("1"));
         window.selectDrive('D');
@@ -113,7 +114,8 @@ private slots:
         QTest::keyClicks(window.labelBox(), "WORK");
         QTest::mouseClick(window.storeNameButton(), Qt::LeftButton);
         QCOMPARE(window.listView()->currentItem()->text(0), QStringLiteral(" WORK (C)"));
-        QCOMPARE(vantix::platform::volumeLabel(image.dir(), 'C'), std::optional<std::string>("WORK"));
+        QCOMPARE(vantix::platform::volumeLabel(image.dir(), 'C'),
+                 std::optional<std::string>("WORK"));
         QCOMPARE(ScratchDir::read(image.driveC() / ".windows-label"), std::string("WORK\n"));
         window.labelBox()->clear();
         QTest::mouseClick(window.storeNameButton(), Qt::LeftButton);
