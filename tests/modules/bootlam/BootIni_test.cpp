@@ -61,6 +61,16 @@ TEST(BootIniWriting, DefaultFirstFixedOrderUpperCase) {
                                            "C:\\=\"MS-DOS\"\r\n");
 }
 
+TEST(BootIniWriting, LongSwitchLinesAreNotCut) {
+    std::string switches;
+    for (int i = 0; i < 12; ++i) switches += " /OPTION" + std::to_string(i) + "=VALUE";
+    const auto e = parseEntry(std::string(kNt) + "=\"NT\"" + switches);
+    ASSERT_GT(switches.size(), 100u);
+    std::string joined;
+    for (int i = 0; i < 12; ++i) joined += "/OPTION" + std::to_string(i) + "=VALUE";
+    EXPECT_EQ(e.otherSwitches, joined) << "every switch is kept, not the first 100 characters";
+}
+
 TEST(BootIniWriting, BareNoSerialMiceSurvivesUntilAPortIsChosen) {
     auto e = parseEntry(std::string(kNt) + "=\"NT\" /NOSERIALMICE");
     EXPECT_TRUE(e.bareNoSerialMice);
