@@ -17,6 +17,9 @@ constexpr CommandGroup kGroups[] = {
      runFnCommand},
     {"catalogue", "facts about the catalogue and its self-test on scratch images",
      runCatalogueCommand},
+    {"drives", "list drives; hide, show and relabel them", runDrivesCommand},
+    {"boot", "BOOT.INI of an NT image: list, default entry, timeout, switches, restore",
+     runBootCommand},
 };
 
 void printHelp(std::ostream& out) {

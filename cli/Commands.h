@@ -10,5 +10,7 @@ int runRegCommand(CommandContext& context, Args args);
 int runIniCommand(CommandContext& context, Args args);
 int runFnCommand(CommandContext& context, Args args);
 int runCatalogueCommand(CommandContext& context, Args args);
+int runDrivesCommand(CommandContext& context, Args args);
+int runBootCommand(CommandContext& context, Args args);
 
 }  // namespace vantix::cli

@@ -42,16 +42,30 @@ std::string fileSystemName(int type);
 std::optional<std::string> volumeLabel(const std::filesystem::path& imageDir, char letter);
 // Sets the label (an empty one removes the file). Refused for labels longer
 // than 255 bytes or holding line breaks or NULs.
-FileStatus setVolumeLabel(const std::filesystem::path& imageDir, char letter, std::string_view label);
+FileStatus setVolumeLabel(const std::filesystem::path& imageDir, char letter,
+                          std::string_view label);
 
 // The serial from ".windows-serial" (hex, "0x" allowed), else Wine's default:
 // the letter's code in the top byte (C: 43000000). nullopt: no such drive.
 std::optional<std::uint32_t> volumeSerial(const std::filesystem::path& imageDir, char letter);
 
 struct DriveSpace {
-    std::uint64_t freeBytes = 0;   // available to this user
+    std::uint64_t freeBytes = 0;  // available to this user
     std::uint64_t totalBytes = 0;
 };
 std::optional<DriveSpace> driveSpace(const std::filesystem::path& imageDir, char letter);
+
+// GetDiskFreeSpaceA's figures as Wine makes them from the host file system:
+// 512-byte sectors, 8 to a cluster (2048-byte sectors, 1 to a cluster, where
+// the file system's block is 2048 bytes, as on a CD), cluster counts cut to 32 bits.
+struct ClusterFigures {
+    std::uint32_t sectorsPerCluster = 0;
+    std::uint32_t bytesPerSector = 0;
+    std::uint32_t freeClusters = 0;
+    std::uint32_t totalClusters = 0;
+};
+ClusterFigures clusterFigures(std::uint64_t blockBytes, std::uint64_t availableBlocks,
+                              std::uint64_t totalBlocks);
+std::optional<ClusterFigures> diskClusters(const std::filesystem::path& imageDir, char letter);
 
 }  // namespace vantix::platform

@@ -35,14 +35,14 @@ std::string DialogPrompter::editText(const std::string& caption, const std::stri
 }
 
 bool DialogPrompter::confirm(const std::string& text, const std::string& caption) {
-    QMessageBox box(QMessageBox::Question, QString::fromStdString(caption), QString::fromStdString(text),
-                    QMessageBox::Yes | QMessageBox::No, parent_);
+    QMessageBox box(QMessageBox::Question, QString::fromStdString(caption),
+                    QString::fromStdString(text), QMessageBox::Yes | QMessageBox::No, parent_);
     return box.exec() == QMessageBox::Yes;
 }
 
 void DialogPrompter::inform(const std::string& text) {
-    QMessageBox box(QMessageBox::Information, QStringLiteral("Registry"), QString::fromStdString(text),
-                    QMessageBox::Ok, parent_);
+    QMessageBox box(QMessageBox::Information, QStringLiteral("Registry"),
+                    QString::fromStdString(text), QMessageBox::Ok, parent_);
     box.exec();
 }
 
@@ -53,11 +53,13 @@ std::optional<FindOptions> DialogPrompter::askFind(const FindOptions& last) {
 }
 
 namespace {
-std::optional<std::string> chooseFile(QWidget* parent, const QString& caption, QFileDialog::AcceptMode mode,
-                                      const QString& suggested) {
-    QFileDialog dialog(parent, caption, QString(), QStringLiteral("Registration files (*.reg);;All files (*)"));
+std::optional<std::string> chooseFile(QWidget* parent, const QString& caption,
+                                      QFileDialog::AcceptMode mode, const QString& suggested) {
+    QFileDialog dialog(parent, caption, QString(),
+                       QStringLiteral("Registration files (*.reg);;All files (*)"));
     dialog.setAcceptMode(mode);
-    dialog.setFileMode(mode == QFileDialog::AcceptSave ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
+    dialog.setFileMode(mode == QFileDialog::AcceptSave ? QFileDialog::AnyFile
+                                                       : QFileDialog::ExistingFile);
     dialog.setDefaultSuffix(QStringLiteral("reg"));
     if (!suggested.isEmpty()) dialog.selectFile(suggested);
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
@@ -71,12 +73,13 @@ std::optional<std::string> DialogPrompter::chooseExportFile(const std::string& s
 }
 
 std::optional<std::string> DialogPrompter::chooseImportFile() {
-    return chooseFile(parent_, QStringLiteral("Import registration file"), QFileDialog::AcceptOpen, QString());
+    return chooseFile(parent_, QStringLiteral("Import registration file"), QFileDialog::AcceptOpen,
+                      QString());
 }
 
 void DialogPrompter::warn(const std::string& text) {
-    QMessageBox box(QMessageBox::Warning, QStringLiteral("Registry"), QString::fromStdString(text), QMessageBox::Ok,
-                    parent_);
+    QMessageBox box(QMessageBox::Warning, QStringLiteral("Registry"), QString::fromStdString(text),
+                    QMessageBox::Ok, parent_);
     box.exec();
 }
 

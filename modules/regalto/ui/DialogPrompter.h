@@ -14,7 +14,8 @@ public:
     std::string askKeyName() override;
     NewValueRequest askNewValue() override;
     std::string editDword(const std::string& valueName, const std::string& decimal) override;
-    std::string editText(const std::string& caption, const std::string& valueName, const std::string& text) override;
+    std::string editText(const std::string& caption, const std::string& valueName,
+                         const std::string& text) override;
     bool confirm(const std::string& text, const std::string& caption) override;
     void inform(const std::string& text) override;
     std::optional<FindOptions> askFind(const FindOptions& last) override;

@@ -42,7 +42,8 @@ FindDialog::FindDialog(const FindOptions& last, QWidget* parent)
 }
 
 FindOptions FindDialog::options() const {
-    return {text_->text().toStdString(), keys_->isChecked(), names_->isChecked(), data_->isChecked()};
+    return {text_->text().toStdString(), keys_->isChecked(), names_->isChecked(),
+            data_->isChecked()};
 }
 
 }  // namespace vantix::regalto::ui

@@ -27,8 +27,12 @@ constexpr int kTagRole = Qt::UserRole + 2;
 constexpr int kSerialRole = Qt::UserRole + 3;
 
 // Sizes are stored in twips, as the settings have always held them.
-int toTwips(int pixels, int dpi) { return dpi > 0 ? pixels * 1440 / dpi : pixels * 15; }
-int toPixels(int twips, int dpi) { return dpi > 0 ? twips * dpi / 1440 : twips / 15; }
+int toTwips(int pixels, int dpi) {
+    return dpi > 0 ? pixels * 1440 / dpi : pixels * 15;
+}
+int toPixels(int twips, int dpi) {
+    return dpi > 0 ? twips * dpi / 1440 : twips / 15;
+}
 
 // The hourglass for a long step, restored however the step ends.
 struct WaitCursor {
@@ -91,7 +95,8 @@ RegaltoWindow::RegaltoWindow(RegistryPort& registry, Prompter* prompter, QWidget
             [this](QTreeWidgetItem* current) { onCurrentKeyChanged(current); });
     connect(list_, &QTreeWidget::itemChanged, this, &RegaltoWindow::onValueRenamed);
     connect(list_, &QTreeWidget::itemDoubleClicked, this, [this] { editValue(); });
-    connect(combo_, &QComboBox::activated, this, [this](int index) { goToBookmark(combo_->itemText(index)); });
+    connect(combo_, &QComboBox::activated, this,
+            [this](int index) { goToBookmark(combo_->itemText(index)); });
     connect(tree_, &QWidget::customContextMenuRequested, this, [this](const QPoint& pos) {
         prepareKeyMenu(tree_->itemAt(pos));
         if (tree_->itemAt(pos)) keyMenu_->exec(tree_->viewport()->mapToGlobal(pos));
@@ -125,10 +130,13 @@ void RegaltoWindow::buildActions() {
         target->addAction(action);
         return action;
     };
-    add(QStringLiteral("Refresh"), QStyle::SP_BrowserReload, [this] {
-        editor_->refresh();
-        fillValues();
-    }, QKeySequence(Qt::Key_F5));
+    add(
+        QStringLiteral("Refresh"), QStyle::SP_BrowserReload,
+        [this] {
+            editor_->refresh();
+            fillValues();
+        },
+        QKeySequence(Qt::Key_F5));
     add(QStringLiteral("Details"), QStyle::SP_FileDialogDetailedView, [this] {
         list_->setHeaderHidden(false);
         list_->setColumnHidden(1, false);
@@ -145,15 +153,23 @@ void RegaltoWindow::buildActions() {
     add(QStringLiteral("Edit value"), QStyle::SP_FileDialogContentsView, [this] { editValue(); });
     add(QStringLiteral("New value"), QStyle::SP_FileIcon, [this] { newValue(); });
     add(QStringLiteral("Delete value"), QStyle::SP_DialogDiscardButton, [this] { deleteValue(); });
-    add(QStringLiteral("Rename"), QStyle::SP_FileLinkIcon, [this] { renameValue(); }, QKeySequence(Qt::Key_F2));
+    add(
+        QStringLiteral("Rename"), QStyle::SP_FileLinkIcon, [this] { renameValue(); },
+        QKeySequence(Qt::Key_F2));
     bar->addSeparator();
     add(QStringLiteral("Export"), QStyle::SP_DialogSaveButton, [this] { exportKey(); });
     add(QStringLiteral("Import"), QStyle::SP_DialogOpenButton, [this] { importFile(); });
-    add(QStringLiteral("Find"), QStyle::SP_FileDialogStart, [this] { askFind(); }, QKeySequence::Find);
-    add(QStringLiteral("Find next"), QStyle::SP_ArrowForward, [this] { findNext(); }, QKeySequence(Qt::Key_F3));
+    add(
+        QStringLiteral("Find"), QStyle::SP_FileDialogStart, [this] { askFind(); },
+        QKeySequence::Find);
+    add(
+        QStringLiteral("Find next"), QStyle::SP_ArrowForward, [this] { findNext(); },
+        QKeySequence(Qt::Key_F3));
     target = bookmarkBar;
-    add(QStringLiteral("Insert bookmark"), QStyle::SP_DialogApplyButton, [this] { insertBookmark(); });
-    add(QStringLiteral("Delete all bookmarks"), QStyle::SP_DialogResetButton, [this] { clearBookmarks(); });
+    add(QStringLiteral("Insert bookmark"), QStyle::SP_DialogApplyButton,
+        [this] { insertBookmark(); });
+    add(QStringLiteral("Delete all bookmarks"), QStyle::SP_DialogResetButton,
+        [this] { clearBookmarks(); });
     bookmarkBar->addWidget(combo_);
     // Del deletes what has the focus: a value in the list, else the selected key.
     auto* remove = new QAction(QStringLiteral("Delete"), this);
@@ -175,11 +191,14 @@ void RegaltoWindow::buildMenus() {
     valueMenu_->addAction(QStringLiteral("&Delete value"), this, [this] { deleteValue(); });
 }
 
-QAction* RegaltoWindow::action(const QString& name) const { return findChild<QAction*>(name); }
+QAction* RegaltoWindow::action(const QString& name) const {
+    return findChild<QAction*>(name);
+}
 
 void RegaltoWindow::prepareKeyMenu(QTreeWidgetItem* item) {
     const auto actions = keyMenu_->actions();
-    const KeyNode* node = item ? static_cast<const KeyNode*>(item->data(0, kNodeRole).value<void*>()) : nullptr;
+    const KeyNode* node =
+        item ? static_cast<const KeyNode*>(item->data(0, kNodeRole).value<void*>()) : nullptr;
     for (auto* a : actions) a->setVisible(node != nullptr);
     if (node && node->isRoot()) actions[2]->setVisible(false);
     if (item) tree_->setCurrentItem(item);
@@ -200,7 +219,8 @@ QTreeWidgetItem* RegaltoWindow::makeItem(KeyNode* node) {
     auto* item = new QTreeWidgetItem(QStringList(QString::fromStdString(node->text)));
     item->setData(0, kNodeRole, QVariant::fromValue(static_cast<void*>(node)));
     item->setData(0, kSerialRole, QVariant::fromValue<quint64>(node->serial));
-    item->setIcon(0, style()->standardIcon(node->hasSubKeysPicture ? QStyle::SP_DirIcon : QStyle::SP_FileIcon));
+    item->setIcon(0, style()->standardIcon(node->hasSubKeysPicture ? QStyle::SP_DirIcon
+                                                                   : QStyle::SP_FileIcon));
     items_.insert(node->serial, item);
     for (const auto& child : node->children) item->addChild(makeItem(child.get()));
     return item;
@@ -218,7 +238,8 @@ void RegaltoWindow::syncChildren(QTreeWidgetItem* item) {
     const bool wasFilling = filling_;
     filling_ = true;
     QHash<quint64, QTreeWidgetItem*> kept;
-    for (auto* child : item->takeChildren()) kept.insert(child->data(0, kSerialRole).value<quint64>(), child);
+    for (auto* child : item->takeChildren())
+        kept.insert(child->data(0, kSerialRole).value<quint64>(), child);
     for (const auto& child : node->children) {
         QTreeWidgetItem* childItem = kept.take(child->serial);
         item->addChild(childItem ? childItem : makeItem(child.get()));
@@ -227,7 +248,8 @@ void RegaltoWindow::syncChildren(QTreeWidgetItem* item) {
         forget(gone);
         delete gone;
     }
-    item->setIcon(0, style()->standardIcon(node->hasSubKeysPicture ? QStyle::SP_DirIcon : QStyle::SP_FileIcon));
+    item->setIcon(0, style()->standardIcon(node->hasSubKeysPicture ? QStyle::SP_DirIcon
+                                                                   : QStyle::SP_FileIcon));
     filling_ = wasFilling;
 }
 
@@ -279,13 +301,15 @@ void RegaltoWindow::fillValues() {
         auto* item = new QTreeWidgetItem(
             QStringList{QString::fromStdString(entry.name), QString::fromStdString(entry.setting)});
         item->setData(0, kTagRole, QString::fromStdString(tagName(entry.tag)));
-        item->setIcon(0, style()->standardIcon(entry.tag == ValueTag::Dword || entry.tag == ValueTag::Binar
-                                                   ? QStyle::SP_DriveHDIcon
-                                                   : QStyle::SP_FileIcon));
+        item->setIcon(
+            0, style()->standardIcon(entry.tag == ValueTag::Dword || entry.tag == ValueTag::Binar
+                                         ? QStyle::SP_DriveHDIcon
+                                         : QStyle::SP_FileIcon));
         if (!entry.isDefault) item->setFlags(item->flags() | Qt::ItemIsEditable);
         list_->addTopLevelItem(item);
     }
-    if (QTreeWidgetItem* selected = list_->topLevelItem(static_cast<int>(editor_->selectedEntry()))) {
+    if (QTreeWidgetItem* selected =
+            list_->topLevelItem(static_cast<int>(editor_->selectedEntry()))) {
         list_->setCurrentItem(selected);
     }
     filling_ = false;
@@ -316,7 +340,9 @@ void RegaltoWindow::onValueRenamed(QTreeWidgetItem* item, int column) {
     }
 }
 
-void RegaltoWindow::collapseAll() { tree_->collapseAll(); }
+void RegaltoWindow::collapseAll() {
+    tree_->collapseAll();
+}
 
 void RegaltoWindow::newKey() {
     if (KeyNode* node = editor_->newKey()) showKey(node);
@@ -374,11 +400,14 @@ void RegaltoWindow::goToBookmark(const QString& path) {
     showKey(reached);
 }
 
-void RegaltoWindow::exportKey() { editor_->exportSelected(); }
+void RegaltoWindow::exportKey() {
+    editor_->exportSelected();
+}
 
 void RegaltoWindow::importFile() {
     KeyNode* reselected = editor_->importFile();
-    if (!reselected && editor_->selectedKey()) return;  // failed or cancelled: the tree is unchanged
+    if (!reselected && editor_->selectedKey())
+        return;  // failed or cancelled: the tree is unchanged
     for (int i = 0; i < tree_->topLevelItemCount(); ++i) {
         filling_ = true;
         tree_->topLevelItem(i)->setExpanded(false);
@@ -395,28 +424,32 @@ void RegaltoWindow::askFind() {
 
 void RegaltoWindow::find(const FindOptions& options) {
     lastFind_ = options;
-    const std::string start = editor_->statusPath().empty() ? "HKEY_LOCAL_MACHINE" : editor_->statusPath();
+    const std::string start =
+        editor_->statusPath().empty() ? "HKEY_LOCAL_MACHINE" : editor_->statusPath();
     finder_ = std::make_unique<RegistryFinder>(editor_->registry(), options, start);
     findNext();
 }
 
 bool RegaltoWindow::findNext() {
     if (!finder_) return false;
-    QProgressDialog progress(QStringLiteral("Searching the registry..."), QStringLiteral("&Cancel"), 0, 0, this);
+    QProgressDialog progress(QStringLiteral("Searching the registry..."), QStringLiteral("&Cancel"),
+                             0, 0, this);
     progress.setWindowTitle(QStringLiteral("Find"));
     progress.setMinimumDuration(500);
     progress.setWindowModality(Qt::WindowModal);
     const auto match = finder_->next([&progress](std::size_t searched) {
         if (searched % 64 == 0) {
-            progress.setLabelText(QStringLiteral("Searching the registry... %1 keys").arg(searched));
+            progress.setLabelText(
+                QStringLiteral("Searching the registry... %1 keys").arg(searched));
             QApplication::processEvents();
         }
         return !progress.wasCanceled();
     });
     progress.reset();
     if (!match) {
-        notePanel_->setText(finder_->cancelled() ? QStringLiteral("Search cancelled")
-                                                 : QStringLiteral("Search finished: no further match"));
+        notePanel_->setText(finder_->cancelled()
+                                ? QStringLiteral("Search cancelled")
+                                : QStringLiteral("Search finished: no further match"));
         return false;
     }
     KeyNode* node = editor_->nodeForPath(match->keyPath);

@@ -1,8 +1,8 @@
 #pragma once
 
+#include <QHash>
 #include <QMainWindow>
 #include <QPointer>
-#include <QHash>
 #include <memory>
 #include <optional>
 
@@ -37,7 +37,9 @@ public:
     QMenu* valueMenu() const { return valueMenu_; }
     QAction* action(const QString& name) const;
 
-    QTreeWidgetItem* itemFor(const KeyNode* node) const { return node ? items_.value(node->serial, nullptr) : nullptr; }
+    QTreeWidgetItem* itemFor(const KeyNode* node) const {
+        return node ? items_.value(node->serial, nullptr) : nullptr;
+    }
     // Selects the key of a path as a bookmark would; the deepest existing key when it is gone.
     void goToBookmark(const QString& path);
     // Fills the context menus for a point of the tree or list (what a right click shows).

@@ -32,7 +32,8 @@ KeyNameDialog::KeyNameDialog(QWidget* parent) : QDialog(parent), name_(new QLine
 }
 
 std::string KeyNameDialog::result() const {
-    return QDialog::result() == Accepted ? acceptedName(name_->text().toStdString()) : std::string();
+    return QDialog::result() == Accepted ? acceptedName(name_->text().toStdString())
+                                         : std::string();
 }
 
 NewValueDialog::NewValueDialog(QWidget* parent)
@@ -83,7 +84,8 @@ DwordDialog::DwordDialog(const QString& valueName, const std::string& decimal, Q
     layout->addWidget(new QLabel(QStringLiteral("Value:"), this));
     layout->addWidget(value_);
     layout->addWidget(buttons(this, QStringLiteral("&OK")));
-    value_->setFocus();  // the tab strip comes first in the layout but the number is what gets typed
+    value_
+        ->setFocus();  // the tab strip comes first in the layout but the number is what gets typed
     value_->selectAll();
     connect(value_, &QLineEdit::textEdited, this, &DwordDialog::onEdited);
     connect(tabs_, &QTabBar::currentChanged, this, &DwordDialog::onTab);
@@ -104,8 +106,8 @@ std::string DwordDialog::result() const {
     return QDialog::result() == Accepted ? editor_.result() : std::string();
 }
 
-TextValueDialog::TextValueDialog(const QString& caption, const QString& valueName, const QString& text,
-                                 QWidget* parent)
+TextValueDialog::TextValueDialog(const QString& caption, const QString& valueName,
+                                 const QString& text, QWidget* parent)
     : QDialog(parent), value_(new QLineEdit(text, this)) {
     setWindowTitle(caption);
     auto* layout = new QVBoxLayout(this);

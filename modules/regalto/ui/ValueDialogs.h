@@ -64,7 +64,8 @@ private:
 class TextValueDialog : public QDialog {
     Q_OBJECT
 public:
-    TextValueDialog(const QString& caption, const QString& valueName, const QString& text, QWidget* parent = nullptr);
+    TextValueDialog(const QString& caption, const QString& valueName, const QString& text,
+                    QWidget* parent = nullptr);
     QLineEdit* valueEdit() const { return value_; }
     // The text, "ABBRUCH" when cancelled.
     std::string result() const;

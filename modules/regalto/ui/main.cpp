@@ -33,21 +33,22 @@ int main(int argc, char** argv) {
         if (!app) app = std::make_unique<QApplication>(argc, argv);
     };
     // Without any display Qt would abort; messages then go to the terminal.
-    const bool haveDisplay = std::getenv("DISPLAY") || std::getenv("WAYLAND_DISPLAY") || std::getenv("QT_QPA_PLATFORM");
+    const bool haveDisplay =
+        std::getenv("DISPLAY") || std::getenv("WAYLAND_DISPLAY") || std::getenv("QT_QPA_PLATFORM");
     try {
         platform::Machine& machine = platform::currentMachine();
         const auto executableDir = std::filesystem::read_symlink("/proc/self/exe").parent_path();
-        modules::LibraryModuleHost host(machine, executableDir,
-                                        [&](const std::string& text, const std::string& caption) {
-                                            if (!haveDisplay) {
-                                                std::fprintf(stderr, "%s: %s\n", caption.c_str(), text.c_str());
-                                                return;
-                                            }
-                                            ensureApp();
-                                            QMessageBox box(QMessageBox::Information, QString::fromStdString(caption),
-                                                            QString::fromStdString(text), QMessageBox::Ok);
-                                            box.exec();
-                                        });
+        modules::LibraryModuleHost host(
+            machine, executableDir, [&](const std::string& text, const std::string& caption) {
+                if (!haveDisplay) {
+                    std::fprintf(stderr, "%s: %s\n", caption.c_str(), text.c_str());
+                    return;
+                }
+                ensureApp();
+                QMessageBox box(QMessageBox::Information, QString::fromStdString(caption),
+                                QString::fromStdString(text), QMessageBox::Ok);
+                box.exec();
+            });
         const auto decision = runEntryProcedure(modules::moduleInfo(modules::ModuleId::Regalto),
                                                 commandLine.arguments, host);
         if (!decision.showWindow) return 0;
