@@ -38,8 +38,10 @@ std::optional<fs::path> makePrivate(const fs::path& folder) {
     return std::nullopt;
 }
 
-// FNV-1a: a short, stable name for an image folder (socket paths are limited to 107 bytes).
-std::string imageHash(const fs::path& imageDir) {
+}  // namespace
+
+// FNV-1a of the normalised folder: socket paths are limited to 107 bytes.
+std::string imageKey(const fs::path& imageDir) {
     std::error_code error;
     fs::path canonical = fs::weakly_canonical(imageDir, error);
     if (error) canonical = fs::absolute(imageDir, error);
@@ -55,6 +57,8 @@ std::string imageHash(const fs::path& imageDir) {
     std::snprintf(text.data(), text.size(), "%016llx", static_cast<unsigned long long>(hash));
     return text.data();
 }
+
+namespace {
 
 class Descriptor {
 public:
@@ -165,7 +169,7 @@ std::optional<fs::path> ddeFolder(const fs::path& imageDir) {
         if (!fallback) return std::nullopt;
         base = *fallback;
     }
-    return makePrivate(base / ("vantix-dde-" + imageHash(imageDir)));
+    return makePrivate(base / ("vantix-dde-" + imageKey(imageDir)));
 }
 
 std::optional<fs::path> ddeSocketPath(const fs::path& imageDir, std::string_view link) {

@@ -19,6 +19,9 @@ inline constexpr std::size_t kDdeMaxCommand = 4096;
 // The link timeout of the module: 100 tenths of a second.
 inline constexpr std::chrono::milliseconds kDdeLinkTimeout{10000};
 
+// A short name that stays the same for one image folder (however it is written).
+std::string imageKey(const std::filesystem::path& imageDir);
+
 // The folder of the sockets of one image: $XDG_RUNTIME_DIR/vantix-dde-<hash>
 // (else /tmp/vantix-<uid>/vantix-dde-<hash>), created 0700 and checked to be
 // a real folder of this user; nullopt (logged) when no such folder can be had.
