@@ -1,12 +1,14 @@
 #include "modules/traskel/TraskelEditor.h"
 
 #include <charconv>
+#include <filesystem>
 #include <utility>
 
 #include "lindrel32/QVFKT.h"
 #include "lindrel32/QVREG.h"
 #include "modules/common/ModuleInfo.h"
 #include "modules/traskel/TrayLink.h"
+#include "platform/machine/Machine.h"
 
 namespace vantix::traskel {
 namespace {
@@ -22,8 +24,13 @@ std::int32_t parseMask(const std::string& text) {
 }  // namespace
 
 TraskelEditor::TraskelEditor(lindrel32::QVREG& registry, lindrel32::QVFKT& functions,
-                             TrayLink& tray)
-    : registry_(registry), functions_(functions), tray_(tray) {
+                             TrayLink& tray, const platform::Machine* machine)
+    : registry_(registry), functions_(functions), tray_(tray), machine_(machine) {
+}
+
+std::string TraskelEditor::windowsForm(const std::string& file) const {
+    if (!machine_ || file.empty() || file.front() != '/') return file;
+    return machine_->windowsPath(file).value_or(file);
 }
 
 void TraskelEditor::load() {
@@ -36,14 +43,21 @@ TrayEntry* TraskelEditor::at(int index) {
     return &entries_[static_cast<std::size_t>(index)];
 }
 
-bool TraskelEditor::addProgram(const std::string& file) {
+bool TraskelEditor::addProgram(const std::string& chosen) {
+    const std::string file = windowsForm(chosen);
     if (!canAdd() || file.empty()) return false;
     if (!functions_.GET_FileExist(file) || !functions_.GET_FileExecutable(file)) return false;
     TrayEntry entry;
     entry.program = file;
     entry.iconFile = file;
-    entry.name = functions_.GET_Dateiname(file, false);
-    entry.workPath = functions_.GET_Pfadname(file);
+    if (file.front() == '/') {  // a host path outside the image's drives
+        const std::filesystem::path host(file);
+        entry.name = functions_.GET_Dateiname(host.filename().string(), false);
+        entry.workPath = host.parent_path().string();
+    } else {
+        entry.name = functions_.GET_Dateiname(file, false);
+        entry.workPath = functions_.GET_Pfadname(file);
+    }
     entry.start = 1;
     entries_.push_back(std::move(entry));
     changed();
@@ -130,7 +144,8 @@ void TraskelEditor::setStart(int index, std::int16_t start) {
     edit(index, [&](TrayEntry& entry) { entry.start = start; });
 }
 void TraskelEditor::setIconFile(int index, const std::string& iconFile) {
-    if (!iconFile.empty()) edit(index, [&](TrayEntry& entry) { entry.iconFile = iconFile; });
+    if (!iconFile.empty())
+        edit(index, [&](TrayEntry& entry) { entry.iconFile = windowsForm(iconFile); });
 }
 
 void TraskelEditor::save() {

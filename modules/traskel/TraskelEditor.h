@@ -11,6 +11,10 @@ class QVFKT;
 class QVREG;
 }  // namespace lindrel32
 
+namespace vantix::platform {
+class Machine;
+}
+
 namespace vantix::traskel {
 
 class TrayLink;
@@ -26,7 +30,10 @@ struct ModuleChoice {
 // saving and the tray program's switch. The window only maps controls to it.
 class TraskelEditor {
 public:
-    TraskelEditor(lindrel32::QVREG& registry, lindrel32::QVFKT& functions, TrayLink& tray);
+    // With `machine`, chosen files inside the image's drives are kept in their
+    // Windows form ("C:\APPS\EDIT.EXE"), as the tray program and Windows read them.
+    TraskelEditor(lindrel32::QVREG& registry, lindrel32::QVFKT& functions, TrayLink& tray,
+                  const platform::Machine* machine = nullptr);
 
     void load();
     const std::vector<TrayEntry>& entries() const { return entries_; }
@@ -59,6 +66,7 @@ public:
 
 private:
     TrayEntry* at(int index);
+    std::string windowsForm(const std::string& file) const;
     void changed() { pending_ = true; }
     // Changes a program or module entry (spacers have no fields).
     template <typename Change>
@@ -72,6 +80,7 @@ private:
     lindrel32::QVREG& registry_;
     lindrel32::QVFKT& functions_;
     TrayLink& tray_;
+    const platform::Machine* machine_;
     std::vector<TrayEntry> entries_;
     bool pending_ = false;
 };

@@ -121,6 +121,17 @@ TEST_F(TrayListTest, NewProgramsMustExistAndBeProgramsAndTheListHoldsTwenty) {
     EXPECT_EQ(added.workPath, "C:\\APPS");
     EXPECT_EQ(added.start, 1);
     EXPECT_TRUE(editor.pending());
+    // A file chosen by its host path is kept in the image's Windows form.
+    TraskelEditor hostEditor{registry, functions, tray, image.machine.get()};
+    ASSERT_TRUE(hostEditor.addProgram((image.driveC() / "apps" / "edit.exe").string()));
+    EXPECT_EQ(hostEditor.entries().front().program, "C:\\apps\\edit.exe");
+    EXPECT_EQ(hostEditor.entries().front().workPath, "C:\\apps");
+    EXPECT_EQ(hostEditor.entries().front().name, "edit");
+    // Outside the image's drives the host path stays, its parts taken at "/".
+    ScratchDir::write(image.scratch / "tools" / "Tool.exe", "MZ");
+    ASSERT_TRUE(hostEditor.addProgram((image.scratch / "tools" / "Tool.exe").string()));
+    EXPECT_EQ(hostEditor.entries()[1].name, "Tool");
+    EXPECT_EQ(hostEditor.entries()[1].workPath, (image.scratch / "tools").string());
 
     while (editor.canAdd()) ASSERT_TRUE(editor.addSpacer());
     EXPECT_EQ(editor.entries().size(), 20u);
