@@ -156,29 +156,54 @@ int connectTo(const fs::path& socket, Clock::time_point deadline) {
 
 }  // namespace
 
-std::optional<fs::path> ddeFolder(const fs::path& imageDir) {
-    fs::path base;
-    if (const char* runtime = std::getenv("XDG_RUNTIME_DIR"); runtime && *runtime == '/') {
-        std::error_code error;
-        fs::create_directories(fs::path(runtime).parent_path(), error);
-        ::mkdir(runtime, 0700);
-        if (privateFolder(runtime)) base = runtime;
-    }
-    if (base.empty()) {
-        const auto fallback = makePrivate("/tmp/vantix-" + std::to_string(::geteuid()));
-        if (!fallback) return std::nullopt;
-        base = *fallback;
-    }
-    return makePrivate(base / ("vantix-dde-" + imageKey(imageDir)));
+namespace {
+
+constexpr std::size_t kMaxSocketPath = sizeof(sockaddr_un::sun_path) - 1;
+
+std::optional<fs::path> fallbackBase() {
+    return makePrivate("/tmp/vantix-" + std::to_string(::geteuid()));
 }
 
-std::optional<fs::path> ddeSocketPath(const fs::path& imageDir, std::string_view link) {
-    auto folder = ddeFolder(imageDir);
-    if (!folder) return std::nullopt;
+std::optional<fs::path> runtimeBase() {
+    const char* runtime = std::getenv("XDG_RUNTIME_DIR");
+    if (!runtime || *runtime != '/') return std::nullopt;
+    std::error_code error;
+    fs::create_directories(fs::path(runtime).parent_path(), error);
+    ::mkdir(runtime, 0700);
+    if (!privateFolder(runtime)) return std::nullopt;
+    return fs::path(runtime);
+}
+
+fs::path folderIn(const fs::path& base, const fs::path& imageDir) {
+    return base / ("vantix-dde-" + imageKey(imageDir));
+}
+
+std::string socketName(std::string_view link) {
     std::string name(link);
     for (char& c : name) {
         if (c == '/' || c == '\0') c = '_';
     }
+    return name;
+}
+
+}  // namespace
+
+std::optional<fs::path> ddeFolder(const fs::path& imageDir) {
+    auto base = runtimeBase();
+    if (!base) base = fallbackBase();
+    if (!base) return std::nullopt;
+    return makePrivate(folderIn(*base, imageDir));
+}
+
+std::optional<fs::path> ddeSocketPath(const fs::path& imageDir, std::string_view link) {
+    const std::string name = socketName(link);
+    auto base = runtimeBase();
+    // A deep runtime folder leaves no room for the socket's name: /tmp has it.
+    if (!base || (folderIn(*base, imageDir) / name).string().size() > kMaxSocketPath)
+        base = fallbackBase();
+    if (!base) return std::nullopt;
+    const auto folder = makePrivate(folderIn(*base, imageDir));
+    if (!folder) return std::nullopt;
     return *folder / name;
 }
 

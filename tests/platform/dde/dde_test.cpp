@@ -160,6 +160,18 @@ TEST_F(DdeTest, SocketsLiveInPrivateFoldersPerImage) {
     EXPECT_NE(ddeSocketPath(scratch / "other", "QVDDESVR|DDESVR"), socket);
     EXPECT_EQ(ddeSocketPath(scratch / "image/.", "QVDDESVR|DDESVR"), socket);  // the same image
 
+    // A runtime folder too deep for a socket's name gives way to /tmp.
+    const auto deep = scratch / "run" / std::string(60, 'd');
+    fs::create_directories(deep);
+    fs::permissions(deep, fs::perms::owner_all, fs::perm_options::replace);
+    ::setenv("XDG_RUNTIME_DIR", deep.c_str(), 1);
+    const auto roomy = ddeSocketPath(scratch / "image", "QVDDESVR|DDESVR");
+    ASSERT_TRUE(roomy);
+    EXPECT_EQ(roomy->parent_path().parent_path(),
+              fs::path("/tmp/vantix-" + std::to_string(::geteuid())));
+    EXPECT_TRUE(DdeServer::listen(*roomy));
+    ::setenv("XDG_RUNTIME_DIR", (scratch / "run").c_str(), 1);
+
     // A folder others may enter is never listened in.
     fs::permissions(socket.parent_path(), fs::perms::owner_all | fs::perms::others_exec,
                     fs::perm_options::replace);
