@@ -170,6 +170,7 @@ TEST_F(DdeTest, SocketsLiveInPrivateFoldersPerImage) {
     EXPECT_EQ(roomy->parent_path().parent_path(),
               fs::path("/tmp/vantix-" + std::to_string(::geteuid())));
     EXPECT_TRUE(DdeServer::listen(*roomy));
+    fs::remove_all(roomy->parent_path());
     ::setenv("XDG_RUNTIME_DIR", (scratch / "run").c_str(), 1);
 
     // A folder others may enter is never listened in.
@@ -183,6 +184,7 @@ TEST_F(DdeTest, SocketsLiveInPrivateFoldersPerImage) {
     const auto fallback = ddeFolder(scratch / "image");
     ASSERT_TRUE(fallback);
     EXPECT_EQ(fallback->parent_path(), fs::path("/tmp/vantix-" + std::to_string(::geteuid())));
+    fs::remove_all(*fallback);
 }
 
 }  // namespace
