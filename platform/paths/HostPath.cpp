@@ -10,7 +10,9 @@
 namespace vantix::platform {
 namespace {
 
-bool isSeparator(char c) { return c == '\\' || c == '/'; }
+bool isSeparator(char c) {
+    return c == '\\' || c == '/';
+}
 
 std::vector<std::string_view> splitComponents(std::string_view path) {
     std::vector<std::string_view> parts;
@@ -29,7 +31,8 @@ std::vector<std::string_view> splitComponents(std::string_view path) {
 std::string matchEntry(const std::filesystem::path& folder, std::string_view name) {
     std::error_code error;
     const std::filesystem::path exact = folder / std::string(name);
-    if (std::filesystem::symlink_status(exact, error).type() != std::filesystem::file_type::not_found &&
+    if (std::filesystem::symlink_status(exact, error).type() !=
+            std::filesystem::file_type::not_found &&
         !error)
         return std::string(name);
     std::vector<std::string> matches;
@@ -48,7 +51,8 @@ bool isDriveSpec(std::string_view path) {
 
 }  // namespace
 
-std::filesystem::path appendMatchingCase(const std::filesystem::path& folder, std::string_view relative) {
+std::filesystem::path appendMatchingCase(const std::filesystem::path& folder,
+                                         std::string_view relative) {
     std::filesystem::path result = folder;
     std::vector<std::filesystem::path> trail;  // folders entered, for ".."
     for (const std::string_view part : splitComponents(relative)) {
@@ -66,28 +70,37 @@ std::filesystem::path appendMatchingCase(const std::filesystem::path& folder, st
     return result;
 }
 
-std::optional<std::filesystem::path> toHostPath(const std::filesystem::path& imageDir, std::string_view path,
-                                                std::string_view base) {
+std::optional<std::filesystem::path> toHostPath(const std::filesystem::path& imageDir,
+                                                std::string_view path, std::string_view base) {
     if (path.empty()) return std::nullopt;
-    if (path.front() == '/' && (path.size() == 1 || path[1] != '/')) return std::filesystem::path(path);
+    if (path.front() == '/' && (path.size() == 1 || path[1] != '/')) {
+        // A host folder joined with a Windows-form name, as a module registers
+        // itself from a program folder outside the image ("/opt/vantix/Module\REGALTO.EXE").
+        if (path.find('\\') != std::string_view::npos)
+            return appendMatchingCase("/", path.substr(1));
+        return std::filesystem::path(path);
+    }
     if (isDriveSpec(path)) {
         const auto drive = imageDrive(imageDir, path[0]);
         if (!drive) return std::nullopt;
         return appendMatchingCase(drive->target, path.substr(2));
     }
-    if (path.size() >= 2 && isSeparator(path[0]) && isSeparator(path[1])) return std::nullopt;  // UNC, devices
+    if (path.size() >= 2 && isSeparator(path[0]) && isSeparator(path[1]))
+        return std::nullopt;  // UNC, devices
     if (base.empty()) return std::nullopt;
     if (isSeparator(path.front())) {
         // Rooted on the base's drive.
         if (!isDriveSpec(base)) return std::nullopt;
         return toHostPath(imageDir, std::string(base.substr(0, 2)) + std::string(path));
     }
-    if (isDriveSpec(base)) return toHostPath(imageDir, std::string(base) + "\\" + std::string(path));
+    if (isDriveSpec(base))
+        return toHostPath(imageDir, std::string(base) + "\\" + std::string(path));
     // A host folder as base: ".." climbs it lexically, the rest is matched below it.
     auto folder = toHostPath(imageDir, base);
     if (!folder) return std::nullopt;
     folder = folder->lexically_normal();
-    while (path.size() >= 2 && path.substr(0, 2) == ".." && (path.size() == 2 || isSeparator(path[2]))) {
+    while (path.size() >= 2 && path.substr(0, 2) == ".." &&
+           (path.size() == 2 || isSeparator(path[2]))) {
         if (!folder->has_filename()) folder = folder->parent_path();
         folder = folder->parent_path();
         path.remove_prefix(std::min<std::size_t>(path.size(), 3));
@@ -95,7 +108,8 @@ std::optional<std::filesystem::path> toHostPath(const std::filesystem::path& ima
     return appendMatchingCase(*folder, path);
 }
 
-std::optional<std::string> toWindowsPath(const std::filesystem::path& imageDir, const std::filesystem::path& host) {
+std::optional<std::string> toWindowsPath(const std::filesystem::path& imageDir,
+                                         const std::filesystem::path& host) {
     std::error_code error;
     const std::filesystem::path wanted = std::filesystem::weakly_canonical(host, error);
     if (error) return std::nullopt;

@@ -10,6 +10,7 @@
 
 #include "platform/machine/Machine.h"
 #include "platform/process/CommandLine.h"
+#include "platform/windowing/ui/InstallWindowing.h"
 #include "shell/ShellState.h"
 #include "shell/ui/MainWindow.h"
 #include "shell/ui/ShellApplication.h"
@@ -43,6 +44,7 @@ int main(int argc, char** argv) {
 
     QApplication application(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Vantix"));
+    vantix::platform::ui::installWindowing();
     using vantix::platform::Machine;
     Machine* machine = nullptr;
     try {

@@ -15,6 +15,7 @@
 #include "modules/regalto/host/LibraryRegistryPort.h"
 #include "modules/regalto/ui/RegaltoWindow.h"
 #include "platform/machine/Machine.h"
+#include "platform/windowing/ui/InstallWindowing.h"
 
 int main(int argc, char** argv) {
     using namespace vantix;
@@ -30,7 +31,9 @@ int main(int argc, char** argv) {
     // when a message or the window has to be shown.
     std::unique_ptr<QApplication> app;
     const auto ensureApp = [&] {
-        if (!app) app = std::make_unique<QApplication>(argc, argv);
+        if (app) return;
+        app = std::make_unique<QApplication>(argc, argv);
+        platform::ui::installWindowing();
     };
     // Without any display Qt would abort; messages then go to the terminal.
     const bool haveDisplay =

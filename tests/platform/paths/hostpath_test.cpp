@@ -64,6 +64,7 @@ TEST_F(ImagePaths, MapsWindowsPathsCaseInsensitively) {
         {"..\\program files", "C:\\WINDOWS", c / "Program Files"},
         {"\\windows\\win.ini", "c:\\program files", c / "WINDOWS" / "Win.ini"},
         {"/etc/hosts", "", fs::path("/etc/hosts")},
+        {"/etc\\HOSTS", "", fs::path("/etc/hosts")},  // a host folder joined with a Windows-form name
         {"..\\DATA", "/tmp/vantix-none/sub/", fs::path("/tmp/vantix-none/DATA")},  // host base                       // host paths pass through
         {"Q:\\x", "", std::nullopt},                                      // no such drive
         {"\\\\server\\share\\x", "", std::nullopt},
