@@ -17,6 +17,7 @@
 #include "modules/drevion/DriveOptions.h"
 #include "modules/drevion/ui/DrevionWindow.h"
 #include "platform/machine/Machine.h"
+#include "platform/windowing/ui/InstallWindowing.h"
 
 int main(int argc, char** argv) {
     using namespace vantix;
@@ -30,7 +31,9 @@ int main(int argc, char** argv) {
     }
     std::unique_ptr<QApplication> app;
     const auto ensureApp = [&] {
-        if (!app) app = std::make_unique<QApplication>(argc, argv);
+        if (app) return;
+        app = std::make_unique<QApplication>(argc, argv);
+        platform::ui::installWindowing();
     };
     const bool haveDisplay =
         std::getenv("DISPLAY") || std::getenv("WAYLAND_DISPLAY") || std::getenv("QT_QPA_PLATFORM");
