@@ -128,9 +128,11 @@ void checkFunction(TweakSession& session, const fs::path& imageDir, const Hidden
                     fail(what + " does not read back as " + attempt.expectation + " (it reads \"" +
                          after.currentValue + "\")");
             }
-            if (outcome.changes.empty()) continue;
-            for (const auto& problem : session.undo(function.id))
-                fail("undo of " + what + ": " + problem);
+            if (!outcome.journalled) continue;
+            const UndoOutcome undone = session.undo(function.id);
+            for (const auto& d : undone.differences)
+                fail("undo of " + what + " sees a change since at " + d.what);
+            for (const auto& problem : undone.problems) fail("undo of " + what + ": " + problem);
             const std::string diff = differences(before, snapshotOf(imageDir));
             if (!diff.empty()) fail("undo of " + what + " is not exact: " + diff);
         }

@@ -1,5 +1,7 @@
 #include "platform/registry/HiveFile.h"
 
+#include "platform/files/DiskFaults.h"
+
 #include <fcntl.h>
 #include <sys/file.h>
 #include <sys/stat.h>
@@ -123,12 +125,14 @@ bool replaceFileDurably(const std::filesystem::path& file, std::string_view byte
     struct stat old {};
     const mode_t mode = ::stat(target.c_str(), &old) == 0 ? (old.st_mode & 07777) : 0644;
     if (::fchmod(fd, mode) != 0) return failWith(describe("cannot set the mode of", temp, errno));
-    if (!writeAll(fd, bytes)) return failWith(describe("cannot write", temp, errno));
+    if (injectedDiskFault(DiskStep::Write) || !writeAll(fd, bytes))
+        return failWith(describe("cannot write", temp, errno));
     if (::fsync(fd) != 0) return failWith(describe("cannot flush", temp, errno));
     if (hook() && !hook()(target)) return failWith("save of " + target.string() + " failed (injected)");
     struct stat st {};
     if (::fstat(fd, &st) != 0) return failWith(describe("cannot stat", temp, errno));
-    if (::rename(temp.c_str(), target.c_str()) != 0) return failWith(describe("cannot replace", target, errno));
+    if (injectedDiskFault(DiskStep::Rename) || ::rename(temp.c_str(), target.c_str()) != 0)
+        return failWith(describe("cannot replace", target, errno));
     ::close(fd);
     const int dirFd = ::open(dir.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
     if (dirFd >= 0) {
