@@ -148,8 +148,10 @@ bool QVREG::DelReg(const std::string& MainSubKey, const std::string& ValueKey) {
         const RegStatus status = reg.deleteValue(*path.root, path.subKey, ValueKey);
         return status ? true : fail(status.message);
     }
-    // A root key cannot be deleted; going on would strip it leaf by leaf.
-    if (path.subKey.empty()) return fail("a root key cannot be deleted");
+    // A root key, or the root of a hive (HKEY_USERS\.Default), cannot be
+    // deleted; going on would strip it leaf by leaf.
+    if (path.subKey.empty() || reg.isHiveRoot(*path.root, path.subKey))
+        return fail("a root key cannot be deleted");
     bool deleted = false;
     std::string lastFailure;
     // One durable change for the whole tree instead of one file rewrite per key.
@@ -157,7 +159,8 @@ bool QVREG::DelReg(const std::string& MainSubKey, const std::string& ValueKey) {
         // Leaf first, each round from the top, at most 1000 keys.
         for (int round = 0; round < kDeleteRounds; ++round) {
             std::string current = path.subKey;
-            for (;;) {
+            // A link is deleted as itself: what it leads to is not below it.
+            while (!reg.isLink(*path.root, current)) {
                 const auto names = reg.subKeyNames(*path.root, current);
                 if (!names || names->empty()) break;
                 current += "\\" + names->front();

@@ -143,6 +143,39 @@ bool replaceFileDurably(const std::filesystem::path& file, std::string_view byte
     return true;
 }
 
+bool KeptOriginal::keep(const std::filesystem::path& file, std::string& error) {
+    target_ = realTarget(file);
+    kept_ = target_.parent_path() / ("." + target_.filename().string() + ".vantix-kept");
+    ::unlink(kept_.c_str());  // left by a save that was killed
+    existed_ = ::link(target_.c_str(), kept_.c_str()) == 0;
+    if (!existed_ && errno != ENOENT) {
+        error = describe("cannot keep a copy of", target_, errno);
+        return false;
+    }
+    return true;
+}
+
+bool KeptOriginal::putBack(std::string& error) {
+    const bool ok = existed_ ? ::rename(kept_.c_str(), target_.c_str()) == 0
+                             : ::unlink(target_.c_str()) == 0 || errno == ENOENT;
+    if (!ok) {
+        error = describe("cannot put back", target_, errno);
+        return false;
+    }
+    const int dirFd = ::open(target_.parent_path().c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (dirFd >= 0) {
+        ::fsync(dirFd);
+        ::close(dirFd);
+    }
+    existed_ = false;
+    return true;
+}
+
+void KeptOriginal::drop() {
+    if (existed_) ::unlink(kept_.c_str());
+    existed_ = false;
+}
+
 void removeStaleTemporaries(const std::filesystem::path& file) {
     std::string prefix(".");
     prefix.append(file.filename().string()).append(".");

@@ -10,6 +10,7 @@
 #include <fcntl.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <array>
 
 namespace vantix::platform {
@@ -336,19 +337,34 @@ struct Registry::Impl {
         return walk(hive, std::move(loc.components), create, followFinal, st);
     }
 
+    // A change that touched several hives saves all of them or none: each old
+    // file is kept until every new one is in place, and put back on a failure.
     RegStatus saveTouched() {
+        const auto touchedCount = std::count_if(slots.begin(), slots.end(), [](const Slot& s) { return s.touched; });
+        std::array<reg::KeptOriginal, 3> kept;
+        std::vector<std::size_t> saved;
+        auto fail = [&](std::string error) {
+            for (auto it = saved.rbegin(); it != saved.rend(); ++it) {
+                std::string putBackError;
+                if (!kept[*it].putBack(putBackError)) error += "; " + putBackError;
+            }
+            for (auto& k : kept) k.drop();
+            for (Slot& other : slots)
+                if (other.touched) unload(other);
+            for (std::size_t i : saved) unload(slots[i]);
+            return status(RegStatus::IoError, error);
+        };
         for (std::size_t i = 0; i < slots.size(); ++i) {
             Slot& s = slots[i];
             if (!s.touched) continue;
-            const std::string bytes = reg::writeHive(*s.hive, kRootComments[i]);
             std::string error;
-            if (!reg::replaceFileDurably(s.file, bytes, s.stamp, error)) {
-                for (Slot& other : slots)
-                    if (other.touched) unload(other);
-                return status(RegStatus::IoError, error);
-            }
+            if (touchedCount > 1 && !kept[i].keep(s.file, error)) return fail(error);
+            const std::string bytes = reg::writeHive(*s.hive, kRootComments[i]);
+            if (!reg::replaceFileDurably(s.file, bytes, s.stamp, error)) return fail(error);
             s.touched = false;
+            saved.push_back(i);
         }
+        for (auto& k : kept) k.drop();
         return RegStatus::ok();
     }
 
@@ -617,6 +633,12 @@ std::optional<KeyInfo> Registry::keyInfo(Root root, std::string_view subKey) {
     info.className = key->className.value_or("");
     info.lastWriteTime = key->time;
     return info;
+}
+
+bool Registry::isHiveRoot(Root root, std::string_view subKey) {
+    Location loc;
+    RegStatus st;
+    return impl_->locate(root, subKey, loc, st) && !loc.virtualRoot && loc.components.empty();
 }
 
 bool Registry::isLink(Root root, std::string_view subKey) {

@@ -111,6 +111,9 @@ public:
     std::optional<KeyInfo> keyInfo(Root root, std::string_view subKey);
     // Whether the key itself is a symbolic link (its last name is not followed).
     bool isLink(Root root, std::string_view subKey);
+    // Whether the path names the root of a hive file: HKEY_LOCAL_MACHINE,
+    // HKEY_CURRENT_USER, HKEY_USERS\.Default or the user's key below HKEY_USERS.
+    bool isHiveRoot(Root root, std::string_view subKey);
 
     // Changing. Each call is one durable change: under the image's lock it rereads
     // a hive that changed, changes it in memory and replaces the file atomically.
@@ -128,6 +131,8 @@ public:
 
     // Runs `body` as one change: everything it does is saved once at the end,
     // or not at all when it returns a failed status (used by .reg import).
+    // A change of several hive files saves all of them or, should one fail,
+    // none: the ones already saved are put back.
     RegStatus batch(const std::function<RegStatus()>& body);
 
     // While set, changes are made in memory and reported to the observer but
