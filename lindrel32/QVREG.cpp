@@ -197,15 +197,11 @@ bool QVREG::RenameReg(const std::string& MainSubKey, const std::string& OldValue
     const std::optional<std::string> text = read(MainSubKey, OldValueKey, VarTyp);
     if (!text) return false;
     if (vantix::text::equalsIgnoreCase(OldValueKey, NewValueKey)) {
-        // The same value under another spelling: copying then deleting would lose it.
+        // The same value under another spelling: copying then deleting would
+        // lose it, so it is renamed in place, type and data untouched.
         const RegistryPath path = splitRegistryPath(MainSubKey);
-        auto& reg = registry();
-        const platform::RegValue value = regtext::parse(NewValueKey, *text, VarTyp);
-        const RegStatus status = reg.batch([&]() -> RegStatus {
-            if (RegStatus removed = reg.deleteValue(*path.root, path.subKey, OldValueKey); !removed)
-                return removed;
-            return reg.setValue(*path.root, path.subKey, value);
-        });
+        const RegStatus status =
+            registry().renameValue(*path.root, path.subKey, OldValueKey, NewValueKey);
         return status ? true : fail(status.message);
     }
     if (!SetReg(MainSubKey, NewValueKey, *text, VarTyp)) return false;

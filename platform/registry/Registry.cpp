@@ -448,6 +448,39 @@ struct Registry::Impl {
         return st;
     }
 
+    RegStatus renameValue(Root root, std::string_view subKey, std::string_view oldName, std::string_view newName) {
+        if (utf16Length(newName) > reg::kMaxValueNameUnits)
+            return status(RegStatus::InvalidArgument, "value name longer than 16383 characters");
+        RegStatus st;
+        int hive = NoHive;
+        HiveKey* key = target(root, subKey, false, true, hive, st);
+        if (!key) return st;
+        const std::string oldFolded = vantix::text::foldCase(oldName);
+        std::string newFolded = vantix::text::foldCase(newName);
+        HiveValue* existing = key->value(oldFolded);
+        if (!existing) return status(RegStatus::NotFound, "value not found: " + std::string(oldName));
+        if (newFolded != oldFolded && key->value(newFolded))
+            return status(RegStatus::InvalidArgument, "a value named \"" + std::string(newName) + "\" already exists");
+        if (existing->name == newName) return st;
+        RegistryChange removed = changeOf(RegistryChange::DeleteValue, hive, *key);
+        removed.before = toRegValue(*existing);
+        report(removed);
+        RegistryChange added = changeOf(RegistryChange::SetValue, hive, *key);
+        added.after = toRegValue(*existing);
+        added.after->name = std::string(newName);
+        report(added);
+        HiveValue moved{std::string(newName), std::move(newFolded), existing->type, existing->data};
+        // Only the spelling changes: the value keeps its place.
+        if (moved.folded == oldFolded) {
+            *existing = std::move(moved);
+        } else {
+            key->eraseValue(oldFolded);
+            key->putValue(std::move(moved));
+        }
+        touch(hive, *key, false);
+        return st;
+    }
+
     void reportRemoval(int hive, const HiveKey& key) {
         for (const auto& child : key.children) reportRemoval(hive, *child);
         for (const HiveValue& v : key.values) {
@@ -663,6 +696,13 @@ RegStatus Registry::createKey(Root root, std::string_view subKey) {
 
 RegStatus Registry::deleteValue(Root root, std::string_view subKey, std::string_view name) {
     const RegStatus st = impl_->run([&] { return impl_->deleteValue(root, subKey, name); });
+    impl_->lastError = st.message;
+    return st;
+}
+
+RegStatus Registry::renameValue(Root root, std::string_view subKey, std::string_view oldName,
+                                std::string_view newName) {
+    const RegStatus st = impl_->run([&] { return impl_->renameValue(root, subKey, oldName, newName); });
     impl_->lastError = st.message;
     return st;
 }

@@ -121,6 +121,10 @@ public:
     RegStatus setValue(Root root, std::string_view subKey, const RegValue& value);  // creates missing keys
     RegStatus createKey(Root root, std::string_view subKey);
     RegStatus deleteValue(Root root, std::string_view subKey, std::string_view name);
+    // Gives a value a new name in place, keeping its type and data; a new name
+    // that differs only in case changes the spelling. Fails when another
+    // value has the new name.
+    RegStatus renameValue(Root root, std::string_view subKey, std::string_view oldName, std::string_view newName);
     RegStatus deleteKey(Root root, std::string_view subKey);   // a key without subkeys only
     RegStatus deleteTree(Root root, std::string_view subKey);  // the key and all below it
     RegStatus renameKey(Root root, std::string_view subKey, std::string_view newName);

@@ -51,3 +51,17 @@ TEST(QvregDelete, HiveRootsAreRefusedBeforeAnythingIsDeleted) {
     EXPECT_FALSE(registry.isHiveRoot(Root::Users, ".Default\\Control Panel"));
     EXPECT_FALSE(registry.isHiveRoot(Root::ClassesRoot, ""));
 }
+
+// A Windows 9x program reads a string value's bytes in its ANSI code page.
+TEST(QvregBinaryReads, StringValuesReadAsWindows1252Bytes) {
+    BareImage image;
+    auto& registry = image.machine->registry();
+    ASSERT_TRUE(registry.setValue(Root::CurrentUser, "Software\\T", RegValue::string("Sz", "Grüße €")));
+    ASSERT_TRUE(registry.setValue(Root::CurrentUser, "Software\\T",
+                                  RegValue::string("Multi", std::string("a\0b", 3), regtype::MultiSz)));
+    ASSERT_TRUE(registry.setValue(Root::CurrentUser, "Software\\T", RegValue::binary("Bin", {0xFF, 0x00})));
+    lindrel32::QVREG reg(*image.machine);
+    EXPECT_EQ(reg.GetReg("HKEY_CURRENT_USER\\Software\\T", "Sz", "B"), "4772FCDF65208000");
+    EXPECT_EQ(reg.GetReg("HKEY_CURRENT_USER\\Software\\T", "Multi", "B"), "61006200");
+    EXPECT_EQ(reg.GetReg("HKEY_CURRENT_USER\\Software\\T", "Bin", "B"), "FF00");
+}
