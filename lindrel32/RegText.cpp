@@ -93,8 +93,9 @@ std::optional<std::string> format(const RegValue& value, std::string_view type) 
     if (type == "B") {
         // A Windows 9x program reads a string value's bytes in its ANSI code
         // page (terminating NULs included), not as the UTF-16 stored here.
-        const std::string bytes = isStringType(value.type) ? ansiBytesOf(value)
-                                                           : std::string(value.data.begin(), value.data.end());
+        const std::string bytes = isStringType(value.type)
+                                      ? ansiBytesOf(value)
+                                      : std::string(value.data.begin(), value.data.end());
         std::string out;
         out.reserve(bytes.size() * 2);
         for (const unsigned char byte : bytes) {
