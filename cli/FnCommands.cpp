@@ -1,5 +1,6 @@
 #include <map>
 #include <optional>
+#include <stdexcept>
 
 #include "cli/Commands.h"
 #include "cli/SubCommands.h"
@@ -222,6 +223,9 @@ int apply(CommandContext& context, Args args) {
         for (const auto& line : made) context.out << line << "\n";
         if (made.empty()) context.out << "no changes\n";
         context.out << "restart\t" << restartText(outcome.restart) << "\n";
+        for (const auto& problem : outcome.problems)
+            context.err << "vantix-cli: " << problem << "\n";
+        if (!outcome.problems.empty()) return kAbsent;
         // The engine applies best effort and stays silent; the command line
         // must not call a refused write a success.
         const auto after = t->session->state(t->function);
@@ -239,19 +243,74 @@ int apply(CommandContext& context, Args args) {
 }
 
 int undo(CommandContext& context, Args args) {
+    bool force = false;
+    for (std::size_t i = 1; i < args.size(); ++i) {
+        if (args[i] != "--force") return usageError(context, "unknown option '" + args[i] + "'");
+        force = true;
+    }
     int status = kSuccess;
     auto t = target(context, args[0], status);
     if (!t) return status;
+    tweaks::UndoOutcome outcome;
     try {
-        const auto problems = t->session->undo(t->function.function.id);
-        for (const auto& problem : problems) context.err << "vantix-cli: " << problem << "\n";
-        if (!problems.empty()) return kAbsent;
+        outcome =
+            t->session->undo(t->function.function.id,
+                             force ? tweaks::UndoMode::Force : tweaks::UndoMode::RefuseIfChanged);
     } catch (const TweakError& error) {
         context.err << "vantix-cli: " << error.what() << "\n";
         return kAbsent;
     }
+    for (const auto& damaged : outcome.damagedEntries)
+        context.err << "vantix-cli: damaged journal entry not restored: " << damaged << "\n";
+    if (!outcome.differences.empty()) {
+        context.err << (outcome.undone ? "vantix-cli: overwritten (--force):\n"
+                                       : "vantix-cli: changed since the apply, nothing undone "
+                                         "(--force overrides):\n");
+        for (const auto& d : outcome.differences)
+            context.err << "  " << d.what << ": the apply left " << d.left << ", now " << d.now
+                        << ", undo writes " << d.undoWrites << "\n";
+    }
+    for (const auto& problem : outcome.problems) context.err << "vantix-cli: " << problem << "\n";
+    if (!outcome.undone || !outcome.problems.empty()) return kAbsent;
     context.out << "undone\t" << t->function.function.id << "\t" << t->function.function.name
                 << "\n";
+    return kSuccess;
+}
+
+int journal(CommandContext& context, Args args) {
+    auto& machine = platform::currentMachine();
+    tweaks::Journal journal(machine.dir());
+    if (!args.empty() && args[0] == "--drop") {
+        if (args.size() != 2) return usageError(context, "usage: fn journal --drop ENTRY");
+        try {
+            journal.drop(args[1]);
+        } catch (const std::invalid_argument& error) {
+            return usageError(context, error.what());
+        } catch (const std::runtime_error& error) {
+            context.err << "vantix-cli: " << error.what() << "\n";
+            return kAbsent;
+        }
+        context.out << "dropped\t" << args[1] << "\n";
+        return kSuccess;
+    }
+    std::optional<std::int64_t> id;
+    if (!args.empty()) {
+        if (args.size() > 1)
+            return usageError(context, "usage: fn journal [ID] | fn journal --drop ENTRY");
+        id = parseId(args[0]);
+        if (!id) return usageError(context, "not a function ID: '" + args[0] + "'");
+    }
+    for (const auto& file : journal.files(id)) {
+        context.out << file.fileName << "\t" << file.itemId << "\t";
+        if (!file.entry) {
+            context.out << "damaged\t" << file.damage << "\n";
+            continue;
+        }
+        const auto& e = *file.entry;
+        const auto& effect = e.effect;
+        context.out << e.letter << (e.input.empty() ? "" : " \"" + e.input + "\"") << "\t"
+                    << effect.values.size() << " values, " << effect.files.size() << " files\n";
+    }
     return kSuccess;
 }
 
@@ -289,9 +348,14 @@ constexpr SubCommand kCommands[] = {
     {"apply", "ID A|B [--value TEXT] [--dry-run]",
      "apply a choice (slider position or text with --value); --dry-run prints what would change", 2,
      5, apply},
-    {"undo", "ID",
-     "restore what the last apply of the function changed; 1 when there is nothing to undo", 1, 1,
-     undo},
+    {"undo", "ID [--force]",
+     "restore exactly what the last apply of the function changed; 1 (and nothing changed) when "
+     "any of it changed since, unless --force; 1 when there is nothing to undo",
+     1, 2, undo},
+    {"journal", "[ID] | --drop ENTRY",
+     "list the journal's entries (file, function, choice, what it holds, or why it is damaged); "
+     "--drop removes one",
+     0, 2, journal},
     {"status", "",
      "every function of this platform with its state and whether it is at its default, as Vantix "
      "left it, or changed elsewhere",

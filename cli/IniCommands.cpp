@@ -2,6 +2,8 @@
 #include "cli/SubCommands.h"
 #include "lindrel32/QVFKT.h"
 #include "platform/machine/Machine.h"
+#include "platform/paths/Confinement.h"
+#include "platform/profile/IniDocument.h"
 
 namespace vantix::cli {
 
@@ -16,9 +18,25 @@ int get(CommandContext& context, Args args) {
     return kSuccess;
 }
 
-int set(CommandContext&, Args args) {
+// Why the library would refuse to write to FILE (a drive the image lacks, a
+// place outside its drives and the program folder), or nullopt.
+std::optional<std::string> unusableFile(const std::string& file) {
+    auto& machine = platform::currentMachine();
+    const bool bare = file.find_first_of("\\/") == std::string::npos;
+    const auto host = machine.hostPath(bare ? machine.windowsDir() + "\\" + file : file);
+    if (!host) return "no such drive or folder in the image: " + file;
+    return platform::confinementViolation(machine.dir(), platform::programDir(), *host);
+}
+
+int set(CommandContext& context, Args args) {
+    // Refused before anything is written: text that would not read back as itself.
+    if (auto invalid = platform::IniDocument::invalidEntry(args[1], args[2], args[3]))
+        return usageError(context, *invalid);
+    if (auto unusable = unusableFile(args[0])) return usageError(context, *unusable);
     lindrel32::QVFKT functions(platform::currentMachine());
-    return functions.SET_Ini(args[0], args[1], args[2], args[3]) ? kSuccess : kAbsent;
+    if (functions.SET_Ini(args[0], args[1], args[2], args[3])) return kSuccess;
+    context.err << "vantix-cli: the entry could not be written to " << args[0] << "\n";
+    return kAbsent;
 }
 
 constexpr SubCommand kCommands[] = {

@@ -26,12 +26,17 @@ std::optional<KeyPath> keyPath(const std::string& path) {
     return KeyPath{*root, path.substr(slash + 1)};
 }
 
-bool keyExists(const std::string& path) {
-    const auto key = keyPath(path);
-    return key && platform::currentMachine().registry().keyExists(key->root, key->subKey);
+// The key of PATH, refused (status 2, one line) for an unknown root key.
+std::optional<KeyPath> knownKey(CommandContext& context, const std::string& path, int& status) {
+    auto key = keyPath(path);
+    if (!key) status = usageError(context, "unknown root key in " + path);
+    return key;
 }
 
+// A refused input (a name the registry cannot hold, a root key to delete) is
+// status 2; anything else that failed is 1.
 int failed(CommandContext& context, const lindrel32::QVREG& registry) {
+    if (registry.LastErrorIsBadInput()) return usageError(context, registry.LastError());
     if (!registry.LastError().empty())
         context.err << "vantix-cli: " << registry.LastError() << "\n";
     return kAbsent;
@@ -42,6 +47,8 @@ std::string typeOf(Args args, std::size_t index) {
 }
 
 int get(CommandContext& context, Args args) {
+    int status = kSuccess;
+    if (!knownKey(context, args[0], status)) return status;
     lindrel32::QVREG registry(platform::currentMachine());
     // "NO Key" is also a possible stored text: only absence is exit status 1.
     if (!registry.ValueExists(args[0], args[1])) return kAbsent;
@@ -52,18 +59,25 @@ int get(CommandContext& context, Args args) {
 }
 
 int set(CommandContext& context, Args args) {
+    int status = kSuccess;
+    if (!knownKey(context, args[0], status)) return status;
     lindrel32::QVREG registry(platform::currentMachine());
     return registry.SetReg(args[0], args[1], args[2], typeOf(args, 3)) ? kSuccess
                                                                        : failed(context, registry);
 }
 
 int del(CommandContext& context, Args args) {
+    int status = kSuccess;
+    if (!knownKey(context, args[0], status)) return status;
     lindrel32::QVREG registry(platform::currentMachine());
     return registry.DelReg(args[0], args[1]) ? kSuccess : failed(context, registry);
 }
 
 int keys(CommandContext& context, Args args) {
-    if (!keyExists(args[0])) return kAbsent;
+    int status = kSuccess;
+    const auto key = knownKey(context, args[0], status);
+    if (!key) return status;
+    if (!platform::currentMachine().registry().keyExists(key->root, key->subKey)) return kAbsent;
     lindrel32::QVREG registry(platform::currentMachine());
     std::vector<std::string> names(static_cast<std::size_t>(registry.GetSubKeyAnzahl(args[0])));
     const std::int16_t last = registry.GetPfad(args[0], names);
@@ -73,8 +87,9 @@ int keys(CommandContext& context, Args args) {
 }
 
 int values(CommandContext& context, Args args) {
-    const auto key = keyPath(args[0]);
-    if (!key) return kAbsent;
+    int status = kSuccess;
+    const auto key = knownKey(context, args[0], status);
+    if (!key) return status;
     const auto info = platform::currentMachine().registry().keyInfo(key->root, key->subKey);
     if (!info) return kAbsent;
     lindrel32::QVREG registry(platform::currentMachine());
@@ -88,6 +103,8 @@ int values(CommandContext& context, Args args) {
 }
 
 int rename(CommandContext& context, Args args) {
+    int status = kSuccess;
+    if (!knownKey(context, args[0], status)) return status;
     lindrel32::QVREG registry(platform::currentMachine());
     return registry.RenameReg(args[0], args[1], args[2], typeOf(args, 3))
                ? kSuccess
@@ -104,8 +121,9 @@ int reportStatus(CommandContext& context, const platform::RegStatus& status) {
 }
 
 int exportKey(CommandContext& context, Args args) {
-    const auto key = keyPath(args[0]);
-    if (!key) return kAbsent;
+    int status = kSuccess;
+    const auto key = knownKey(context, args[0], status);
+    if (!key) return status;
     auto& registry = platform::currentMachine().registry();
     if (!registry.keyExists(key->root, key->subKey)) return kAbsent;
     return reportStatus(context,

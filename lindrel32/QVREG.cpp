@@ -40,17 +40,27 @@ platform::Registry& QVREG::registry() {
     return (machine_ ? *machine_ : platform::currentMachine()).registry();
 }
 
-bool QVREG::fail(std::string reason) {
+void QVREG::clear() {
+    lastError_.clear();
+    badInput_ = false;
+}
+
+bool QVREG::fail(std::string reason, bool badInput) {
     lastError_ = std::move(reason);
+    badInput_ = badInput;
     return false;
+}
+
+bool QVREG::fail(const RegStatus& status) {
+    return fail(status.message, status.code == RegStatus::InvalidArgument);
 }
 
 std::optional<std::string> QVREG::read(const std::string& MainSubKey, const std::string& Value,
                                        const std::string& VarTyp) {
     const RegistryPath path = splitRegistryPath(MainSubKey);
-    lastError_.clear();
+    clear();
     if (!path.root) {
-        fail("unknown root key in " + MainSubKey);
+        fail("unknown root key in " + MainSubKey, true);
         return std::nullopt;
     }
     auto& reg = registry();
@@ -71,9 +81,9 @@ std::string QVREG::GetReg(const std::string& MainSubKey, const std::string& Valu
 
 std::int32_t QVREG::GetSubKeyAnzahl(const std::string& MainSubKey) {
     const RegistryPath path = splitRegistryPath(MainSubKey);
-    lastError_.clear();
+    clear();
     if (!path.root) {
-        fail("unknown root key in " + MainSubKey);
+        fail("unknown root key in " + MainSubKey, true);
         return 0;
     }
     const auto info = registry().keyInfo(*path.root, path.subKey);
@@ -85,14 +95,14 @@ std::int32_t QVREG::GetSubKeyAnzahl(const std::string& MainSubKey) {
 }
 
 std::int16_t QVREG::GetPfad(const std::string& MainSubKey, std::vector<std::string>& ExPfade) {
-    lastError_.clear();
+    clear();
     if (MainSubKey.find('\\') == std::string::npos) {
         fail("registry path without a backslash");
         return -1;
     }
     const RegistryPath path = splitRegistryPath(MainSubKey);
     if (!path.root) {
-        fail("unknown root key in " + MainSubKey);
+        fail("unknown root key in " + MainSubKey, true);
         return -1;
     }
     const auto names = registry().subKeyNames(*path.root, path.subKey);
@@ -112,14 +122,14 @@ std::int16_t QVREG::GetPfad(const std::string& MainSubKey, std::vector<std::stri
 
 std::int16_t QVREG::GetPfadValue(const std::string& MainSubKey, std::vector<std::string>& ExPfade,
                                  std::vector<std::int32_t>& ExType) {
-    lastError_.clear();
+    clear();
     if (MainSubKey.find('\\') == std::string::npos) {
         fail("registry path without a backslash");
         return -1;
     }
     const RegistryPath path = splitRegistryPath(MainSubKey);
     if (!path.root) {
-        fail("unknown root key in " + MainSubKey);
+        fail("unknown root key in " + MainSubKey, true);
         return -1;
     }
     const auto values = registry().values(*path.root, path.subKey);
@@ -141,15 +151,17 @@ std::int16_t QVREG::GetPfadValue(const std::string& MainSubKey, std::vector<std:
 
 bool QVREG::DelReg(const std::string& MainSubKey, const std::string& ValueKey) {
     const RegistryPath path = splitRegistryPath(MainSubKey);
-    lastError_.clear();
-    if (!path.root) return fail("unknown root key in " + MainSubKey);
+    clear();
+    if (!path.root) return fail("unknown root key in " + MainSubKey, true);
     auto& reg = registry();
     if (ValueKey != kWholeKey) {
         const RegStatus status = reg.deleteValue(*path.root, path.subKey, ValueKey);
-        return status ? true : fail(status.message);
+        return status ? true : fail(status);
     }
-    // A root key cannot be deleted; going on would strip it leaf by leaf.
-    if (path.subKey.empty()) return fail("a root key cannot be deleted");
+    // A root key, or the root of a hive (HKEY_USERS\.Default), cannot be
+    // deleted; going on would strip it leaf by leaf.
+    if (path.subKey.empty() || reg.isHiveRoot(*path.root, path.subKey))
+        return fail("a root key cannot be deleted", true);
     bool deleted = false;
     std::string lastFailure;
     // One durable change for the whole tree instead of one file rewrite per key.
@@ -157,7 +169,8 @@ bool QVREG::DelReg(const std::string& MainSubKey, const std::string& ValueKey) {
         // Leaf first, each round from the top, at most 1000 keys.
         for (int round = 0; round < kDeleteRounds; ++round) {
             std::string current = path.subKey;
-            for (;;) {
+            // A link is deleted as itself: what it leads to is not below it.
+            while (!reg.isLink(*path.root, current)) {
                 const auto names = reg.subKeyNames(*path.root, current);
                 if (!names || names->empty()) break;
                 current += "\\" + names->front();
@@ -171,7 +184,7 @@ bool QVREG::DelReg(const std::string& MainSubKey, const std::string& ValueKey) {
         }
         return RegStatus::ok();
     });
-    if (!saved) return fail(saved.message);
+    if (!saved) return fail(saved);
     if (!deleted) return fail(lastFailure.empty() ? "no such key" : lastFailure);
     return true;
 }
@@ -179,12 +192,12 @@ bool QVREG::DelReg(const std::string& MainSubKey, const std::string& ValueKey) {
 bool QVREG::SetReg(const std::string& MainSubKey, const std::string& ValueKey,
                    const std::string& Wert, const std::string& VarTyp) {
     const RegistryPath path = splitRegistryPath(MainSubKey);
-    lastError_.clear();
-    if (!path.root) return fail("unknown root key in " + MainSubKey);
+    clear();
+    if (!path.root) return fail("unknown root key in " + MainSubKey, true);
     // Converted before anything is written, so bad text changes nothing.
     const platform::RegValue value = regtext::parse(ValueKey, Wert, VarTyp);
     const RegStatus status = registry().setValue(*path.root, path.subKey, value);
-    return status ? true : fail(status.message);
+    return status ? true : fail(status);
 }
 
 bool QVREG::RenameReg(const std::string& MainSubKey, const std::string& OldValueKey,
@@ -194,16 +207,12 @@ bool QVREG::RenameReg(const std::string& MainSubKey, const std::string& OldValue
     const std::optional<std::string> text = read(MainSubKey, OldValueKey, VarTyp);
     if (!text) return false;
     if (vantix::text::equalsIgnoreCase(OldValueKey, NewValueKey)) {
-        // The same value under another spelling: copying then deleting would lose it.
+        // The same value under another spelling: copying then deleting would
+        // lose it, so it is renamed in place, type and data untouched.
         const RegistryPath path = splitRegistryPath(MainSubKey);
-        auto& reg = registry();
-        const platform::RegValue value = regtext::parse(NewValueKey, *text, VarTyp);
-        const RegStatus status = reg.batch([&]() -> RegStatus {
-            if (RegStatus removed = reg.deleteValue(*path.root, path.subKey, OldValueKey); !removed)
-                return removed;
-            return reg.setValue(*path.root, path.subKey, value);
-        });
-        return status ? true : fail(status.message);
+        const RegStatus status =
+            registry().renameValue(*path.root, path.subKey, OldValueKey, NewValueKey);
+        return status ? true : fail(status);
     }
     if (!SetReg(MainSubKey, NewValueKey, *text, VarTyp)) return false;
     return DelReg(MainSubKey, OldValueKey);
@@ -211,8 +220,8 @@ bool QVREG::RenameReg(const std::string& MainSubKey, const std::string& OldValue
 
 bool QVREG::ValueExists(const std::string& MainSubKey, const std::string& Value) {
     const RegistryPath path = splitRegistryPath(MainSubKey);
-    lastError_.clear();
-    if (!path.root) return fail("unknown root key in " + MainSubKey);
+    clear();
+    if (!path.root) return fail("unknown root key in " + MainSubKey, true);
     return registry().getValue(*path.root, path.subKey, Value).has_value()
                ? true
                : fail("no such key or value");

@@ -10,6 +10,7 @@
 namespace vantix::platform {
 class Machine;
 class Registry;
+struct RegStatus;
 }  // namespace vantix::platform
 
 namespace lindrel32 {
@@ -50,16 +51,22 @@ public:
     bool ValueExists(const std::string& MainSubKey, const std::string& Value);
     // Why the last call failed, for logs and the command line ("" after success).
     const std::string& LastError() const { return lastError_; }
+    // Whether it failed on its input (an unknown root, a name the registry
+    // cannot hold, a root key to delete) rather than on the registry.
+    bool LastErrorIsBadInput() const { return badInput_; }
 
 private:
     vantix::platform::Registry& registry();
     // The value in the text form of `VarTyp`; nullopt (with the reason kept) when absent.
     std::optional<std::string> read(const std::string& MainSubKey, const std::string& Value,
                                     const std::string& VarTyp);
-    bool fail(std::string reason);
+    void clear();
+    bool fail(std::string reason, bool badInput = false);
+    bool fail(const vantix::platform::RegStatus& status);
 
     vantix::platform::Machine* machine_ = nullptr;  // nullptr: the current machine at each call
     std::string lastError_;
+    bool badInput_ = false;
 };
 
 }  // namespace lindrel32

@@ -35,6 +35,13 @@ std::string textOf(const RegValue& value) {
     return vantix::text::fromWindows1252(std::string(data.begin(), data.end() - 1));
 }
 
+std::string ansiBytesOf(const RegValue& value) {
+    std::u16string units;
+    for (std::size_t i = 0; i + 1 < value.data.size(); i += 2)
+        units.push_back(static_cast<char16_t>(value.data[i] | (value.data[i + 1] << 8)));
+    return vantix::text::toWindows1252Lossy(vantix::text::toUtf8(units));
+}
+
 std::int32_t parseDword(std::string_view text) {
     const std::string_view trimmed = vantix::text::trim(text);
     const auto invalid = [&] {
@@ -84,9 +91,14 @@ std::optional<std::string> format(const RegValue& value, std::string_view type) 
         return std::to_string(static_cast<std::int32_t>(number));
     }
     if (type == "B") {
+        // A Windows 9x program reads a string value's bytes in its ANSI code
+        // page (terminating NULs included), not as the UTF-16 stored here.
+        const std::string bytes = isStringType(value.type)
+                                      ? ansiBytesOf(value)
+                                      : std::string(value.data.begin(), value.data.end());
         std::string out;
-        out.reserve(value.data.size() * 2);
-        for (const std::uint8_t byte : value.data) {
+        out.reserve(bytes.size() * 2);
+        for (const unsigned char byte : bytes) {
             out += kHexDigits[byte >> 4];
             out += kHexDigits[byte & 0x0F];
         }

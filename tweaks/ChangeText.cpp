@@ -3,15 +3,14 @@
 #include <cstdio>
 #include <sstream>
 
+#include "tweaks/ApplyEffect.h"
+
 namespace vantix::tweaks {
 
 namespace {
 
 std::string rootedKey(const platform::RegistryChange& change) {
-    if (change.hive == "system.reg") return "HKEY_LOCAL_MACHINE\\" + change.key;
-    if (change.hive == "user.reg") return "HKEY_CURRENT_USER\\" + change.key;
-    if (change.hive == "userdef.reg") return "HKEY_USERS\\.Default\\" + change.key;
-    return change.hive + ":" + change.key;
+    return rootedKeyName(change.hive, change.key);
 }
 
 const char* typeName(std::uint32_t type) {

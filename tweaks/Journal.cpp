@@ -1,25 +1,29 @@
 #include "tweaks/Journal.h"
 
+#include <fcntl.h>
 #include <unistd.h>
 
 #include <algorithm>
-#include <fstream>
-#include <iterator>
+#include <cerrno>
+#include <cstring>
+#include <random>
 #include <sstream>
 #include <stdexcept>
 
-#include "platform/files/DosAttributes.h"
+#include "platform/files/DiskFaults.h"
 #include "platform/files/FileIo.h"
 #include "platform/log/Log.h"
-#include "platform/registry/Registry.h"
 
 namespace vantix::tweaks {
 
 namespace {
 
+namespace fs = std::filesystem;
+
 constexpr const char* kFolderName = "vantix-journal";
-constexpr const char* kMagic = "vantix-journal 1";
+constexpr const char* kMagic = "vantix-journal 2";
 constexpr std::size_t kMaxEntryBytes = 256 * 1024 * 1024;
+constexpr const char* kSuffix = ".entry";
 
 // Strings are written as "x" followed by hex digits, so every field is one
 // word whatever it holds (blanks, line breaks, NUL bytes).
@@ -50,126 +54,159 @@ std::optional<std::string> unhex(const std::string& word) {
     return out;
 }
 
-std::string bytesOf(const std::vector<std::uint8_t>& data) {
-    return std::string(data.begin(), data.end());
+// ---- writing -------------------------------------------------------------
+
+void writeValue(std::ostream& out, const std::optional<platform::RegValue>& value) {
+    if (value)
+        out << " 1 " << value->type << " "
+            << hex(std::string(value->data.begin(), value->data.end()));
+    else
+        out << " 0 0 x";
 }
 
-struct HiveRoot {
-    platform::Root root;
-    std::string prefix;
+void writeText(std::ostream& out, const std::optional<std::string>& text) {
+    out << (text ? " 1 " : " 0 ") << hex(text.value_or(""));
+}
+
+void writeFileState(std::ostream& out, const FileState& state) {
+    out << (state.content ? " 1 " : " 0 ") << state.attributes << " "
+        << hex(state.content.value_or(""));
+}
+
+// ---- reading -------------------------------------------------------------
+
+// One line's fields, read in order; any failure marks the whole entry damaged.
+class Fields {
+public:
+    explicit Fields(const std::string& line) : in_(line) {}
+    bool ok() const { return ok_; }
+    std::string word() {
+        std::string w;
+        if (!(in_ >> w)) return fail<std::string>();
+        return w;
+    }
+    std::string text() {
+        std::string word;
+        if (!(in_ >> word)) return fail<std::string>();
+        auto value = unhex(word);
+        return value ? *value : fail<std::string>();
+    }
+    template <typename T>
+    T number() {
+        T value{};
+        if (!(in_ >> value)) return fail<T>();
+        return value;
+    }
+    bool flag() {
+        const int value = number<int>();
+        if (value != 0 && value != 1) return fail<bool>();
+        return value == 1;
+    }
+    std::optional<platform::RegValue> value(const std::string& name) {
+        const bool present = flag();
+        const auto type = number<std::uint32_t>();
+        const std::string data = text();
+        if (!present) return std::nullopt;
+        return platform::RegValue{name, type, std::vector<std::uint8_t>(data.begin(), data.end())};
+    }
+    std::optional<std::string> optionalText() {
+        const bool present = flag();
+        std::string value = text();
+        if (!present) return std::nullopt;
+        return value;
+    }
+    FileState fileState() {
+        FileState state;
+        const bool present = flag();
+        state.attributes = number<std::uint32_t>();
+        std::string content = text();
+        if (present) state.content = std::move(content);
+        return state;
+    }
+    bool atEnd() {
+        std::string rest;
+        return !(in_ >> rest);
+    }
+
+private:
+    template <typename T>
+    T fail() {
+        ok_ = false;
+        return T{};
+    }
+    std::istringstream in_;
+    bool ok_ = true;
 };
 
-std::optional<HiveRoot> rootOfHive(const std::string& hive) {
-    if (hive == "system.reg") return HiveRoot{platform::Root::LocalMachine, ""};
-    if (hive == "user.reg") return HiveRoot{platform::Root::CurrentUser, ""};
-    if (hive == "userdef.reg") return HiveRoot{platform::Root::Users, ".Default\\"};
-    return std::nullopt;
+bool plainRelative(const fs::path& path) {
+    if (path.empty() || path.is_absolute() || path.has_root_name()) return false;
+    for (const auto& part : path)
+        if (part == ".." || part == "." || part.empty()) return false;
+    return true;
 }
 
-std::string parentOf(const std::string& key) {
-    const auto at = key.rfind('\\');
-    return at == std::string::npos ? std::string() : key.substr(0, at);
-}
-
-std::string lastNameOf(const std::string& key) {
-    const auto at = key.rfind('\\');
-    return at == std::string::npos ? key : key.substr(at + 1);
-}
-
-void restoreRegistryChange(platform::Registry& registry, const platform::RegistryChange& c,
-                           std::vector<std::string>& problems) {
-    const auto hive = rootOfHive(c.hive);
-    if (!hive) {
-        problems.push_back("unknown registry file " + c.hive);
-        return;
-    }
-    const std::string key = hive->prefix + c.key;
-    auto note = [&](const platform::RegStatus& status, const std::string& what) {
-        if (!status && status.code != platform::RegStatus::NotFound)
-            problems.push_back(what + ": " + status.message);
+std::optional<std::pair<std::int64_t, std::int64_t>> namedNumbers(const std::string& name) {
+    // "<10 digits>-<item>.entry"
+    if (name.size() < 18 || name.compare(name.size() - 6, 6, kSuffix) != 0 || name[10] != '-')
+        return std::nullopt;
+    const std::string sequence = name.substr(0, 10);
+    const std::string item = name.substr(11, name.size() - 17);
+    auto digits = [](const std::string& s) {
+        return !s.empty() && s.size() <= 18 &&
+               std::all_of(s.begin(), s.end(), [](char c) { return c >= '0' && c <= '9'; });
     };
-    using K = platform::RegistryChange;
-    switch (c.kind) {
-        case K::SetValue:
-        case K::DeleteValue:
-            if (c.before)
-                note(registry.setValue(hive->root, key, *c.before), "restoring a value of " + key);
-            else if (c.after)
-                note(registry.deleteValue(hive->root, key, c.after->name),
-                     "removing a value of " + key);
-            note(registry.setKeyTime(hive->root, key, c.keyTimeBefore),
-                 "restoring the time of " + key);
-            break;
-        case K::CreateKey:
-            note(registry.deleteTree(hive->root, key), "removing " + key);
-            break;
-        case K::DeleteKey:
-            note(registry.createKey(hive->root, key), "recreating " + key);
-            note(registry.setKeyTime(hive->root, key, c.keyTimeBefore),
-                 "restoring the time of " + key);
-            break;
-        case K::SetKeyTime:
-            note(registry.setKeyTime(hive->root, key, c.keyTimeBefore),
-                 "restoring the time of " + key);
-            break;
-        case K::RenameKey: {
-            const std::string parent = parentOf(key);
-            const std::string renamed = parent.empty() ? c.newName : parent + "\\" + c.newName;
-            note(registry.renameKey(hive->root, renamed, lastNameOf(key)),
-                 "renaming " + renamed + " back");
-            note(registry.setKeyTime(hive->root, key, c.keyTimeBefore),
-                 "restoring the time of " + key);
-            break;
-        }
-    }
+    if (!digits(sequence) || !digits(item)) return std::nullopt;
+    return std::pair{std::stoll(sequence), std::stoll(item)};
 }
 
-void restoreFile(const FileBefore& before, std::vector<std::string>& problems) {
-    const FileBefore now = captureFile(before.path);
-    if (before.content) {
-        if (now.content != before.content) {
-            // A read-only file must become writable before it can be replaced.
-            platform::setNormalAttributes(before.path);
-            if (auto status = platform::replaceFile(before.path, *before.content, now.content);
-                !status)
-                problems.push_back(status.message);
-        }
-        if (now.attributes != before.attributes || now.content != before.content)
-            if (auto status = platform::setDosAttributes(before.path, before.attributes); !status)
-                problems.push_back(status.message);
-    } else if (now.content) {
-        platform::setNormalAttributes(before.path);
-        if (auto status = platform::removeWholeFile(before.path, now.content); !status)
-            problems.push_back(status.message);
+std::string errnoText(const std::string& what, const fs::path& path) {
+    return what + " " + path.string() + ": " + std::strerror(errno);
+}
+
+void syncFolder(const fs::path& folder) {
+    const int fd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd < 0) return;
+    ::fsync(fd);
+    ::close(fd);
+}
+
+// Writes `text` to a new temporary file in `folder`, flushed to disk.
+fs::path writeTemporary(const fs::path& folder, const std::string& text) {
+    static thread_local std::mt19937_64 random{std::random_device{}()};
+    const fs::path temporary = folder / (".entry-" + std::to_string(::getpid()) + "-" +
+                                         std::to_string(random() % 1000000000ULL));
+    const int fd = ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0644);
+    if (fd < 0) throw std::runtime_error(errnoText("cannot write the undo journal in", folder));
+    std::string_view rest = text;
+    bool written = !platform::injectedDiskFault(platform::DiskStep::Write);
+    while (written && !rest.empty()) {
+        const ssize_t n = ::write(fd, rest.data(), rest.size());
+        if (n < 0 && errno == EINTR) continue;
+        if (n < 0)
+            written = false;
+        else
+            rest.remove_prefix(static_cast<std::size_t>(n));
     }
+    if (!written || ::fsync(fd) != 0) {
+        const std::string message = errnoText("cannot write the undo journal in", folder);
+        ::close(fd);
+        ::unlink(temporary.c_str());
+        throw std::runtime_error(message);
+    }
+    ::close(fd);
+    return temporary;
 }
 
 }  // namespace
 
-std::vector<std::string> restoreChanges(platform::Registry& registry,
-                                        const std::vector<RecordedChange>& changes) {
-    std::vector<std::string> problems;
-    const bool anyRegistry =
-        std::any_of(changes.begin(), changes.end(),
-                    [](const RecordedChange& c) { return c.registry.has_value(); });
-    if (anyRegistry) {
-        const platform::RegStatus status = registry.batch([&] {
-            for (auto it = changes.rbegin(); it != changes.rend(); ++it)
-                if (it->registry) restoreRegistryChange(registry, *it->registry, problems);
-            return platform::RegStatus::ok();
-        });
-        if (!status) problems.push_back("registry: " + status.message);
-    }
-    for (auto it = changes.rbegin(); it != changes.rend(); ++it) {
-        if (!it->file) continue;
-        const auto& before = it->file->before;
-        // For a rename the source goes back first, then the target's old state.
-        for (auto b = before.rbegin(); b != before.rend(); ++b) restoreFile(*b, problems);
-    }
-    return problems;
+Journal::Journal(const fs::path& imageDir) : folder_(imageDir / kFolderName) {
 }
 
-Journal::Journal(const std::filesystem::path& imageDir) : folder_(imageDir / kFolderName) {
+std::string Journal::fileNameOf(std::int64_t sequence, std::int64_t itemId) {
+    char name[64];
+    std::snprintf(name, sizeof name, "%010lld-%lld%s", static_cast<long long>(sequence),
+                  static_cast<long long>(itemId), kSuffix);
+    return name;
 }
 
 std::string Journal::serialize(const JournalEntry& e) {
@@ -179,186 +216,234 @@ std::string Journal::serialize(const JournalEntry& e) {
         << "letter " << hex(e.letter) << "\n"
         << "input " << hex(e.input) << "\n"
         << "after " << hex(e.valueAfter) << "\n";
-    for (const auto& change : e.changes) {
-        if (const auto& r = change.registry) {
-            out << "reg " << static_cast<int>(r->kind) << " " << hex(r->hive) << " " << hex(r->key)
-                << " " << (r->keyExisted ? 1 : 0) << " " << r->keyTimeBefore << " "
-                << hex(r->newName);
-            for (const auto* value : {&r->before, &r->after}) {
-                if (*value)
-                    out << " 1 " << hex((*value)->name) << " " << (*value)->type << " "
-                        << hex(bytesOf((*value)->data));
-                else
-                    out << " 0 x 0 x";
-            }
+    for (const auto& v : e.effect.values) {
+        out << "value " << hex(v.hive) << " " << hex(v.key) << " " << hex(v.name);
+        writeValue(out, v.before);
+        writeValue(out, v.after);
+        out << "\n";
+    }
+    for (const auto& k : e.effect.keys)
+        out << "key " << hex(k.hive) << " " << hex(k.key) << " " << (k.existedBefore ? 1 : 0) << " "
+            << k.timeBefore << " " << (k.existsAfter ? 1 : 0) << " " << k.timeAfter << "\n";
+    for (const auto& f : e.effect.files) {
+        out << "file " << (f.root == FileRoot::Image ? "image" : "program") << " "
+            << hex(f.relative.generic_string());
+        writeFileState(out, f.before);
+        writeFileState(out, f.after);
+        out << "\n";
+        for (const auto& entry : f.entries) {
+            out << "ini " << hex(entry.section) << " " << hex(entry.key);
+            writeText(out, entry.before);
+            writeText(out, entry.after);
             out << "\n";
-        }
-        if (const auto& f = change.file) {
-            out << "file " << static_cast<int>(f->change.kind) << " " << f->before.size() << "\n";
-            for (const auto& b : f->before)
-                out << "before " << hex(b.path.string()) << " " << (b.content ? 1 : 0) << " "
-                    << b.attributes << " " << hex(b.content.value_or("")) << "\n";
         }
     }
     out << "end\n";
     return out.str();
 }
 
-std::optional<JournalEntry> Journal::parse(const std::string& text) {
+std::optional<JournalEntry> Journal::parse(const std::string& text, std::string* why) {
+    auto damaged = [&](const std::string& reason) -> std::optional<JournalEntry> {
+        if (why) *why = reason;
+        return std::nullopt;
+    };
     std::istringstream in(text);
     std::string line;
-    if (!std::getline(in, line) || line != kMagic) return std::nullopt;
+    if (!std::getline(in, line) || line != kMagic)
+        return damaged("not a journal entry of this form");
     JournalEntry e;
     bool ended = false;
-    auto word = [](std::istringstream& fields) -> std::optional<std::string> {
-        std::string w;
-        if (!(fields >> w)) return std::nullopt;
-        return unhex(w);
-    };
     while (std::getline(in, line)) {
-        std::istringstream fields(line);
-        std::string tag;
-        fields >> tag;
+        const auto space = line.find(' ');
+        const std::string tag = line.substr(0, space);
+        Fields fields(space == std::string::npos ? std::string() : line.substr(space + 1));
         if (tag == "item") {
-            if (!(fields >> e.itemId)) return std::nullopt;
-        } else if (tag == "letter" || tag == "input" || tag == "after") {
-            auto value = word(fields);
-            if (!value) return std::nullopt;
-            (tag == "letter" ? e.letter : tag == "input" ? e.input : e.valueAfter) = *value;
-        } else if (tag == "reg") {
-            platform::RegistryChange r;
-            int kind = 0;
-            int existed = 0;
-            if (!(fields >> kind) || kind < 0 || kind > platform::RegistryChange::RenameKey)
-                return std::nullopt;
-            r.kind = static_cast<platform::RegistryChange::Kind>(kind);
-            auto hive = word(fields);
-            auto key = word(fields);
-            if (!hive || !key || !(fields >> existed >> r.keyTimeBefore)) return std::nullopt;
-            auto newName = word(fields);
-            if (!newName) return std::nullopt;
-            r.hive = *hive;
-            r.key = *key;
-            r.keyExisted = existed != 0;
-            r.newName = *newName;
-            for (auto* value : {&r.before, &r.after}) {
-                int present = 0;
-                std::uint32_t type = 0;
-                if (!(fields >> present)) return std::nullopt;
-                auto name = word(fields);
-                if (!name || !(fields >> type)) return std::nullopt;
-                auto data = word(fields);
-                if (!data) return std::nullopt;
-                if (present)
-                    *value = platform::RegValue{
-                        *name, type, std::vector<std::uint8_t>(data->begin(), data->end())};
-            }
-            e.changes.push_back({r, std::nullopt});
+            e.itemId = fields.number<std::int64_t>();
+        } else if (tag == "letter") {
+            e.letter = fields.text();
+        } else if (tag == "input") {
+            e.input = fields.text();
+        } else if (tag == "after") {
+            e.valueAfter = fields.text();
+        } else if (tag == "value") {
+            ValueEffect v;
+            v.hive = fields.text();
+            v.key = fields.text();
+            v.name = fields.text();
+            v.before = fields.value(v.name);
+            v.after = fields.value(v.name);
+            if (!registryPathOf(v.hive, v.key)) return damaged("unknown registry file");
+            e.effect.values.push_back(std::move(v));
+        } else if (tag == "key") {
+            KeyEffect k;
+            k.hive = fields.text();
+            k.key = fields.text();
+            k.existedBefore = fields.flag();
+            k.timeBefore = fields.number<std::uint64_t>();
+            k.existsAfter = fields.flag();
+            k.timeAfter = fields.number<std::uint64_t>();
+            if (!registryPathOf(k.hive, k.key)) return damaged("unknown registry file");
+            e.effect.keys.push_back(std::move(k));
         } else if (tag == "file") {
-            RecordedFileChange f;
-            int kind = 0;
-            std::size_t count = 0;
-            if (!(fields >> kind >> count) || kind < 0 || kind > platform::FileChange::Attributes ||
-                count > 2)
-                return std::nullopt;
-            f.change.kind = static_cast<platform::FileChange::Kind>(kind);
-            for (std::size_t i = 0; i < count; ++i) {
-                if (!std::getline(in, line)) return std::nullopt;
-                std::istringstream b(line);
-                std::string beforeTag;
-                int present = 0;
-                FileBefore before;
-                b >> beforeTag;
-                auto path = word(b);
-                if (beforeTag != "before" || !path || !(b >> present >> before.attributes))
-                    return std::nullopt;
-                auto content = word(b);
-                if (!content) return std::nullopt;
-                before.path = *path;
-                if (present) before.content = *content;
-                f.before.push_back(std::move(before));
-            }
-            if (!f.before.empty()) f.change.path = f.before.front().path;
-            e.changes.push_back({std::nullopt, std::move(f)});
+            FileEffect f;
+            const std::string root = fields.word();
+            if (root != "image" && root != "program") return damaged("unknown file root " + root);
+            f.root = root == "image" ? FileRoot::Image : FileRoot::Program;
+            f.relative = fs::path(fields.text());
+            f.before = fields.fileState();
+            f.after = fields.fileState();
+            // A journal copied in from elsewhere must not reach outside this image.
+            if (fields.ok() && !plainRelative(f.relative))
+                return damaged("the path \"" + f.relative.string() + "\" leads outside the image");
+            e.effect.files.push_back(std::move(f));
+        } else if (tag == "ini") {
+            if (e.effect.files.empty()) return damaged("an INI entry without its file");
+            IniEntryEffect entry;
+            entry.section = fields.text();
+            entry.key = fields.text();
+            entry.before = fields.optionalText();
+            entry.after = fields.optionalText();
+            e.effect.files.back().entries.push_back(std::move(entry));
         } else if (tag == "end") {
             ended = true;
             break;
         } else {
-            return std::nullopt;
+            return damaged("unknown line: " + tag);
         }
+        if (!fields.ok() || !fields.atEnd()) return damaged("malformed line: " + tag);
     }
     // An entry cut short (a crash while writing it) is not trusted.
-    if (!ended) return std::nullopt;
+    if (!ended) return damaged("cut short");
     return e;
 }
 
-std::vector<std::filesystem::path> Journal::entryFiles() const {
-    std::vector<std::filesystem::path> files;
+std::vector<fs::path> Journal::entryPaths() const {
+    std::vector<fs::path> paths;
     std::error_code error;
-    for (std::filesystem::directory_iterator it(folder_, error), end; !error && it != end;
-         it.increment(error))
-        if (it->path().extension() == ".entry") files.push_back(it->path());
-    std::sort(files.begin(), files.end());  // zero-padded sequence numbers sort in order
-    return files;
+    for (fs::directory_iterator it(folder_, error), end; !error && it != end; it.increment(error))
+        if (it->path().extension() == kSuffix) paths.push_back(it->path());
+    std::sort(paths.begin(), paths.end());  // zero-padded sequence numbers sort in order
+    return paths;
 }
 
-std::filesystem::path Journal::fileOf(const JournalEntry& entry) const {
-    char name[64];
-    std::snprintf(name, sizeof name, "%010lld-%lld.entry", static_cast<long long>(entry.sequence),
-                  static_cast<long long>(entry.itemId));
-    return folder_ / name;
+JournalFile Journal::load(const fs::path& file) const {
+    JournalFile f;
+    f.fileName = file.filename().string();
+    const auto numbers = namedNumbers(f.fileName);
+    if (!numbers) {
+        f.damage = "not an entry name";
+        return f;
+    }
+    f.sequence = numbers->first;
+    f.itemId = numbers->second;
+    platform::FileStatus status;
+    const auto text = platform::readWholeFile(file, kMaxEntryBytes, &status);
+    if (!text) {
+        f.damage = status.message;
+        return f;
+    }
+    f.entry = parse(*text, &f.damage);
+    if (f.entry && f.entry->itemId != f.itemId) {
+        f.entry.reset();
+        f.damage = "the entry names another function than its file";
+    }
+    if (f.entry) f.entry->sequence = f.sequence;
+    return f;
+}
+
+std::vector<JournalFile> Journal::files(std::optional<std::int64_t> itemId) const {
+    std::vector<JournalFile> out;
+    for (const auto& path : entryPaths()) {
+        JournalFile f = load(path);
+        if (!itemId || f.itemId == *itemId) out.push_back(std::move(f));
+    }
+    return out;
 }
 
 void Journal::append(JournalEntry& entry) {
-    std::filesystem::create_directories(folder_);
-    const auto files = entryFiles();
-    entry.sequence = files.empty() ? 1 : std::atoll(files.back().filename().string().c_str()) + 1;
-    const auto file = fileOf(entry);
-    const auto temporary = folder_ / (".entry-" + std::to_string(::getpid()));
-    {
-        std::ofstream out(temporary, std::ios::binary | std::ios::trunc);
-        out << serialize(entry);
-        out.flush();
-        if (!out) throw std::runtime_error("cannot write the undo journal in " + folder_.string());
+    fs::create_directories(folder_);
+    const fs::path temporary = writeTemporary(folder_, serialize(entry));
+    const auto paths = entryPaths();
+    std::int64_t sequence = 1;
+    for (const auto& path : paths)
+        if (auto numbers = namedNumbers(path.filename().string()))
+            sequence = std::max(sequence, numbers->first + 1);
+    // link() never replaces an existing name: a concurrent writer that took
+    // this number makes us try the next one.
+    for (int attempt = 0;; ++attempt, ++sequence) {
+        const fs::path file = folder_ / fileNameOf(sequence, entry.itemId);
+        const bool injected = platform::injectedDiskFault(platform::DiskStep::Rename);
+        if (!injected && ::link(temporary.c_str(), file.c_str()) == 0) break;
+        if (injected || errno != EEXIST || attempt > 1000) {
+            const std::string message = errnoText("cannot add to the undo journal", file);
+            ::unlink(temporary.c_str());
+            throw std::runtime_error(message);
+        }
     }
-    std::filesystem::rename(temporary, file);
+    ::unlink(temporary.c_str());
+    syncFolder(folder_);
+    entry.sequence = sequence;
 }
 
 std::optional<JournalEntry> Journal::last(std::int64_t itemId) const {
-    const auto files = entryFiles();
-    const std::string suffix = "-" + std::to_string(itemId) + ".entry";
-    for (auto it = files.rbegin(); it != files.rend(); ++it) {
-        const std::string name = it->filename().string();
-        if (name.size() < suffix.size() ||
-            name.compare(name.size() - suffix.size(), suffix.size(), suffix) != 0)
-            continue;
-        auto text = platform::readWholeFile(*it, kMaxEntryBytes);
-        auto entry = text ? parse(*text) : std::nullopt;
-        if (!entry || entry->itemId != itemId) {
-            log::warning("tweaks", "damaged journal entry ignored: " + it->string());
-            return std::nullopt;
-        }
-        entry->sequence = std::atoll(name.c_str());
-        return entry;
+    auto all = files(itemId);
+    for (auto it = all.rbegin(); it != all.rend(); ++it) {
+        if (it->entry) return std::move(it->entry);
+        log::warning("tweaks", "damaged journal entry skipped: " + it->fileName);
     }
     return std::nullopt;
 }
 
 std::map<std::int64_t, JournalEntry> Journal::lastOfEach() const {
     std::map<std::int64_t, JournalEntry> result;
-    for (const auto& file : entryFiles()) {
-        auto text = platform::readWholeFile(file, kMaxEntryBytes);
-        auto entry = text ? parse(*text) : std::nullopt;
-        if (!entry) continue;
-        entry->sequence = std::atoll(file.filename().string().c_str());
-        result[entry->itemId] = std::move(*entry);
-    }
+    for (auto& f : files())
+        if (f.entry) result[f.itemId] = std::move(*f.entry);
     return result;
+}
+
+std::vector<JournalEntry> Journal::newerThan(std::int64_t sequence) const {
+    std::vector<JournalEntry> out;
+    for (auto& f : files())
+        if (f.entry && f.sequence > sequence) out.push_back(std::move(*f.entry));
+    return out;
+}
+
+bool Journal::rewrite(const JournalEntry& entry) {
+    const fs::path file = folder_ / fileNameOf(entry.sequence, entry.itemId);
+    try {
+        const fs::path temporary = writeTemporary(folder_, serialize(entry));
+        if (platform::injectedDiskFault(platform::DiskStep::Rename) ||
+            ::rename(temporary.c_str(), file.c_str()) != 0) {
+            log::warning("tweaks", errnoText("cannot rewrite", file));
+            ::unlink(temporary.c_str());
+            return false;
+        }
+    } catch (const std::runtime_error& error) {
+        log::warning("tweaks", error.what());
+        return false;
+    }
+    syncFolder(folder_);
+    return true;
 }
 
 void Journal::remove(const JournalEntry& entry) {
     std::error_code error;
-    std::filesystem::remove(fileOf(entry), error);
+    fs::remove(folder_ / fileNameOf(entry.sequence, entry.itemId), error);
+    syncFolder(folder_);
+}
+
+void Journal::drop(const std::string& fileName) {
+    const auto paths = entryPaths();
+    const auto match = std::find_if(paths.begin(), paths.end(), [&](const fs::path& p) {
+        return p.filename().string() == fileName;
+    });
+    if (match == paths.end())
+        throw std::invalid_argument("no journal entry named '" + fileName + "'");
+    std::error_code error;
+    fs::remove(*match, error);
+    if (error)
+        throw std::runtime_error("cannot remove " + match->string() + ": " + error.message());
+    syncFolder(folder_);
 }
 
 }  // namespace vantix::tweaks

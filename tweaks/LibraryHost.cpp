@@ -1,8 +1,12 @@
 #include "tweaks/LibraryHost.h"
 
+#include <utility>
 #include "lindrel32/QVFKT.h"
 #include "lindrel32/QVREG.h"
+
 #include "platform/files/DosAttributes.h"
+#include "platform/files/DosWildcard.h"
+#include "platform/files/FileIo.h"
 #include "platform/files/FileOperations.h"
 #include "platform/log/Log.h"
 #include "platform/machine/Machine.h"
@@ -75,15 +79,29 @@ void LibraryHost::FILE_Copy(const std::string& source, const std::string& target
 
 void LibraryHost::FILE_Delete(const std::string& file) {
     fkt_->FILE_Delete(file);
+    // The library's delete reports nothing; a single file that is still
+    // there was refused (a file already gone is no failure).
+    if (auto host = confined(file); host && !platform::hasDosWildcard(host->filename().string()) &&
+                                    platform::regularFileExists(*host))
+        refusals_.push_back("the file " + file + " could not be deleted");
 }
 
 bool LibraryHost::renameFile(const std::string& source, const std::string& target) {
     auto from = confined(source);
     auto to = confined(target);
-    if (!from || !to) return false;
+    if (!from || !to) {
+        refusals_.push_back("renaming " + source + " to " + target +
+                            " was refused: it lies outside the image and the program folder");
+        return false;
+    }
     const auto status = platform::renameFile(*from, *to);
-    if (!status) log::debug("tweaks", "rename: " + status.message);
+    if (!status)
+        refusals_.push_back("renaming " + source + " to " + target + " failed: " + status.message);
     return static_cast<bool>(status);
+}
+
+std::vector<std::string> LibraryHost::takeRefusals() {
+    return std::exchange(refusals_, {});
 }
 
 bool LibraryHost::ShellExec(const std::string& file) {

@@ -3,6 +3,8 @@
 #include <filesystem>
 #include <memory>
 #include <optional>
+#include <string>
+#include <vector>
 
 #include "tweaks/TweakHost.h"
 
@@ -41,6 +43,10 @@ public:
     PlaceholderDirectories directories() override;
 
     platform::Machine& machine() { return machine_; }
+    const std::filesystem::path& programDir() const { return programDir_; }
+    // The file operations refused since the last call (a rename onto an
+    // existing file, a delete that left the file), one line each; clears them.
+    std::vector<std::string> takeRefusals();
 
 private:
     // The host path of a catalogue file, or nullopt when it lies outside the
@@ -52,6 +58,7 @@ private:
     std::unique_ptr<lindrel32::QVREG> reg_;
     std::unique_ptr<lindrel32::QVFKT> fkt_;
     std::optional<PlaceholderDirectories> directories_;
+    std::vector<std::string> refusals_;
 };
 
 }  // namespace vantix::tweaks

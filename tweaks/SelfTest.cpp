@@ -1,8 +1,12 @@
 #include "tweaks/SelfTest.h"
 
+#include <algorithm>
 #include <fstream>
 #include <iterator>
 #include <map>
+#include <set>
+
+#include "platform/text/Text.h"
 
 #include "platform/database/CatalogueFile.h"
 #include "tweaks/TweakSession.h"
@@ -102,8 +106,38 @@ std::vector<Attempt> attemptsFor(platform::Database& database, const OpenedFunct
     return attempts;
 }
 
+// Where a function's first apply wrote: the keys of its values, the keys it
+// created or deleted, its files; and the values themselves.
+struct Footprint {
+    std::int64_t itemId = 0;
+    std::string name;
+    ApplyRequest request;
+    std::set<std::string> places;
+    std::set<std::string> values;
+};
+
+Footprint footprintOf(const HiddenFunction& function, const ApplyRequest& request,
+                      const ApplyEffect& effect) {
+    Footprint f{function.id, function.name, request, {}, {}};
+    for (const auto& v : effect.values) {
+        f.places.insert("key " + v.hive + "\\" + text::foldCase(v.key));
+        f.values.insert(v.hive + "\\" + text::foldCase(v.key) + "\n" + text::foldCase(v.name));
+    }
+    for (const auto& k : effect.keys)
+        if (k.existedBefore != k.existsAfter)
+            f.places.insert("key " + k.hive + "\\" + text::foldCase(k.key));
+    for (const auto& file : effect.files) f.places.insert("file " + file.relative.string());
+    return f;
+}
+
+template <typename Set>
+bool meet(const Set& a, const Set& b) {
+    return std::any_of(a.begin(), a.end(), [&](const auto& x) { return b.count(x) != 0; });
+}
+
 void checkFunction(TweakSession& session, const fs::path& imageDir, const HiddenFunction& function,
-                   platform::WindowsPlatform platform, SelfTestReport& report) {
+                   platform::WindowsPlatform platform, SelfTestReport& report,
+                   std::vector<Footprint>& footprints) {
     auto fail = [&](const std::string& problem) {
         report.failures.push_back({platform, function.id, function.name, problem});
     };
@@ -128,15 +162,74 @@ void checkFunction(TweakSession& session, const fs::path& imageDir, const Hidden
                     fail(what + " does not read back as " + attempt.expectation + " (it reads \"" +
                          after.currentValue + "\")");
             }
-            if (outcome.changes.empty()) continue;
-            for (const auto& problem : session.undo(function.id))
-                fail("undo of " + what + ": " + problem);
+            if (!outcome.journalled) continue;
+            if (footprints.empty() || footprints.back().itemId != function.id)
+                if (auto entry = session.journal().last(function.id))
+                    footprints.push_back(footprintOf(function, attempt.request, entry->effect));
+            const UndoOutcome undone = session.undo(function.id);
+            for (const auto& d : undone.differences)
+                fail("undo of " + what + " sees a change since at " + d.what);
+            for (const auto& problem : undone.problems) fail("undo of " + what + ": " + problem);
             const std::string diff = differences(before, snapshotOf(imageDir));
             if (!diff.empty()) fail("undo of " + what + " is not exact: " + diff);
         }
     } catch (const std::exception& error) {
         fail(error.what());
     }
+}
+
+// Applies `a` then `b` and undoes them in the given order.
+void checkPair(TweakSession& session, const fs::path& imageDir, const Footprint& a,
+               const Footprint& b, bool aFirst, platform::WindowsPlatform platform,
+               SelfTestReport& report) {
+    const std::string order = aFirst ? " (undoing it first)" : " (undoing it last)";
+    auto fail = [&](const std::string& problem) {
+        report.failures.push_back(
+            {platform, a.itemId, a.name,
+             "with " + std::to_string(b.itemId) + " " + b.name + order + ": " + problem});
+    };
+    const Snapshot before = snapshotOf(imageDir);
+    if (!session.apply(a.request).journalled || !session.apply(b.request).journalled)
+        return fail("an apply of the pair changed nothing");
+    const auto firstId = aFirst ? a.itemId : b.itemId;
+    const auto secondId = aFirst ? b.itemId : a.itemId;
+    const auto secondEntry = session.journal().last(secondId);
+    UndoOutcome first = session.undo(firstId);
+    // Undoing the older of two applies that changed the same value is refused:
+    // the younger one is undone first then.
+    const bool sameValue = meet(a.values, b.values);
+    if (!first.undone && sameValue && aFirst) {
+        const UndoOutcome younger = session.undo(secondId);
+        first = session.undo(firstId);
+        if (!younger.undone || !first.undone) return fail("undo in the other order failed too");
+    } else {
+        if (!first.undone) return fail("the first undo was refused or failed");
+        if (secondEntry && !sameValue)
+            for (const auto& d : session.changedSince(*secondEntry))
+                fail("the first undo changed the other function's " + d.what);
+        if (!session.undo(secondId).undone) return fail("the second undo was refused or failed");
+    }
+    for (const auto& problem : first.problems) fail(problem);
+    const std::string diff = differences(before, snapshotOf(imageDir));
+    if (!diff.empty()) fail("undoing both is not exact: " + diff);
+}
+
+void checkPairs(TweakSession& session, const fs::path& imageDir,
+                const std::vector<Footprint>& footprints, platform::WindowsPlatform platform,
+                SelfTestReport& report) {
+    for (std::size_t i = 0; i < footprints.size(); ++i)
+        for (std::size_t j = i + 1; j < footprints.size(); ++j) {
+            if (!meet(footprints[i].places, footprints[j].places)) continue;
+            ++report.pairs;
+            for (const bool aFirst : {true, false}) try {
+                    checkPair(session, imageDir, footprints[i], footprints[j], aFirst, platform,
+                              report);
+                } catch (const std::exception& error) {
+                    report.failures.push_back(
+                        {platform, footprints[i].itemId, footprints[i].name,
+                         "with " + std::to_string(footprints[j].itemId) + ": " + error.what()});
+                }
+        }
 }
 
 }  // namespace
@@ -152,13 +245,16 @@ SelfTestReport runSelfTest(const fs::path& catalogueFile, const fs::path& progra
         const fs::path imageDir = scratchDir / std::string(platform::platformName(platform));
         auto machine = platform::Machine::create(imageDir, platform);
         TweakSession session(*machine, *database, programDir);
+        std::vector<Footprint> footprints;
         for (const auto& function : listHiddenFunctions(*database, static_cast<int>(platform))) {
             if (progress)
                 progress(std::string(platform::platformName(platform)) + " " +
                          std::to_string(function.id) + " " + function.name);
             ++report.checked;
-            checkFunction(session, imageDir, function, platform, report);
+            checkFunction(session, imageDir, function, platform, report, footprints);
         }
+        if (progress) progress(std::string(platform::platformName(platform)) + " pairs");
+        checkPairs(session, imageDir, footprints, platform, report);
     }
     return report;
 }

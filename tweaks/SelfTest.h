@@ -21,13 +21,17 @@ struct SelfTestFailure {
 
 struct SelfTestReport {
     int checked = 0;  // function and platform pairs
+    int pairs = 0;    // pairs of functions that share a key or a file, undone in both orders
     std::vector<SelfTestFailure> failures;
 };
 
 // For each platform: creates an image below `scratchDir`, then for each
 // function of that platform checks that it reads at its default, that applying
 // each choice reads back as that choice, and that undo leaves every file of the
-// image byte-identical. `progress` (optional) hears each function as it starts.
+// image byte-identical. Then every two functions that change the same registry
+// key or file are applied one after the other and undone in both orders: the
+// first undo must leave the other function's change alone, both together must
+// bring back every byte. `progress` (optional) hears each function as it starts.
 SelfTestReport runSelfTest(const std::filesystem::path& catalogueFile,
                            const std::filesystem::path& programDir,
                            const std::vector<platform::WindowsPlatform>& platforms,

@@ -1,5 +1,6 @@
 #include "tweaks/TweakSession.h"
 
+#include <algorithm>
 #include <cctype>
 
 #include "platform/database/Database.h"
@@ -142,10 +143,22 @@ bool TweakSession::atDefault(const OpenedFunction& function, const PageState& st
 Drift TweakSession::drift(const OpenedFunction& function, const PageState& state,
                           const std::optional<JournalEntry>& lastApply) {
     const std::string& kind = function.property.kind;
-    if (kind != "REG" && kind != "INI")
-        return lastApply ? Drift::ChangedByVantix : Drift::NotReadable;
-    if (lastApply && state.currentValue == lastApply->valueAfter) return Drift::ChangedByVantix;
+    const bool readable = kind == "REG" || kind == "INI";
+    if (lastApply) {
+        const bool valueAsLeft = !readable || state.currentValue == lastApply->valueAfter;
+        return valueAsLeft && changedSince(*lastApply).empty() ? Drift::ChangedByVantix
+                                                               : Drift::ChangedElsewhere;
+    }
+    if (!readable) return Drift::NotReadable;
     return atDefault(function, state) ? Drift::Default : Drift::ChangedElsewhere;
+}
+
+FileRoots TweakSession::fileRoots() const {
+    return {machine_.dir(), host_.programDir()};
+}
+
+std::vector<UndoDifference> TweakSession::changedSince(const JournalEntry& entry) {
+    return differencesSince(machine_.registry(), fileRoots(), entry.effect);
 }
 
 ApplyOutcome TweakSession::run(const ApplyRequest& request, bool dryRun) {
@@ -165,6 +178,7 @@ ApplyOutcome TweakSession::run(const ApplyRequest& request, bool dryRun) {
     });
     if (!saved) outcome.registryProblem = saved.message;
     outcome.changes = recorder.changes();
+    outcome.problems = host_.takeRefusals();
     return outcome;
 }
 
@@ -174,26 +188,59 @@ ApplyOutcome TweakSession::preview(const ApplyRequest& request) {
 
 ApplyOutcome TweakSession::apply(const ApplyRequest& request) {
     ApplyOutcome outcome = run(request, false);
-    if (!outcome.changes.empty()) {
-        JournalEntry entry;
-        entry.itemId = request.itemId;
-        entry.letter = outcome.letter;
-        entry.input = request.value.value_or("");
-        entry.valueAfter = readCurrentValue(open(request.itemId).property, host_);
-        entry.changes = outcome.changes;
-        journal_.append(entry);
-    }
+    // The net effect as the registry and the disk read now: a refused save or
+    // an operation that changed nothing leaves nothing to journal or to show.
+    ApplyEffect effect = effectOf(machine_.registry(), fileRoots(), outcome.changes);
+    if (!outcome.registryProblem.empty())
+        std::erase_if(outcome.changes,
+                      [](const RecordedChange& c) { return c.registry.has_value(); });
+    std::erase_if(outcome.changes, [&](const RecordedChange& c) {
+        if (!c.file) return false;
+        const auto& path = c.file->change.path;
+        return std::none_of(effect.files.begin(), effect.files.end(), [&](const FileEffect& f) {
+            const auto host = fileRoots().resolve(f, nullptr);
+            return host && host->lexically_normal() == path.lexically_normal();
+        });
+    });
+    outcome.problems.insert(outcome.problems.end(), effect.problems.begin(), effect.problems.end());
+    if (effect.empty()) return outcome;
+    JournalEntry entry;
+    entry.itemId = request.itemId;
+    entry.letter = outcome.letter;
+    entry.input = request.value.value_or("");
+    entry.valueAfter = readCurrentValue(open(request.itemId).property, host_);
+    entry.effect = std::move(effect);
+    journal_.append(entry);
+    outcome.journalled = entry.sequence;
     return outcome;
 }
 
-std::vector<std::string> TweakSession::undo(std::int64_t itemId) {
-    auto entry = journal_.last(itemId);
+UndoOutcome TweakSession::undo(std::int64_t itemId, UndoMode mode) {
+    UndoOutcome outcome;
+    std::optional<JournalEntry> entry;
+    for (auto& file : journal_.files(itemId)) {
+        if (file.entry)
+            entry = std::move(file.entry), outcome.damagedEntries.clear();
+        else
+            outcome.damagedEntries.push_back(file.fileName + " (" + file.damage + ")");
+    }
     if (!entry)
         throw TweakError("The journal holds no change of function " + std::to_string(itemId) +
                          " to undo.");
-    auto problems = restoreChanges(machine_.registry(), entry->changes);
-    if (problems.empty()) journal_.remove(*entry);
-    return problems;
+    outcome.differences = changedSince(*entry);
+    if (!outcome.differences.empty() && mode == UndoMode::RefuseIfChanged) return outcome;
+    outcome.problems = restoreEffect(machine_.registry(), fileRoots(), entry->effect);
+    if (!outcome.problems.empty()) return outcome;
+    // Later applies that started from what this one left now start from
+    // what was there before it.
+    for (auto& later : journal_.newerThan(entry->sequence))
+        if (rebaseOnto(later.effect, entry->effect) && !journal_.rewrite(later))
+            outcome.problems.push_back("the journal entry " +
+                                       Journal::fileNameOf(later.sequence, later.itemId) +
+                                       " could not be updated");
+    journal_.remove(*entry);
+    outcome.undone = true;
+    return outcome;
 }
 
 }  // namespace vantix::tweaks

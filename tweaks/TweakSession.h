@@ -11,6 +11,7 @@
 #include "tweaks/Journal.h"
 #include "tweaks/LibraryHost.h"
 #include "tweaks/PageState.h"
+#include "tweaks/Undo.h"
 
 namespace vantix::platform {
 class Database;
@@ -36,6 +37,27 @@ struct ApplyOutcome {
     // Why the registry refused the whole apply (a Wine server running on the
     // image, a file that cannot be written); empty when it did not.
     std::string registryProblem;
+    // Commands that were refused (a rename, a delete) and journal problems:
+    // the apply is then not complete.
+    std::vector<std::string> problems;
+    // The apply's journal entry; nullopt when it changed nothing (or for a preview).
+    std::optional<std::int64_t> journalled;
+};
+
+enum class UndoMode {
+    RefuseIfChanged,  // change nothing when anything the apply changed reads differently now
+    Force,            // restore even over later changes
+};
+
+struct UndoOutcome {
+    bool undone = false;
+    // Why a careful undo was refused: each place that changed since the apply.
+    // With Force they are listed too, and overwritten.
+    std::vector<UndoDifference> differences;
+    std::vector<std::string> problems;  // met while restoring
+    // Newer entries of the function that cannot be read (file names): never
+    // restored, and they do not hide the entry that was undone.
+    std::vector<std::string> damagedEntries;
 };
 
 enum class Drift {
@@ -63,11 +85,19 @@ public:
     ApplyOutcome preview(const ApplyRequest& request);
     // Applies and records the before-image in the journal (when anything changed).
     ApplyOutcome apply(const ApplyRequest& request);
-    // Restores the function's last apply; returns the problems met (empty:
-    // restored exactly). Throws TweakError when the journal holds no apply of it.
-    std::vector<std::string> undo(std::int64_t itemId);
+    // Restores what the function's last apply changed, and only that. By
+    // default it refuses (changing nothing) when any of it was changed since,
+    // by another function or another program, and lists the differences.
+    // Throws TweakError when the journal holds no readable apply of it.
+    UndoOutcome undo(std::int64_t itemId, UndoMode mode = UndoMode::RefuseIfChanged);
+    // What reads differently now than `entry` left it (empty: nothing).
+    std::vector<UndoDifference> changedSince(const JournalEntry& entry);
+    // Default, as the last apply left it (its value and everything it changed
+    // read as it left them), or changed elsewhere; the same rule as undo's.
     Drift drift(const OpenedFunction& function, const PageState& state,
                 const std::optional<JournalEntry>& lastApply);
+    // The folders journalled file paths are relative to.
+    FileRoots fileRoots() const;
 
     Journal& journal() { return journal_; }
     LibraryHost& host() { return host_; }

@@ -75,7 +75,7 @@ KeyNode* RegaltoEditor::deleteKey(KeyNode* node) {
     if (!node || node->isRoot() || node->isPlaceholder()) return nullptr;
     if (!prompter_.confirm("'" + node->text + "'" + kReallyDelete, kConfirmCaption)) return nullptr;
     KeyNode* parent = node->parent;
-    if (!registry_.deleteValue(KeyTree::fullPath(*node), kWholeKey)) return nullptr;
+    if (!registry_.deleteKey(KeyTree::fullPath(*node))) return nullptr;
     tree_.remove(*node);
     selectKey(parent);
     return parent;

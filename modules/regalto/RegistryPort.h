@@ -12,7 +12,6 @@
 namespace vantix::regalto {
 
 inline constexpr const char* kNoKey = "NO Key";    // what a read of an absent value returns
-inline constexpr const char* kWholeKey = "%ROOT%";  // value name that deletes the key itself
 
 struct ValueName {
     std::string name;    // "" is the default value
@@ -27,8 +26,10 @@ public:
     // Writes a value, creating missing keys; false when it was not written.
     virtual bool setValue(const std::string& path, const std::string& name, const std::string& value,
                           const std::string& letter) = 0;
-    // Deletes a value, or the key with everything below it for kWholeKey.
+    // Deletes one value, whatever its name (a value may be named "%ROOT%").
     virtual bool deleteValue(const std::string& path, const std::string& name) = 0;
+    // Deletes the key with everything below it.
+    virtual bool deleteKey(const std::string& path) = 0;
     // Moves a value to a new name; false (nothing changed) when the old one is absent.
     virtual bool renameValue(const std::string& path, const std::string& oldName, const std::string& newName,
                              const std::string& letter) = 0;

@@ -41,7 +41,7 @@ StoredSettings loadSettings(RegistryPort& registry) {
 
 void saveSettings(RegistryPort& registry, const std::vector<std::string>& bookmarks, const Placement& placement) {
     registry.setValue(kSettingsPath, "Dummy", "0", "");
-    registry.deleteValue(kSettingsPath, kWholeKey);
+    registry.deleteKey(kSettingsPath);
     if (!bookmarks.empty()) {
         registry.setValue(kSettingsPath, "Combo Anz", std::to_string(bookmarks.size()), "");
         for (std::size_t i = 0; i < bookmarks.size(); ++i) {

@@ -3,10 +3,11 @@
 #include <string>
 #include <string_view>
 
-// Registry names compare without regard to case (ASCII letters; other bytes as they are).
+// Registry names compare without regard to case, with the registry's own
+// Unicode case folding, so that the editor and the registry agree on which
+// names are the same ("Ärger" and "ärger" are).
 namespace vantix::regalto {
 
-std::string lowerAscii(std::string_view text);
 bool equalsNoCase(std::string_view a, std::string_view b);
 bool lessNoCase(std::string_view a, std::string_view b);
 bool containsNoCase(std::string_view haystack, std::string_view needle);

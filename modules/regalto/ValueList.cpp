@@ -75,7 +75,9 @@ ValueListing listValues(RegistryPort& registry, const std::string& path) {
             listing.entries.push_back({value.name, setting, tag, false});
         }
     }
-    if (listing.entries.front().setting.empty()) listing.entries.front().setting = kValueNotSet;
+    // An empty binary default is a value (of no bytes) that can be edited.
+    auto& defaultEntry = listing.entries.front();
+    if (defaultEntry.setting.empty() && defaultEntry.tag != ValueTag::Binar) defaultEntry.setting = kValueNotSet;
     return listing;
 }
 

@@ -8,6 +8,7 @@
 #include <cstring>
 #include <random>
 
+#include "platform/files/DiskFaults.h"
 #include "platform/files/FileObserver.h"
 #include "platform/log/Log.h"
 
@@ -155,9 +156,11 @@ FileStatus replaceRegularFile(const std::filesystem::path& path, std::string_vie
     };
     // open() applied the umask; a replaced file keeps exactly its old mode.
     if (replacing && ::fchmod(fd.get(), mode) != 0) return abandon(errno);
-    if (!writeAll(fd.get(), content) || ::fsync(fd.get()) != 0) return abandon(errno);
+    if (injectedDiskFault(DiskStep::Write) || !writeAll(fd.get(), content) || ::fsync(fd.get()) != 0)
+        return abandon(errno);
     if (::close(fd.release()) != 0) return abandon(errno);
-    if (::rename(temporary.c_str(), path.c_str()) != 0) return abandon(errno);
+    if (injectedDiskFault(DiskStep::Rename) || ::rename(temporary.c_str(), path.c_str()) != 0)
+        return abandon(errno);
     syncFolder(folder);
     return FileStatus::ok();
 }

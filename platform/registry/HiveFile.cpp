@@ -1,5 +1,7 @@
 #include "platform/registry/HiveFile.h"
 
+#include "platform/files/DiskFaults.h"
+
 #include <fcntl.h>
 #include <sys/file.h>
 #include <sys/stat.h>
@@ -123,12 +125,14 @@ bool replaceFileDurably(const std::filesystem::path& file, std::string_view byte
     struct stat old {};
     const mode_t mode = ::stat(target.c_str(), &old) == 0 ? (old.st_mode & 07777) : 0644;
     if (::fchmod(fd, mode) != 0) return failWith(describe("cannot set the mode of", temp, errno));
-    if (!writeAll(fd, bytes)) return failWith(describe("cannot write", temp, errno));
+    if (injectedDiskFault(DiskStep::Write) || !writeAll(fd, bytes))
+        return failWith(describe("cannot write", temp, errno));
     if (::fsync(fd) != 0) return failWith(describe("cannot flush", temp, errno));
     if (hook() && !hook()(target)) return failWith("save of " + target.string() + " failed (injected)");
     struct stat st {};
     if (::fstat(fd, &st) != 0) return failWith(describe("cannot stat", temp, errno));
-    if (::rename(temp.c_str(), target.c_str()) != 0) return failWith(describe("cannot replace", target, errno));
+    if (injectedDiskFault(DiskStep::Rename) || ::rename(temp.c_str(), target.c_str()) != 0)
+        return failWith(describe("cannot replace", target, errno));
     ::close(fd);
     const int dirFd = ::open(dir.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
     if (dirFd >= 0) {
@@ -137,6 +141,39 @@ bool replaceFileDurably(const std::filesystem::path& file, std::string_view byte
     }
     stamp = fromStat(st);
     return true;
+}
+
+bool KeptOriginal::keep(const std::filesystem::path& file, std::string& error) {
+    target_ = realTarget(file);
+    kept_ = target_.parent_path() / ("." + target_.filename().string() + ".vantix-kept");
+    ::unlink(kept_.c_str());  // left by a save that was killed
+    existed_ = ::link(target_.c_str(), kept_.c_str()) == 0;
+    if (!existed_ && errno != ENOENT) {
+        error = describe("cannot keep a copy of", target_, errno);
+        return false;
+    }
+    return true;
+}
+
+bool KeptOriginal::putBack(std::string& error) {
+    const bool ok = existed_ ? ::rename(kept_.c_str(), target_.c_str()) == 0
+                             : ::unlink(target_.c_str()) == 0 || errno == ENOENT;
+    if (!ok) {
+        error = describe("cannot put back", target_, errno);
+        return false;
+    }
+    const int dirFd = ::open(target_.parent_path().c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (dirFd >= 0) {
+        ::fsync(dirFd);
+        ::close(dirFd);
+    }
+    existed_ = false;
+    return true;
+}
+
+void KeptOriginal::drop() {
+    if (existed_) ::unlink(kept_.c_str());
+    existed_ = false;
 }
 
 void removeStaleTemporaries(const std::filesystem::path& file) {

@@ -39,6 +39,23 @@ void setBeforeRenameHook(BeforeRenameHook hook);
 // rename, fsync of the folder. The old file stays whole if anything fails.
 bool replaceFileDurably(const std::filesystem::path& file, std::string_view bytes, FileStamp& stamp, std::string& error);
 
+// The file as it was before a save of several hives, kept under a second name
+// (a hard link) so that it can be put back should a later hive fail to save.
+class KeptOriginal {
+public:
+    // False (with `error`) when the old file cannot be kept.
+    bool keep(const std::filesystem::path& file, std::string& error);
+    // Puts the kept file back in place (or removes a file that did not exist before).
+    bool putBack(std::string& error);
+    // Forgets the kept file: the save stands.
+    void drop();
+
+private:
+    std::filesystem::path target_;
+    std::filesystem::path kept_;
+    bool existed_ = false;
+};
+
 // Removes temporary files that a writer killed mid-save left beside `file`.
 // Only call while holding the image lock: then no save is in progress.
 void removeStaleTemporaries(const std::filesystem::path& file);

@@ -10,6 +10,7 @@
 #include <fcntl.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <array>
 
 namespace vantix::platform {
@@ -336,19 +337,34 @@ struct Registry::Impl {
         return walk(hive, std::move(loc.components), create, followFinal, st);
     }
 
+    // A change that touched several hives saves all of them or none: each old
+    // file is kept until every new one is in place, and put back on a failure.
     RegStatus saveTouched() {
+        const auto touchedCount = std::count_if(slots.begin(), slots.end(), [](const Slot& s) { return s.touched; });
+        std::array<reg::KeptOriginal, 3> kept;
+        std::vector<std::size_t> saved;
+        auto fail = [&](std::string error) {
+            for (auto it = saved.rbegin(); it != saved.rend(); ++it) {
+                std::string putBackError;
+                if (!kept[*it].putBack(putBackError)) error += "; " + putBackError;
+            }
+            for (auto& k : kept) k.drop();
+            for (Slot& other : slots)
+                if (other.touched) unload(other);
+            for (std::size_t i : saved) unload(slots[i]);
+            return status(RegStatus::IoError, error);
+        };
         for (std::size_t i = 0; i < slots.size(); ++i) {
             Slot& s = slots[i];
             if (!s.touched) continue;
-            const std::string bytes = reg::writeHive(*s.hive, kRootComments[i]);
             std::string error;
-            if (!reg::replaceFileDurably(s.file, bytes, s.stamp, error)) {
-                for (Slot& other : slots)
-                    if (other.touched) unload(other);
-                return status(RegStatus::IoError, error);
-            }
+            if (touchedCount > 1 && !kept[i].keep(s.file, error)) return fail(error);
+            const std::string bytes = reg::writeHive(*s.hive, kRootComments[i]);
+            if (!reg::replaceFileDurably(s.file, bytes, s.stamp, error)) return fail(error);
             s.touched = false;
+            saved.push_back(i);
         }
+        for (auto& k : kept) k.drop();
         return RegStatus::ok();
     }
 
@@ -428,6 +444,39 @@ struct Registry::Impl {
         c.before = toRegValue(*existing);
         report(c);
         key->eraseValue(folded);
+        touch(hive, *key, false);
+        return st;
+    }
+
+    RegStatus renameValue(Root root, std::string_view subKey, std::string_view oldName, std::string_view newName) {
+        if (utf16Length(newName) > reg::kMaxValueNameUnits)
+            return status(RegStatus::InvalidArgument, "value name longer than 16383 characters");
+        RegStatus st;
+        int hive = NoHive;
+        HiveKey* key = target(root, subKey, false, true, hive, st);
+        if (!key) return st;
+        const std::string oldFolded = vantix::text::foldCase(oldName);
+        std::string newFolded = vantix::text::foldCase(newName);
+        HiveValue* existing = key->value(oldFolded);
+        if (!existing) return status(RegStatus::NotFound, "value not found: " + std::string(oldName));
+        if (newFolded != oldFolded && key->value(newFolded))
+            return status(RegStatus::InvalidArgument, "a value named \"" + std::string(newName) + "\" already exists");
+        if (existing->name == newName) return st;
+        RegistryChange removed = changeOf(RegistryChange::DeleteValue, hive, *key);
+        removed.before = toRegValue(*existing);
+        report(removed);
+        RegistryChange added = changeOf(RegistryChange::SetValue, hive, *key);
+        added.after = toRegValue(*existing);
+        added.after->name = std::string(newName);
+        report(added);
+        HiveValue moved{std::string(newName), std::move(newFolded), existing->type, existing->data};
+        // Only the spelling changes: the value keeps its place.
+        if (moved.folded == oldFolded) {
+            *existing = std::move(moved);
+        } else {
+            key->eraseValue(oldFolded);
+            key->putValue(std::move(moved));
+        }
         touch(hive, *key, false);
         return st;
     }
@@ -619,6 +668,12 @@ std::optional<KeyInfo> Registry::keyInfo(Root root, std::string_view subKey) {
     return info;
 }
 
+bool Registry::isHiveRoot(Root root, std::string_view subKey) {
+    Location loc;
+    RegStatus st;
+    return impl_->locate(root, subKey, loc, st) && !loc.virtualRoot && loc.components.empty();
+}
+
 bool Registry::isLink(Root root, std::string_view subKey) {
     RegStatus st;
     int hive = NoHive;
@@ -641,6 +696,13 @@ RegStatus Registry::createKey(Root root, std::string_view subKey) {
 
 RegStatus Registry::deleteValue(Root root, std::string_view subKey, std::string_view name) {
     const RegStatus st = impl_->run([&] { return impl_->deleteValue(root, subKey, name); });
+    impl_->lastError = st.message;
+    return st;
+}
+
+RegStatus Registry::renameValue(Root root, std::string_view subKey, std::string_view oldName,
+                                std::string_view newName) {
+    const RegStatus st = impl_->run([&] { return impl_->renameValue(root, subKey, oldName, newName); });
     impl_->lastError = st.message;
     return st;
 }

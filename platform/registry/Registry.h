@@ -111,6 +111,9 @@ public:
     std::optional<KeyInfo> keyInfo(Root root, std::string_view subKey);
     // Whether the key itself is a symbolic link (its last name is not followed).
     bool isLink(Root root, std::string_view subKey);
+    // Whether the path names the root of a hive file: HKEY_LOCAL_MACHINE,
+    // HKEY_CURRENT_USER, HKEY_USERS\.Default or the user's key below HKEY_USERS.
+    bool isHiveRoot(Root root, std::string_view subKey);
 
     // Changing. Each call is one durable change: under the image's lock it rereads
     // a hive that changed, changes it in memory and replaces the file atomically.
@@ -118,6 +121,10 @@ public:
     RegStatus setValue(Root root, std::string_view subKey, const RegValue& value);  // creates missing keys
     RegStatus createKey(Root root, std::string_view subKey);
     RegStatus deleteValue(Root root, std::string_view subKey, std::string_view name);
+    // Gives a value a new name in place, keeping its type and data; a new name
+    // that differs only in case changes the spelling. Fails when another
+    // value has the new name.
+    RegStatus renameValue(Root root, std::string_view subKey, std::string_view oldName, std::string_view newName);
     RegStatus deleteKey(Root root, std::string_view subKey);   // a key without subkeys only
     RegStatus deleteTree(Root root, std::string_view subKey);  // the key and all below it
     RegStatus renameKey(Root root, std::string_view subKey, std::string_view newName);
@@ -128,6 +135,8 @@ public:
 
     // Runs `body` as one change: everything it does is saved once at the end,
     // or not at all when it returns a failed status (used by .reg import).
+    // A change of several hive files saves all of them or, should one fail,
+    // none: the ones already saved are put back.
     RegStatus batch(const std::function<RegStatus()>& body);
 
     // While set, changes are made in memory and reported to the observer but

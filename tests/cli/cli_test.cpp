@@ -4,6 +4,8 @@
 
 #include <stdlib.h>
 
+#include <algorithm>
+#include <map>
 #include <set>
 #include <sstream>
 
@@ -69,7 +71,8 @@ TEST_F(Cli, RegSetGetDelWithTypesAndExitStatus) {
     EXPECT_EQ(absent.out, "");
     EXPECT_EQ(run({"reg", "del", kKey, "m"}).status, 0);
     EXPECT_EQ(run({"reg", "del", kKey, "m"}).status, 1);
-    EXPECT_EQ(run({"reg", "get", "hkey_current_user\\Software", "x"}).status, 1);
+    // Root names are exact: another spelling is refused input, not an absent value.
+    EXPECT_EQ(run({"reg", "get", "hkey_current_user\\Software", "x"}).status, 2);
 }
 
 TEST_F(Cli, BadInputIsStatusTwoWithOneLine) {
@@ -177,7 +180,7 @@ TEST_F(Cli, IniGetAndSet) {
     EXPECT_EQ(run({"ini", "set", "C:\\WINDOWS\\VANTIX.INI", "Main", "Key", "Value"}).status, 0);
     EXPECT_EQ(run({"ini", "get", "C:\\WINDOWS\\VANTIX.INI", "main", "key"}).out, "Value\n");
     EXPECT_EQ(run({"ini", "get", "C:\\WINDOWS\\VANTIX.INI", "Main", "Other"}).status, 1);
-    EXPECT_EQ(run({"ini", "set", (scratch / "outside.ini").string(), "a", "b", "c"}).status, 1);
+    EXPECT_EQ(run({"ini", "set", (scratch / "outside.ini").string(), "a", "b", "c"}).status, 2);
     EXPECT_FALSE(fs::exists(scratch / "outside.ini"));
 }
 
@@ -203,3 +206,53 @@ TEST(CommandTable, GroupsAreListedOnce) {
 }
 
 }  // namespace
+
+// Every refusal of input: status 2, one line on stderr, and the image as it was.
+TEST_F(Cli, EveryRefusalOfInputExitsTwoWithOneLineAndChangesNothing) {
+    auto files = [&] {
+        std::map<std::string, std::string> all;
+        for (const auto& entry : fs::recursive_directory_iterator(image()))
+            if (entry.is_regular_file() && !entry.is_symlink())
+                all[entry.path().string()] = ScratchDir::read(entry.path());
+        return all;
+    };
+    const auto before = files();
+    const std::vector<std::vector<std::string>> refusals = {
+        {"ini", "set", "C:\\WINDOWS\\WIN.INI", "Vantix", "k", "two\nlines"},
+        {"ini", "set", "C:\\WINDOWS\\WIN.INI", "Vantix", "k=x", "v"},
+        {"ini", "set", "Q:\\NOWHERE.INI", "S", "k", "v"},
+        {"ini", "set", "/etc/vantix-test.ini", "S", "k", "v"},
+        {"reg", "set", "HKEY_NOWHERE\\Software", "n", "1"},
+        {"reg", "set", kKey, "n", "twelve", "D"},
+        {"reg", "set", kKey, "n", "0G", "B"},
+        {"reg", "set", "HKEY_USERS\\", "n", "1"},
+        {"reg", "set", kKey, std::string(16384, 'n'), "1"},
+        {"reg", "get", "HKEY_NOWHERE\\Software", "n"},
+        {"reg", "del", "HKEY_NOWHERE\\Software", "n"},
+        {"reg", "del", "HKEY_USERS\\.Default", "%ROOT%"},
+        {"reg", "del", "HKEY_LOCAL_MACHINE\\", "%ROOT%"},
+        {"reg", "keys", "HKEY_NOWHERE\\Software"},
+        {"reg", "values", "HKEY_NOWHERE\\Software"},
+        {"reg", "rename", "HKEY_NOWHERE\\Software", "a", "b"},
+        {"reg", "export", "HKEY_NOWHERE\\Software", (scratch / "x.reg").string()},
+        {"reg", "import", (scratch / "missing.reg").string()},
+        {"reg", "get", "NoBackslash", "n"},
+        {"reg", "frobnicate"},
+        {"fn", "undo", "101", "--now"},
+        {"fn", "undo", "x"},
+        {"fn", "journal", "--drop", "0000000001-101.entry"},
+        {"fn", "journal", "abc"},
+        {"machine", "create", (scratch / "new").string(), "--platform", "win31"},
+        {"catalogue", "check", "--platform", "win2000"},
+    };
+    for (const auto& args : refusals) {
+        const Outcome o = run(args);
+        std::string shown;
+        for (const auto& a : args) shown += (a.size() > 40 ? a.substr(0, 40) + "..." : a) + " ";
+        EXPECT_EQ(o.status, 2) << shown;
+        EXPECT_EQ(std::count(o.err.begin(), o.err.end(), '\n'), 1) << shown << o.err;
+        EXPECT_EQ(o.err.rfind("vantix-cli: ", 0), 0u) << shown << o.err;
+    }
+    EXPECT_EQ(files(), before);
+    EXPECT_FALSE(fs::exists("/etc/vantix-test.ini"));
+}

@@ -123,3 +123,49 @@ TEST_F(FnCommands, CatalogueCheckOfOnePlatform) {
     EXPECT_NE(out.find(" checked, 0 failed\n"), std::string::npos);
     EXPECT_EQ(run({"catalogue", "check", "--platform", "win2000"}), 2);
 }
+
+TEST_F(FnCommands, UndoRefusesOverALaterChangeAndTheJournalCanBeListedAndPruned) {
+    const std::string key =
+        "HKEY_CURRENT_USER\\Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\Advanced";
+    ASSERT_EQ(fn({"apply", "101", "A"}), 0) << err;
+    ASSERT_EQ(run({"--machine", image, "reg", "set", key, "HideFileExt", "5", "D"}), 0) << err;
+    ASSERT_EQ(fn({"show", "101"}), 0);
+    EXPECT_NE(out.find("drift\tchanged elsewhere\n"), std::string::npos) << out;
+    ASSERT_EQ(fn({"status"}), 0);
+    EXPECT_NE(out.find("\tFile name extensions\t"), std::string::npos);
+    EXPECT_NE(out.find("101\tFile name extensions\tB\tchanged elsewhere\n"), std::string::npos)
+        << "status and show agree";
+
+    const std::string userReg = ScratchDir::read(dir / "image" / "user.reg");
+    EXPECT_EQ(fn({"undo", "101"}), 1);
+    EXPECT_NE(err.find("\"HideFileExt\": the apply left REG_DWORD 0 (0x00000000), now REG_DWORD 5 "
+                       "(0x00000005), undo writes REG_DWORD 1 (0x00000001)"),
+              std::string::npos)
+        << err;
+    EXPECT_EQ(ScratchDir::read(dir / "image" / "user.reg"), userReg) << "nothing changed";
+
+    ASSERT_EQ(fn({"journal"}), 0);
+    EXPECT_EQ(out, "0000000001-101.entry\t101\tA\t1 values, 0 files\n");
+    ScratchDir::write(dir / "image" / "vantix-journal" / "0000000002-101.entry", "garbage");
+    ASSERT_EQ(fn({"journal", "101"}), 0);
+    EXPECT_NE(out.find("0000000002-101.entry\t101\tdamaged\t"), std::string::npos) << out;
+    ASSERT_EQ(fn({"undo", "101", "--force"}), 0) << err;
+    EXPECT_NE(err.find("damaged journal entry not restored: 0000000002-101.entry"),
+              std::string::npos)
+        << err;
+    EXPECT_EQ(run({"--machine", image, "reg", "get", key, "HideFileExt", "D"}), 0);
+    EXPECT_EQ(out, "1\n");
+    ASSERT_EQ(fn({"journal", "--drop", "0000000002-101.entry"}), 0) << err;
+    ASSERT_EQ(fn({"journal"}), 0);
+    EXPECT_EQ(out, "");
+}
+
+TEST_F(FnCommands, ARefusedRenameIsAFailure) {
+    const fs::path windows = dir / "image" / "drive_c" / "windows";
+    ScratchDir::write(windows / "LOGOW.SYS", "wait picture");
+    ScratchDir::write(windows / "LOGOS.SYS", "safe picture");
+    ScratchDir::write(windows / "LOGOW.BAK", "an older backup");
+    EXPECT_EQ(fn({"apply", "710", "B"}), 1);
+    EXPECT_NE(err.find("LOGOW.BAK failed"), std::string::npos) << err;
+    EXPECT_EQ(ScratchDir::read(windows / "LOGOW.BAK"), "an older backup");
+}

@@ -6,6 +6,7 @@
 #include "platform/log/Log.h"
 #include "platform/machine/Machine.h"
 #include "platform/registry/RegFile.h"
+#include "platform/text/Windows1252.h"
 
 namespace vantix::regalto {
 namespace {
@@ -77,6 +78,13 @@ bool LibraryRegistryPort::setValue(const std::string& path, const std::string& n
                 if (letter == "B" && (type == platform::regtype::MultiSz || type == 8 || type == 9)) {
                     const auto bytes = parseHex(value);
                     if (!bytes) return false;
+                    if (type == platform::regtype::MultiSz) {
+                        // The hex digits are the ANSI bytes a "B" read gave: back to UTF-16.
+                        std::string text = vantix::text::fromWindows1252(std::string(bytes->begin(), bytes->end()));
+                        if (!text.empty() && text.back() == '\0') text.pop_back();  // string() ends it again
+                        return static_cast<bool>(registry.setValue(where->root, where->subKey,
+                                                                   platform::RegValue::string(name, text, type)));
+                    }
                     return static_cast<bool>(
                         registry.setValue(where->root, where->subKey, platform::RegValue{name, type, *bytes}));
                 }
@@ -91,8 +99,27 @@ bool LibraryRegistryPort::setValue(const std::string& path, const std::string& n
 }
 
 bool LibraryRegistryPort::deleteValue(const std::string& path, const std::string& name) {
+    // The library reads the name "%ROOT%" as "the whole key": a value of that
+    // name is deleted below it.
+    if (name == "%ROOT%") {
+        const auto where = splitRoot(path);
+        if (!where) return false;
+        const auto status = machine_.registry().deleteValue(where->root, where->subKey, name);
+        if (!status) logFailure("delete " + path, status.message);
+        return static_cast<bool>(status);
+    }
     try {
         if (qvreg_.DelReg(libraryPath(path), name)) return true;
+        logFailure("delete " + path, qvreg_.LastError());
+    } catch (const std::exception& error) {
+        logFailure("delete " + path, error.what());
+    }
+    return false;
+}
+
+bool LibraryRegistryPort::deleteKey(const std::string& path) {
+    try {
+        if (qvreg_.DelReg(libraryPath(path), "%ROOT%")) return true;
         logFailure("delete " + path, qvreg_.LastError());
     } catch (const std::exception& error) {
         logFailure("delete " + path, error.what());
@@ -110,12 +137,9 @@ bool LibraryRegistryPort::renameValue(const std::string& path, const std::string
         auto& registry = machine_.registry();
         const auto existing = registry.getValue(where->root, where->subKey, oldName);
         if (!existing) return qvreg_.RenameReg(libraryPath(path), oldName, newName, letter);
-        platform::RegValue moved = *existing;
-        moved.name = newName;
-        const auto status = registry.batch([&] {
-            if (auto written = registry.setValue(where->root, where->subKey, moved); !written) return written;
-            return registry.deleteValue(where->root, where->subKey, oldName);
-        });
+        // In place: writing the new name and deleting the old one would lose a
+        // value whose new name differs only in case.
+        const auto status = registry.renameValue(where->root, where->subKey, oldName, newName);
         if (status) return true;
         logFailure("rename in " + path, status.message);
     } catch (const std::exception& error) {

@@ -21,6 +21,7 @@ public:
     bool setValue(const std::string& path, const std::string& name, const std::string& value,
                   const std::string& letter) override;
     bool deleteValue(const std::string& path, const std::string& name) override;
+    bool deleteKey(const std::string& path) override;
     bool renameValue(const std::string& path, const std::string& oldName, const std::string& newName,
                      const std::string& letter) override;
     std::vector<ValueName> values(const std::string& path, std::size_t limit) override;

@@ -9,8 +9,9 @@ namespace {
 
 TEST(DwordEditor, DecimalTabRestoresLastAcceptedText) {
     const std::vector<std::tuple<std::string, std::string>> cases = {
-        {"-1", "12"}, {"2147483648", "12"}, {"", "12"}, {"1a", "12"}, {"99999999999", "12"},
-        {"2147483647", "2147483647"}, {"0", "0"}, {"+5", "12"}, {" 5", "12"},
+        {"-1", "12"}, {"2147483648", "12"},  {"", "12"},
+        {"1a", "12"}, {"99999999999", "12"}, {"2147483647", "2147483647"},
+        {"0", "0"},   {"+5", "12"},          {" 5", "12"},
     };
     for (const auto& [typed, shown] : cases) {
         DwordEditor editor("7");
@@ -54,6 +55,24 @@ TEST(DwordEditor, OpeningOnANegativeValueKeepsItUntilReplaced) {
     EXPECT_EQ(editor.edit("x"), "-1");
     editor.switchTo(DwordEditor::Tab::Hex);
     EXPECT_EQ(editor.text(), "FFFFFFFF");
+}
+
+}  // namespace
+}  // namespace vantix::regalto
+
+namespace vantix::regalto {
+namespace {
+
+// A DWORD that cannot be read opens with the text shown for it: OK must not
+// turn that into 0 and write it over the value.
+TEST(DwordEditor, AnUnreadableValueGivesNoResultUntilANumberIsTyped) {
+    DwordEditor editor("NO");
+    EXPECT_EQ(editor.result(), "");
+    editor.switchTo(DwordEditor::Tab::Hex);
+    EXPECT_EQ(editor.result(), "") << "nor after switching tabs";
+    editor.switchTo(DwordEditor::Tab::Decimal);
+    editor.edit("5");
+    EXPECT_EQ(editor.result(), "5");
 }
 
 }  // namespace

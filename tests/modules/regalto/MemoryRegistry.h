@@ -78,7 +78,6 @@ public:
     bool deleteValue(const std::string& path, const std::string& name) override {
         if (failWrites) return false;
         ++writes;
-        if (name == kWholeKey) return eraseKey(path);
         Key* key = find(path, false);
         if (!key) return false;
         auto& values = key->values;
@@ -86,6 +85,11 @@ public:
         values.erase(std::remove_if(values.begin(), values.end(), [&](const Value& v) { return equalsNoCase(v.name, name); }),
                      values.end());
         return values.size() != before;
+    }
+    bool deleteKey(const std::string& path) override {
+        if (failWrites) return false;
+        ++writes;
+        return eraseKey(path);
     }
     bool renameValue(const std::string& path, const std::string& oldName, const std::string& newName,
                      const std::string&) override {

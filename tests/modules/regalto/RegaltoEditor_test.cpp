@@ -280,7 +280,7 @@ TEST_F(EditorTest, GoingToABookmarkWhoseKeyWasDeleted) {
     EXPECT_TRUE(prompter.messages.empty());
 
     RegaltoEditor fresh(registry, prompter);
-    registry.deleteValue("HKEY_LOCAL_MACHINE\\Software\\Acme\\Tool", kWholeKey);
+    registry.deleteKey("HKEY_LOCAL_MACHINE\\Software\\Acme\\Tool");
     KeyNode* deepest = fresh.goToBookmark("HKEY_LOCAL_MACHINE\\Software\\Acme\\Tool");
     ASSERT_NE(deepest, nullptr);
     EXPECT_EQ(fresh.statusPath(), "HKEY_LOCAL_MACHINE\\Software\\Acme");

@@ -11,6 +11,7 @@
 #include "RegistryTestSupport.h"
 #include "platform/registry/HiveFile.h"
 #include "platform/registry/HiveReader.h"
+#include "platform/files/DiskFaults.h"
 #include "platform/registry/Registry.h"
 
 using namespace vantix::platform;
@@ -164,4 +165,34 @@ TEST(RegistryDurability, WritesAreRefusedWhileAWineServerHoldsItsLock) {
     else
         ::unsetenv("TMPDIR");
     for (int fd : {ready[0], ready[1], release[0], release[1]}) ::close(fd);
+}
+
+// A change of two hive files saves both or neither, whichever step fails.
+TEST(RegistryDurability, ABatchOfTwoHivesSavesBothOrNeither) {
+    for (const auto step : {vantix::platform::DiskStep::Write, vantix::platform::DiskStep::Rename}) {
+        ScratchDir dir;
+        copyWineHives(dir);
+        const std::string system = ScratchDir::read(dir / "system.reg");
+        const std::string user = ScratchDir::read(dir / "user.reg");
+        Registry r(dir.path());
+        auto both = [&] {
+            return r.batch([&] {
+                if (auto st = r.setValue(Root::LocalMachine, "Software\\Both", RegValue::dword("v", 1)); !st) return st;
+                return r.setValue(Root::CurrentUser, "Software\\Both", RegValue::dword("v", 1));
+            });
+        };
+        vantix::platform::failDiskStep(step, 2);  // the second hive's save
+        const RegStatus failed = both();
+        vantix::platform::failDiskStep(step, 0);
+        EXPECT_EQ(failed.code, RegStatus::IoError);
+        EXPECT_EQ(ScratchDir::read(dir / "system.reg"), system) << "the first hive is put back";
+        EXPECT_EQ(ScratchDir::read(dir / "user.reg"), user);
+        EXPECT_FALSE(r.keyExists(Root::LocalMachine, "Software\\Both"));
+        for (const auto& entry : std::filesystem::directory_iterator(dir.path()))
+            EXPECT_EQ(entry.path().filename().string().find(".vantix-kept"), std::string::npos);
+
+        ASSERT_TRUE(both());
+        EXPECT_TRUE(Registry(dir.path()).keyExists(Root::LocalMachine, "Software\\Both"));
+        EXPECT_TRUE(Registry(dir.path()).keyExists(Root::CurrentUser, "Software\\Both"));
+    }
 }

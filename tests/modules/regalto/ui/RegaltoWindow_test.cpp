@@ -171,7 +171,7 @@ private slots:
         QCOMPARE(restarted.size(), QSize(640, 480));
 
         // Choosing a bookmark whose key is gone selects the deepest existing one.
-        registry.deleteValue(tool, kWholeKey);
+        registry.deleteKey(tool);
         emit restarted.combo()->activated(0);
         QCOMPARE(restarted.statusPanel(1)->text(), QStringLiteral("HKEY_LOCAL_MACHINE\\Software\\Acme"));
         QCOMPARE(prompter.messages, std::vector<std::string>{"Selected bookmark no longer exists!"});
