@@ -28,6 +28,9 @@ struct CommandBand {
     std::vector<CommandEntry> entries;
 };
 
+// The suite's support web page, opened by "APP_SUPPORT" in the default browser.
+inline constexpr const char* kSupportAddress = "https://vantix.example.org/support/";
+
 namespace band {
 inline constexpr const char* kMenuBar = "Menü";
 inline constexpr const char* kFile = "Datei";

@@ -583,7 +583,17 @@ void MainWindow::onDropDownItemClicked(QTreeWidgetItem* item) {
     }
 }
 
+void MainWindow::ClearMainArea() {
+    cleared_ = true;
+    ShowDropDown(false);
+    rightSplitter_->widget(1)->hide();
+    rightSplitter_->widget(2)->hide();
+    setTitle(QStringLiteral(" "), QStringLiteral(" "), panelText_->color());
+    setOpenGroup(QString(), std::string());
+}
+
 void MainWindow::SwitchView(Area area) {
+    cleared_ = false;
     area_ = area;
     if (dropDown_) return;  // shown again when the drop-down goes
     rightSplitter_->widget(1)->setVisible(area == Area::List);

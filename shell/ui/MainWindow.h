@@ -68,6 +68,9 @@ public:
     // Heights (twips) the drop-down pane took the last time it came down.
     const std::vector<std::int32_t>& lastDropDownSteps() const { return dropDownSteps_; }
     void SwitchView(Area area);
+    // Nothing open: both areas and their toolbars hidden, both title panels one space.
+    void ClearMainArea();
+    bool mainAreaCleared() const { return cleared_; }
     Area visibleArea() const { return area_; }
     void PlaySound(const QString& file);
     void SelectAll();
@@ -165,6 +168,7 @@ private:
     int listMode_ = 0;
     Area area_ = Area::List;
     bool dropDown_ = false;
+    bool cleared_ = false;
     std::vector<std::int32_t> dropDownSteps_;
     QString openGroup_;
     std::string openMode_;
