@@ -77,7 +77,12 @@ QString helpTopicOf(const QWidget* widget) {
         const QVariant topic = w->property("helpTopic");
         if (topic.isValid() && !topic.toString().isEmpty()) return topic.toString();
     }
-    return widget ? widget->window()->objectName() : QString();
+    if (!widget) return {};
+    // A window without an object name is known by its class: "RegaltoWindow", "FindDialog".
+    const QWidget* window = widget->window();
+    if (!window->objectName().isEmpty()) return window->objectName();
+    const QString className = QString::fromLatin1(window->metaObject()->className());
+    return className.mid(className.lastIndexOf(QLatin1Char(':')) + 1);
 }
 
 HelpViewer* showHelp(const QString& helpFile, const QString& topic) {

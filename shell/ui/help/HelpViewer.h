@@ -29,7 +29,7 @@ private:
 };
 
 // The topic of a widget: the nearest "helpTopic" property up its parents,
-// else the object name of its window.
+// else the object name of its window, else the window's class name.
 QString helpTopicOf(const QWidget* widget);
 
 // Opens the viewer (one per program, raised when it is open already) on the
