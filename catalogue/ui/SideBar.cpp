@@ -45,6 +45,7 @@ SideBar::SideBar(QWidget* parent) : QWidget(parent), layout_(new QVBoxLayout(thi
     layout_->setSpacing(1);
     layout_->addWidget(list_, 1);
     setAutoFillBackground(true);
+    setProperty("helpTopic", QStringLiteral("SideBar"));
     connect(list_, &QListWidget::itemClicked, this, [this](QListWidgetItem* item) {
         const QString key = item->data(kKeyRole).toString();
         selectedGroup_ = key;
