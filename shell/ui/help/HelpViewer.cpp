@@ -28,9 +28,9 @@ protected:
         if (event->type() != QEvent::KeyPress ||
             static_cast<QKeyEvent*>(event)->key() != Qt::Key_F1)
             return QObject::eventFilter(watched, event);
-        QWidget* focus = QApplication::focusWidget();
+        // The key goes to the widget with the focus; a window of the platform hands it on.
+        QWidget* focus = watched->isWidgetType() ? static_cast<QWidget*>(watched) : QApplication::focusWidget();
         if (!focus) focus = QApplication::activeWindow();
-        if (!focus && watched->isWidgetType()) focus = static_cast<QWidget*>(watched);
         // F1 in the viewer itself leaves it where it is.
         for (const QWidget* w = focus; w; w = w->parentWidget())
             if (qobject_cast<const HelpViewer*>(w)) return true;
@@ -88,7 +88,10 @@ QString helpTopicOf(const QWidget* widget) {
 HelpViewer* showHelp(const QString& helpFile, const QString& topic) {
     QWidget* owner = QApplication::activeModalWidget();
     QPointer<HelpViewer>& current = viewer();
-    if (current && current->parentWidget() != owner) current->close();
+    if (current && current->parentWidget() != owner) {
+        current->close();  // deletes itself later
+        current = nullptr;
+    }
     if (!current) current = new HelpViewer(owner);
     current->open(helpFile, topic);
     current->show();
