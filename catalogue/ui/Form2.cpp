@@ -44,6 +44,8 @@ Form2::Form2(CatalogueHost& host, Prompter& prompter, Choosers& choosers, Use us
     sample_->setCursor(Qt::PointingHandCursor);
     sample_->setFrameShape(QFrame::Panel);
     sample_->setFrameShadow(QFrame::Sunken);
+    sample_->setMinimumHeight(24);
+    sample_->setAutoFillBackground(true);
     sample_->installEventFilter(this);
     form->addRow("Text color:", sample_);
     auto* frame = new QGroupBox("Group is for:", properties);
@@ -92,12 +94,15 @@ Form2::Form2(CatalogueHost& host, Prompter& prompter, Choosers& choosers, Use us
     connect(selectIcon_, &QPushButton::clicked, this, &Form2::selectIconClicked);
     connect(fields_[4], &QLineEdit::textChanged, this, &Form2::refreshPreview);
     setColor(0);
+    setMinimumWidth(400);
     fields_[1]->setFocus();
 }
 
 void Form2::setFolder(const QString& name, std::int64_t backColor) {
     fields_[0]->setText(name);
     paintSwatch(*fields_[0], backColor, QPalette::Base);
+    // The caption colour shows as it will in the sidebar: on the folder's colour.
+    paintSwatch(*sample_, backColor, QPalette::Window);
 }
 
 void Form2::preset(const SideBarGroup& group) {

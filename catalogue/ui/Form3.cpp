@@ -50,6 +50,7 @@ Form3::Form3(Prompter& prompter, Choosers& choosers, const QString& title, QWidg
     colorRow->addRow("Folder background color:", colorField_);
     layout->addLayout(colorRow);
     setColor(color_);
+    setMinimumWidth(360);
 
     auto* buttonRow = new QHBoxLayout;
     buttonRow->addStretch(1);
