@@ -247,6 +247,9 @@ std::vector<FolderOrder> SideBar::order() const {
 }
 
 bool SideBar::eventFilter(QObject* watched, QEvent* event) {
+    // A right press must not highlight a group: only the pop-up acts on it.
+    if (event->type() == QEvent::MouseButtonPress && static_cast<QMouseEvent*>(event)->button() == Qt::RightButton)
+        return true;
     if (event->type() == QEvent::MouseButtonRelease && watched->isWidgetType()) {
         auto* mouse = static_cast<QMouseEvent*>(event);
         if (mouse->button() == Qt::RightButton) {
