@@ -176,6 +176,26 @@ private slots:
         QCOMPARE(w->openGroup(), QStringLiteral("195CID"));
     }
 
+    void folderPropertiesFromThePopUpOfItsBar() {
+        ShellFixture f;
+        driver::started(f);
+        MainWindow* w = f.shell->mainWindow();
+        driver::whenModal<Form3>([](Form3* dialog) {
+            QCOMPARE(dialog->windowTitle(), QStringLiteral(" Edit Folder Properties"));
+            QCOMPARE(dialog->nameField()->text(), QStringLiteral("Windows"));
+            QVERIFY(!dialog->check(0)->isChecked());
+            dialog->nameField()->setText("System");
+            dialog->check(0)->click();
+            QTest::mouseClick(dialog->button(1), Qt::LeftButton);
+        });
+        driver::rightClickFolderBar(*f.shell->sideBar(), "1GID");
+        driver::pick(w->bandMenu("Popup_SideBar"), w->commandAction("Popup_SideBar", 860));
+        QTRY_COMPARE(f.shell->sideBar()->folderBar("1GID")->text(), QStringLiteral("System"));
+        QCOMPARE(number(f, "select FLDR_SmalSymb from BAR_FOLDER where ID = 1"), 1);
+        QCOMPARE(w->openFolder(), QStringLiteral("1GID"));
+        QCOMPARE(w->openGroup(), QStringLiteral("1CID"));
+    }
+
     void deletingTheOpenFolderOpensItsNeighbour() {
         ShellFixture f;
         driver::started(f);
