@@ -446,6 +446,10 @@ void MainWindow::setListViewMode(int mode) {
         listView_->setGridSize(mode == 1 ? QSize(150, 22) : QSize());
         listView_->setWrapping(true);
     }
+    // Changing the view mode switches the viewport's drops off; the list of
+    // tools and utilities takes dropped files in every view.
+    listView_->setMovement(QListView::Static);
+    listView_->viewport()->setAcceptDrops(true);
     setListArrangement(listArrangement_);
 }
 

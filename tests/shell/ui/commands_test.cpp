@@ -336,6 +336,17 @@ private slots:
         w->setHiddenTreeCommands(nullptr);
     }
 
+    void utilityListTakesDroppedFilesInEveryView() {
+        ShellFixture f;
+        driver::started(f);
+        MainWindow* w = f.shell->mainWindow();
+        f.shell->openGroup("195CID");
+        for (int id : {350, 360, 370}) {
+            w->commandAction("Ansicht", id)->trigger();
+            QVERIFY2(w->listView()->viewport()->acceptDrops(), qPrintable(QString::number(id)));
+        }
+    }
+
     void selectAllFromTheEditMenu() {
         ShellFixture f;
         installApplets(f);
