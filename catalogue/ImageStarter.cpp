@@ -38,6 +38,14 @@ std::optional<std::string> findInPath(const std::string& name) {
     return std::nullopt;
 }
 
+bool isInside(const fs::path& file, const fs::path& folder) {
+    std::error_code error;
+    const fs::path canonicalFolder = fs::weakly_canonical(folder, error);
+    if (error) return false;
+    const fs::path relative = fs::weakly_canonical(file, error).lexically_relative(canonicalFolder);
+    return !error && !relative.empty() && *relative.begin() != "..";
+}
+
 }  // namespace
 
 std::vector<std::string> splitCommandLine(const std::string& commandLine) {
@@ -84,6 +92,11 @@ std::optional<std::vector<std::string>> ImageStarter::commandFor(const std::stri
     }
     if (host && ImageHost::isNativeProgram(*host)) {
         argv.push_back(host->string());
+        // Our own programs (the modules, the shell) work on this image, not the default one.
+        if (isInside(*host, host_.paths().programDir)) {
+            argv.emplace_back("--machine");
+            argv.push_back(host_.paths().imageDir.string());
+        }
     } else if (runner || ImageHost::isWindowsProgram(host->string())) {
         const auto wine = findInPath("wine");
         if (!wine) {

@@ -24,7 +24,8 @@ public:
     bool shellExecute(const std::string& file, const std::string& parameters, const std::string& workDir,
                       int style) override;
 
-    // The argv that starts `program` with `arguments`; nullopt when it cannot be started here.
+    // The argv that starts `program` with `arguments`; nullopt when it cannot be
+    // started here. Our programs of the program folder get "--machine <image>" first.
     std::optional<std::vector<std::string>> commandFor(const std::string& program,
                                                        const std::vector<std::string>& arguments);
 

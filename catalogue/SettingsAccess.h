@@ -14,6 +14,8 @@ public:
                             const std::string& defaultValue) = 0;
     virtual bool save(const std::string& section, const std::string& key, const std::string& value) = 0;
     virtual bool deleteValue(const std::string& section, const std::string& key) = 0;
+    // Removes the section with all its values; false when there is none.
+    virtual bool deleteSection(const std::string& section) = 0;
 };
 
 }  // namespace vantix::catalogue

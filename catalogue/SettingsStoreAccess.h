@@ -19,6 +19,7 @@ public:
     bool deleteValue(const std::string& section, const std::string& key) override {
         return store_.DeleteValue(section, key);
     }
+    bool deleteSection(const std::string& section) override { return store_.DeleteSection(section); }
 
 private:
     lindrel32::SettingsStore& store_;

@@ -1,6 +1,8 @@
 #pragma once
 
 #include <QString>
+#include <cstdint>
+#include <optional>
 
 class QWidget;
 
@@ -13,8 +15,10 @@ class Choosers {
 public:
     virtual ~Choosers() = default;
     virtual QString chooseFile(QWidget* owner, const QString& title, const QString& startFolder) = 0;
-    // A file whose icons are shown; "file,index" or the file.
+    // A file whose icons are shown; the chosen file.
     virtual QString chooseIconFile(QWidget* owner, const QString& currentFile) = 0;
+    // The colour dialog: 0x00BBGGRR, or nullopt when the user made no choice.
+    virtual std::optional<std::int32_t> chooseColor(QWidget* owner) = 0;
 };
 
 }  // namespace vantix::catalogue::ui

@@ -31,6 +31,7 @@ constexpr int kCaptionRole = Qt::UserRole + 4;  // the caption as stored, for re
 ObjectListView::ObjectListView(CatalogueContext& context, QWidget* parent)
     : QListWidget(parent), context_(context), entryMenu_(new QMenu(this)), emptyMenu_(new QMenu(this)) {
     setObjectName("ListView");
+    setProperty("helpTopic", QStringLiteral("ListView"));
     setViewMode(QListView::IconMode);
     setResizeMode(QListView::Adjust);
     setMovement(QListView::Static);

@@ -5,6 +5,7 @@
 #include <functional>
 #include <QDropEvent>
 #include <QMimeData>
+#include <QMouseEvent>
 
 namespace vantix::catalogue::ui {
 
@@ -44,11 +45,13 @@ SideBar::SideBar(QWidget* parent) : QWidget(parent), layout_(new QVBoxLayout(thi
     layout_->setSpacing(1);
     layout_->addWidget(list_, 1);
     setAutoFillBackground(true);
+    setProperty("helpTopic", QStringLiteral("SideBar"));
     connect(list_, &QListWidget::itemClicked, this, [this](QListWidgetItem* item) {
         const QString key = item->data(kKeyRole).toString();
         selectedGroup_ = key;
         emit groupClicked(key);
     });
+    list_->viewport()->installEventFilter(this);
     connect(list_, &QListWidget::itemEntered, this, [this](QListWidgetItem* item) {
         emit groupHovered(item->data(kKeyRole).toString(), item->data(kInfoRole).toString());
     });
@@ -81,6 +84,7 @@ void SideBar::addFolder(const QString& key, const QString& caption, const QColor
     Folder f{key, caption, backColor, boldNames, smallIcons, {}, nullptr};
     f.bar = new FolderBar(
         caption, [this, key](const QString& groupKey) { dropOnBar(key, groupKey); }, this);
+    f.bar->installEventFilter(this);
     connect(f.bar, &QPushButton::clicked, this, [this, key] {
         const bool other = key != current_;
         setCurrentFolder(key);
@@ -240,6 +244,27 @@ std::vector<FolderOrder> SideBar::order() const {
         result.push_back(std::move(o));
     }
     return result;
+}
+
+bool SideBar::eventFilter(QObject* watched, QEvent* event) {
+    // A right press must not highlight a group: only the pop-up acts on it.
+    if (event->type() == QEvent::MouseButtonPress && static_cast<QMouseEvent*>(event)->button() == Qt::RightButton)
+        return true;
+    if (event->type() == QEvent::MouseButtonRelease && watched->isWidgetType()) {
+        auto* mouse = static_cast<QMouseEvent*>(event);
+        if (mouse->button() == Qt::RightButton) {
+            const QPoint point = static_cast<QWidget*>(watched)->mapTo(this, mouse->position().toPoint());
+            emit contextMenuWanted(point, mouse->globalPosition().toPoint());
+            return true;
+        }
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+void SideBar::mouseReleaseEvent(QMouseEvent* event) {
+    if (event->button() == Qt::RightButton)
+        emit contextMenuWanted(event->position().toPoint(), event->globalPosition().toPoint());
+    QWidget::mouseReleaseEvent(event);
 }
 
 QString SideBar::groupAt(const QPoint& point) const {

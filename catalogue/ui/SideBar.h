@@ -69,6 +69,13 @@ signals:
     // status bar as it is) or left the groups (empty key).
     void groupHovered(const QString& groupKey, const QString& info);
     void groupsDropped();
+    // The right button was released over the sidebar at `point` (this widget's
+    // coordinates); groupAt and openFolderCaptionAt tell what lies there.
+    void contextMenuWanted(const QPoint& point, const QPoint& globalPos);
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
 
 private:
     struct Group {

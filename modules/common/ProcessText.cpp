@@ -1,5 +1,9 @@
 #include "modules/common/ProcessText.h"
 
+#include <algorithm>
+
+#include "platform/machine/Machine.h"
+
 namespace vantix::modules {
 namespace {
 std::string& helpFileStore() {
@@ -14,6 +18,15 @@ LineBreaks& lineBreakStore() {
 
 void setHelpFile(std::string path) { helpFileStore() = std::move(path); }
 const std::string& helpFile() { return helpFileStore(); }
+
+std::filesystem::path helpFileOnHost(const platform::Machine& machine) {
+    std::string file = helpFile();
+    if (file.empty() || file.front() != '/') {
+        if (const auto host = machine.hostPath(file)) return *host;
+    }
+    std::replace(file.begin(), file.end(), '\\', '/');
+    return file;
+}
 
 void setLineBreaks() { lineBreakStore() = LineBreaks{"\r", "\r\n"}; }
 const LineBreaks& lineBreaks() { return lineBreakStore(); }

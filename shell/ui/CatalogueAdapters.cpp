@@ -23,4 +23,7 @@ QString DialogChoosers::chooseIconFile(QWidget* owner, const QString& currentFil
     return Dialogs::chooseIconFile(owner, currentFile);
 }
 
+
+std::optional<std::int32_t> DialogChoosers::chooseColor(QWidget* owner) { return Dialogs::pickColor(owner); }
+
 }  // namespace vantix::shell

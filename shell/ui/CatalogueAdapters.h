@@ -22,6 +22,7 @@ class DialogChoosers final : public catalogue::ui::Choosers {
 public:
     QString chooseFile(QWidget* owner, const QString& title, const QString& startFolder) override;
     QString chooseIconFile(QWidget* owner, const QString& currentFile) override;
+    std::optional<std::int32_t> chooseColor(QWidget* owner) override;
 };
 
 }  // namespace vantix::shell

@@ -40,8 +40,14 @@ QString displayText(const QString& text) {
     return shown;
 }
 
+// The record of shown messages keeps the latest ones only: it serves tests and
+// must not grow for as long as the program runs.
+constexpr qsizetype kShownKept = 32;
+
 Dialogs::Answer ask(QWidget* parent, Dialogs::Icon icon, const QString& title, const QString& text, bool yesNo) {
-    queued().shown.append({icon, title, text});
+    QList<Dialogs::Shown>& shown = queued().shown;
+    if (shown.size() >= kShownKept) shown.remove(0, shown.size() - kShownKept + 1);
+    shown.append({icon, title, text});
     if (!queued().answers.empty()) {
         Dialogs::Answer answer = queued().answers.front();
         queued().answers.pop_front();

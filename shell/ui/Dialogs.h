@@ -29,8 +29,7 @@ public:
     // Yes/No with the question icon; true for Yes.
     static bool askYesNo(QWidget* parent, const QString& title, const QString& text);
 
-    // Icon-file chooser: shows the icons of a file; "file" for its first icon,
-    // "file,index" for another, "" when cancelled.
+    // Icon-file chooser: shows the icons of a file; the chosen file, "" when cancelled.
     static QString chooseIconFile(QWidget* parent, const QString& currentFile);
     // Colour chooser as the component answers: 0x00BBGGRR, or 9 when cancelled.
     static std::int32_t chooseColor(QWidget* parent);
@@ -46,6 +45,7 @@ public:
     static void setNextAnswer(Answer answer);
     static void setNextColor(std::optional<std::int32_t> colour);
     static void setNextPath(const QString& path);
+    // The latest messages shown (at most 32), oldest first.
     static const QList<Shown>& shownMessages();
     static void reset();
 };

@@ -105,10 +105,8 @@ bool IconFileDialog::showIconsOf(const QString& file) {
 int IconFileDialog::iconCount() const { return icons_->count(); }
 
 QString IconFileDialog::choice() const {
-    const QString file = file_->text().trimmed();
-    if (file.isEmpty()) return {};
-    int row = icons_->currentRow();
-    return row > 0 ? file + QLatin1Char(',') + QString::number(row) : file;
+    // The chosen file: its callers store it as the icon file and draw its first icon.
+    return file_->text().trimmed();
 }
 
 }  // namespace vantix::shell

@@ -8,7 +8,7 @@ class QListWidget;
 namespace vantix::shell {
 
 // The dialog component's icon-file chooser: a file (program, library or .ico)
-// and the icons in it; the choice is "file" for the first icon, "file,index" otherwise.
+// and the icons in it; the choice is the file.
 class IconFileDialog : public QDialog {
     Q_OBJECT
 public:

@@ -13,10 +13,11 @@
 
 namespace vantix::shell {
 
-LogoWindow::LogoWindow(Use use, std::string storedPassword, QWidget* parent)
+LogoWindow::LogoWindow(Use use, std::string storedPassword, bool* accessGranted, QWidget* parent)
     : QDialog(parent, Qt::SplashScreen | Qt::FramelessWindowHint),
       use_(use),
       storedPassword_(std::move(storedPassword)),
+      accessGranted_(accessGranted ? *accessGranted : ownGrant_),
       passwordLabel_(new QLabel(QStringLiteral("Password:"), this)),
       entry_(new QLineEdit(this)),
       initializing_(new QLabel(QStringLiteral("Initializing..."), this)),

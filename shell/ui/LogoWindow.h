@@ -20,8 +20,10 @@ class LogoWindow : public QDialog {
 public:
     enum class Use { Startup, About };
 
-    // `storedPassword` is the scrambled registry value or "NO Key".
-    LogoWindow(Use use, std::string storedPassword, QWidget* parent = nullptr);
+    // `storedPassword` is the scrambled registry value or "NO Key". At start-up
+    // `accessGranted` is the shell's one flag (ShellState::AccessGranted), which
+    // the prompt sets and the gauge reads; the About box keeps its own, granted.
+    LogoWindow(Use use, std::string storedPassword, bool* accessGranted = nullptr, QWidget* parent = nullptr);
 
     void showPasswordPrompt(bool visible);
     void startTimer() { timer_.start(); }
@@ -55,7 +57,8 @@ private:
 
     Use use_;
     std::string storedPassword_;
-    bool accessGranted_ = false;
+    bool ownGrant_ = false;
+    bool& accessGranted_;
     bool denied_ = false;
     QLabel* passwordLabel_;
     QLineEdit* entry_;

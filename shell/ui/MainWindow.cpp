@@ -26,6 +26,7 @@
 #include "shell/DropDownAnimation.h"
 #include "shell/ShellState.h"
 #include "shell/SoundEffects.h"
+#include "shell/ViewCommands.h"
 #include "shell/WindowPlacement.h"
 #include "shell/ui/OleColor.h"
 #include "shell/ui/PictureButton.h"
@@ -268,27 +269,111 @@ QWidget* MainWindow::buildFunctionArea() {
     return area;
 }
 
+// Works the window's own tree toolbar, as clicking its buttons does.
+class ToolbarTreeCommands final : public HiddenTreeCommands {
+public:
+    explicit ToolbarTreeCommands(MainWindow& window) : window_(window) {}
+    void expandAll() override { window_.ribbonButton(4, 1)->click(); }
+    void collapseAll() override { window_.ribbonButton(4, 2)->click(); }
+    void toggleShowDeactivated() override { window_.ribbonButton(4, 0)->toggle(); }
+    void toggleSorted() override { window_.ribbonButton(4, 3)->toggle(); }
+
+private:
+    MainWindow& window_;
+};
+
 void MainWindow::buildMenus() {
-    // The menus of the commands this window carries out; the full command
-    // table with its pop-ups and visibility lists extends this bar.
     QMenuBar* bar = menuBar();
     bar->setObjectName(QStringLiteral("MenuBar"));
-    QMenu* file = bar->addMenu(QStringLiteral("&File"));
-    file->addAction(QStringLiteral("Program &Preferences..."), this, [this] { dispatchCommand(QStringLiteral("APP_OPTION")); });
-    file->addAction(QStringLiteral("&Exit"), this, [this] { dispatchCommand(QStringLiteral("APP_END")); });
-    QMenu* edit = bar->addMenu(QStringLiteral("&Edit"));
-    edit->addAction(QStringLiteral("&Select All"), this, [this] { dispatchCommand(QStringLiteral("MARK_ALL")); });
-    QMenu* help = bar->addMenu(QStringLiteral("&Help"));
-    help->addAction(QStringLiteral("&About"), this, [this] { dispatchCommand(QStringLiteral("APP_INFO")); });
+    // Sub-bands first, so that an entry opening a band finds its menu.
+    for (auto it = commands_.bands().rbegin(); it != commands_.bands().rend(); ++it)
+        if (it->name != band::kMenuBar) menus_[it->name] = buildBandMenu(*it);
+    for (const CommandEntry& entry : commands_.findBand(band::kMenuBar)->entries) {
+        QMenu* menu = menus_.at(entry.submenu);
+        menu->setTitle(QString::fromStdString(entry.caption));
+        QAction* action = bar->addMenu(menu);
+        action->setObjectName(QString::fromStdString(entry.command));
+        actions_[{band::kMenuBar, entry.id}] = action;
+    }
+    commands_.setStateObserver([this](const std::string& name) { syncBand(name); });
+    for (const auto& b : commands_.bands()) syncBand(b.name);
+    ownTreeCommands_ = std::make_unique<ToolbarTreeCommands>(*this);
+    registerOwnCommands();
 }
 
-bool MainWindow::dispatchCommand(const QString& command) {
-    if (command == QLatin1String("APP_OPTION")) emit optionsRequested();
-    else if (command == QLatin1String("APP_END")) close();
-    else if (command == QLatin1String("APP_INFO")) emit aboutRequested();
-    else if (command == QLatin1String("MARK_ALL")) SelectAll();
-    else return false;
-    return true;
+QMenu* MainWindow::buildBandMenu(const CommandBand& commandBand) {
+    auto* menu = new QMenu(this);
+    menu->setObjectName(QString::fromStdString(commandBand.name));
+    for (const CommandEntry& entry : commandBand.entries) {
+        QAction* action = nullptr;
+        if (!entry.submenu.empty()) {
+            QMenu* sub = menus_.at(entry.submenu);
+            sub->setTitle(QString::fromStdString(entry.caption));
+            action = menu->addMenu(sub);
+        } else {
+            action = menu->addAction(QString::fromStdString(entry.caption));
+            const std::string command = entry.command;
+            connect(action, &QAction::triggered, this, [this, command] { commands_.ExecuteCommand(command); });
+        }
+        action->setObjectName(QString::fromStdString(entry.command) + QLatin1Char('_') + QString::number(entry.id));
+        actions_[{commandBand.name, entry.id}] = action;
+    }
+    return menu;
+}
+
+void MainWindow::syncBand(const std::string& name) {
+    const CommandBand* b = commands_.findBand(name);
+    if (!b) return;
+    for (const CommandEntry& entry : b->entries) {
+        const auto found = actions_.find({name, entry.id});
+        if (found == actions_.end()) continue;
+        found->second->setVisible(entry.visible);
+        found->second->setEnabled(entry.enabled);
+    }
+}
+
+QMenu* MainWindow::bandMenu(const std::string& name) const {
+    const auto found = menus_.find(name);
+    return found == menus_.end() ? nullptr : found->second;
+}
+
+QAction* MainWindow::commandAction(const std::string& name, std::int32_t id) const {
+    const auto found = actions_.find({name, id});
+    return found == actions_.end() ? nullptr : found->second;
+}
+
+void MainWindow::popupBand(const std::string& name, const QPoint& globalPos) {
+    if (QMenu* menu = bandMenu(name)) menu->popup(globalPos);
+}
+
+void MainWindow::registerOwnCommands() {
+    commands_.registerHandler("APP_END", [this] { close(); });
+    commands_.registerHandler("MARK_ALL", [this] { SelectAll(); });
+    for (const char* command : {"OBJ_VIEW", "OBJ_SORT", "OBJ_LEFT", "OBJ_TOP", "OBJ_BIGSYMB", "OBJ_SMALSYMB",
+                                "OBJ_LISTSYMB", "STRUCT_OPEN", "STRUCT_CLOSE"})
+        commands_.registerHandler(command, [this, command] { runViewCommand(command); });
+}
+
+void MainWindow::runViewCommand(const char* command) {
+    if (openMode_ == "HIDD") {
+        HiddenTreeCommands& tree = hiddenCommands_ ? *hiddenCommands_ : *ownTreeCommands_;
+        const std::string_view name = command;
+        if (name == "STRUCT_OPEN") tree.expandAll();
+        else if (name == "STRUCT_CLOSE") tree.collapseAll();
+        else if (name == "OBJ_VIEW") tree.toggleShowDeactivated();
+        else if (name == "OBJ_SORT") tree.toggleSorted();
+        return;
+    }
+    const auto target = viewCommandButton(command, openMode_);
+    if (!target) return;
+    PictureButton* button = ribbonButton(target->ribbon, target->index);
+    if (target->action == ButtonAction::Toggle) button->toggle();
+    else button->click();
+}
+
+void MainWindow::setOpenGroup(const QString& groupKey, const std::string& mode) {
+    openGroup_ = groupKey;
+    openMode_ = mode;
 }
 
 void MainWindow::setSideBar(QWidget* sideBar) {
@@ -348,7 +433,9 @@ ViewSettings MainWindow::currentViewSettings() const {
 
 void MainWindow::setListViewMode(int mode) {
     listMode_ = mode;
-    if (mode >= 0 && mode < 3) ribbon3_->button(mode)->setChecked(true);
+    // The report view (3) shows as the list and presses its button.
+    const int button = mode == 3 ? 2 : mode;
+    if (button >= 0 && button < 3) ribbon3_->button(button)->setChecked(true);
     if (mode == 0) {
         listView_->setViewMode(QListView::IconMode);
         listView_->setIconSize(QSize(32, 32));
@@ -359,6 +446,10 @@ void MainWindow::setListViewMode(int mode) {
         listView_->setGridSize(mode == 1 ? QSize(150, 22) : QSize());
         listView_->setWrapping(true);
     }
+    // Changing the view mode switches the viewport's drops off; the list of
+    // tools and utilities takes dropped files in every view.
+    listView_->setMovement(QListView::Static);
+    listView_->viewport()->setAcceptDrops(true);
     setListArrangement(listArrangement_);
 }
 
@@ -491,13 +582,22 @@ void MainWindow::onDropDownItemClicked(QTreeWidgetItem* item) {
         ShowDropDown(false);
     } else if (key.endsWith(QLatin1String("GID"))) {
         if (key == openFolder_) return;
-        openFolder_ = key;
         emit folderChosen(key);
         ShowDropDown(false);
     }
 }
 
+void MainWindow::ClearMainArea() {
+    cleared_ = true;
+    ShowDropDown(false);
+    rightSplitter_->widget(1)->hide();
+    rightSplitter_->widget(2)->hide();
+    setTitle(QStringLiteral(" "), QStringLiteral(" "), panelText_->color());
+    setOpenGroup(QString(), std::string());
+}
+
 void MainWindow::SwitchView(Area area) {
+    cleared_ = false;
     area_ = area;
     if (dropDown_) return;  // shown again when the drop-down goes
     rightSplitter_->widget(1)->setVisible(area == Area::List);

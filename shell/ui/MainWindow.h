@@ -5,12 +5,18 @@
 #include <QTimer>
 #include <array>
 #include <functional>
+#include <map>
+#include <memory>
 
+#include "shell/CommandTable.h"
+#include "shell/HiddenTreeCommands.h"
 #include "shell/ShellSettings.h"
 
 class QButtonGroup;
 class QCheckBox;
+class QAction;
 class QListWidget;
+class QMenu;
 class QSlider;
 class QSplitter;
 class QTextEdit;
@@ -62,16 +68,32 @@ public:
     // Heights (twips) the drop-down pane took the last time it came down.
     const std::vector<std::int32_t>& lastDropDownSteps() const { return dropDownSteps_; }
     void SwitchView(Area area);
+    // Nothing open: both areas and their toolbars hidden, both title panels one space.
+    void ClearMainArea();
+    bool mainAreaCleared() const { return cleared_; }
     Area visibleArea() const { return area_; }
     void PlaySound(const QString& file);
     void SelectAll();
     void setStatusText(const QString& text);
     // The drag auto-scroll of the function tree: 1 up, 2 down, anything else stops.
     void setAutoScroll(int direction);
-    // Carries out a menu command by name; false for a name this window does not know.
-    bool dispatchCommand(const QString& command);
-    void setOpenGroup(const QString& groupKey) { openGroup_ = groupKey; }
+    // The command table of the menu bar and the pop-ups; the window carries out
+    // its own commands (the View menu, MARK_ALL, APP_END), the shell registers the rest.
+    CommandTable& commands() { return commands_; }
+    // The menu of a band ("Ansicht", "Popup_SideBar", ...) and its entry's action.
+    QMenu* bandMenu(const std::string& band) const;
+    QAction* commandAction(const std::string& band, std::int32_t id) const;
+    // Pops the band up at a screen position.
+    void popupBand(const std::string& band, const QPoint& globalPos);
+    // The tree of "HIDD" groups for the View menu; null: the window's own tree toolbar.
+    void setHiddenTreeCommands(HiddenTreeCommands* tree) { hiddenCommands_ = tree; }
+
+    // The open group, its Mode and the open folder: the one record of each.
+    void setOpenGroup(const QString& groupKey, const std::string& mode);
     const QString& openGroup() const { return openGroup_; }
+    const std::string& openMode() const { return openMode_; }
+    void setOpenFolder(const QString& folderKey) { openFolder_ = folderKey; }
+    const QString& openFolder() const { return openFolder_; }
 
     QListWidget* listView() const { return listView_; }
     QTreeWidget* hiddenTreeView() const { return hiddenTree_; }
@@ -96,8 +118,6 @@ signals:
     void folderChosen(const QString& folderKey);
     // The sidebar's back colour and folder bar colours (0x00BBGGRR or system colours).
     void sideBarColorsChanged(std::int32_t back, std::int32_t captionBack, std::int32_t captionFore);
-    void optionsRequested();
-    void aboutRequested();
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -105,6 +125,10 @@ protected:
 
 private:
     void buildMenus();
+    QMenu* buildBandMenu(const CommandBand& band);
+    void syncBand(const std::string& band);
+    void registerOwnCommands();
+    void runViewCommand(const char* command);
     QWidget* buildListArea();
     QWidget* buildFunctionArea();
     void setListViewMode(int mode);
@@ -144,9 +168,16 @@ private:
     int listMode_ = 0;
     Area area_ = Area::List;
     bool dropDown_ = false;
+    bool cleared_ = false;
     std::vector<std::int32_t> dropDownSteps_;
     QString openGroup_;
+    std::string openMode_;
     QString openFolder_;
+    CommandTable commands_;
+    std::map<std::string, QMenu*> menus_;
+    std::map<std::pair<std::string, std::int32_t>, QAction*> actions_;
+    std::unique_ptr<HiddenTreeCommands> ownTreeCommands_;
+    HiddenTreeCommands* hiddenCommands_ = nullptr;
     std::int32_t sideBarBack_ = 0x808080;
     std::int32_t captionBack_ = static_cast<std::int32_t>(0x8000000Fu);
     std::int32_t captionFore_ = static_cast<std::int32_t>(0x80000012u);

@@ -29,6 +29,7 @@ public:
     void setText(const QString& text);
     QString text() const { return text_; }
     void setColor(const QColor& colour);
+    QColor color() const { return colour_; }
     bool bold() const { return bold_; }
 
 signals:

@@ -24,6 +24,7 @@ class SingleInstance;
 namespace vantix::catalogue {
 class AppletTable;
 class ImageHost;
+class ModuleTable;
 class ImageStarter;
 class SettingsStoreAccess;
 namespace ui {
@@ -61,6 +62,21 @@ public:
     // The options dialog and the About box, as the commands open them.
     void showOptions();
     void showAbout();
+    // The help file on the topic of the widget with the focus (F1, APP_HELP).
+    void showHelp();
+    std::filesystem::path helpFile() const { return programDir_ / "VANTIX.HLP"; }
+    catalogue::ModuleTable& moduleTable() { return *modules_; }
+
+    // The commands of the folder and group dialogs, on the current folder and on
+    // the group the sidebar's pop-up was opened on (else the open group).
+    void newFolder();
+    void editFolder();
+    void deleteFolder();
+    void newGroup();
+    void editGroup();
+    void deleteGroup();
+    // A shortcut to that group: "DESK", "START" or "PROG".
+    bool createGroupShortcut(const std::string& place);
 
     // StartupHost
     bool anotherInstanceRunning() override;
@@ -90,7 +106,11 @@ public:
 private:
     void wireSideBar();
     void wireMainWindow();
+    void registerCommands();
     void openFolder(const QString& folderKey);
+    // Rebuilds the sidebar from the catalogue, keeping the open folder and group.
+    void refreshSideBar();
+    QString commandGroup() const;
 
     ShellState& state_;
     platform::Machine& machine_;
@@ -102,6 +122,7 @@ private:
     std::unique_ptr<catalogue::ImageHost> imageHost_;
     std::unique_ptr<catalogue::ImageStarter> starter_;
     std::unique_ptr<catalogue::AppletTable> applets_;
+    std::unique_ptr<catalogue::ModuleTable> modules_;
     std::unique_ptr<DialogPrompter> prompter_;
     std::unique_ptr<DialogChoosers> choosers_;
     std::unique_ptr<catalogue::ui::CatalogueContext> context_;
@@ -112,7 +133,6 @@ private:
     catalogue::ui::SideBar* sideBar_ = nullptr;
     catalogue::ui::ObjectListView* list_ = nullptr;
     std::vector<catalogue::SideBarFolder> folders_;
-    QString openFolder_;
 };
 
 }  // namespace vantix::shell

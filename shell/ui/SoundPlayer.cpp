@@ -11,6 +11,9 @@ namespace vantix::shell {
 SoundPlayer::SoundPlayer(QObject* parent) : QObject(parent) {}
 
 void SoundPlayer::play(const QString& hostFile) {
+    // Only the latest effects are kept for tests; a long session must not grow the list.
+    constexpr qsizetype kKept = 32;
+    if (played_.size() >= kKept) played_.remove(0, played_.size() - kKept + 1);
     played_.append(hostFile);
 #ifdef VANTIX_HAVE_MULTIMEDIA
     // Each effect owns its player until it finishes, so effects may overlap.

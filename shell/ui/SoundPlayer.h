@@ -6,7 +6,7 @@
 namespace vantix::shell {
 
 // Plays a wave file without waiting (Qt Multimedia when the build has it;
-// silent otherwise). Tests read what was asked to play.
+// silent otherwise). Tests read the latest 32 effects asked to play.
 class SoundPlayer : public QObject {
     Q_OBJECT
 public:

@@ -65,6 +65,10 @@ public:
     bool deleteValue(const std::string& section, const std::string& key) override {
         return values.erase(name(section, key)) > 0;
     }
+    bool deleteSection(const std::string& section) override {
+        const std::string prefix = vantix::text::toUpper(section) + "|";
+        return std::erase_if(values, [&](const auto& item) { return item.first.starts_with(prefix); }) > 0;
+    }
     static std::string name(const std::string& section, const std::string& key) {
         return vantix::text::toUpper(section) + "|" + vantix::text::toUpper(key);
     }

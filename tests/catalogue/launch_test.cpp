@@ -103,7 +103,9 @@ TEST_F(CatalogueTest, ModulesStartNativelyWithTheExtensionAdded) {
     ImageStarter starter(*host);
     const auto argv = starter.commandFor(programDir().string() + "/Module\\regalto", {"/START"});
     ASSERT_TRUE(argv);
-    EXPECT_EQ(*argv, (std::vector<std::string>{module.string(), "/START"}));
+    EXPECT_EQ(*argv, (std::vector<std::string>{module.string(), "--machine", (scratch_.path() / "image").string(),
+                                                "/START"}))
+        << "a module started by the shell works on the shell's image";
     EXPECT_FALSE(starter.commandFor(programDir().string() + "/Module\\MISSING", {"/START"}));
     EXPECT_FALSE(starter.commandFor("/etc/passwd", {})) << "outside the image and the program folder";
 }

@@ -18,7 +18,7 @@ struct ImageFixture {
         const fs::path build(VANTIX_PROGRAM_DIR);
         fs::create_directories(program() / "Module");
         fs::create_directory_symlink(build / "machine", program() / "machine");
-        for (const char* file : {"QUORVIA.MDE", "PICTURES", "Sound"}) {
+        for (const char* file : {"QUORVIA.MDE", "PICTURES", "Sound", "VANTIX.HLP"}) {
             std::error_code missing;  // a test that needs the file says so
             fs::copy(build / file, program() / file, fs::copy_options::recursive, missing);
         }

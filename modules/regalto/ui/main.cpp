@@ -11,11 +11,13 @@
 
 #include "modules/common/EntryProcedure.h"
 #include "modules/common/ModuleCommandLine.h"
+#include "modules/common/ProcessText.h"
 #include "modules/common/host/LibraryModuleHost.h"
 #include "modules/regalto/host/LibraryRegistryPort.h"
 #include "modules/regalto/ui/RegaltoWindow.h"
 #include "platform/machine/Machine.h"
 #include "platform/windowing/ui/InstallWindowing.h"
+#include "shell/ui/help/HelpViewer.h"
 
 int main(int argc, char** argv) {
     using namespace vantix;
@@ -60,6 +62,7 @@ int main(int argc, char** argv) {
             return 1;
         }
         ensureApp();
+        help::installHelpKey(QString::fromStdString(modules::helpFileOnHost(machine).string()));
         regalto::LibraryRegistryPort registry(machine);
         regalto::ui::RegaltoWindow window(registry);
         window.show();

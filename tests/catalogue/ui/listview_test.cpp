@@ -28,6 +28,7 @@ public:
         return file;
     }
     QString chooseIconFile(QWidget*, const QString&) override { return icon; }
+    std::optional<std::int32_t> chooseColor(QWidget*) override { return std::nullopt; }
     QString file, icon;
     QStringList titles;
 };
