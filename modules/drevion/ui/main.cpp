@@ -13,11 +13,13 @@
 
 #include "modules/common/EntryProcedure.h"
 #include "modules/common/ModuleCommandLine.h"
+#include "modules/common/ProcessText.h"
 #include "modules/common/host/LibraryModuleHost.h"
 #include "modules/drevion/DriveOptions.h"
 #include "modules/drevion/ui/DrevionWindow.h"
 #include "platform/machine/Machine.h"
 #include "platform/windowing/ui/InstallWindowing.h"
+#include "shell/ui/help/HelpViewer.h"
 
 int main(int argc, char** argv) {
     using namespace vantix;
@@ -59,6 +61,7 @@ int main(int argc, char** argv) {
             return 1;
         }
         ensureApp();
+        help::installHelpKey(QString::fromStdString(modules::helpFileOnHost(machine).string()));
         // "/START" names no drive: the drive of the module's own folder is selected.
         std::optional<char> drive = decision.drive;
         if (!drive) {

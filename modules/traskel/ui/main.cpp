@@ -12,12 +12,14 @@
 #include "lindrel32/QVREG.h"
 #include "modules/common/EntryProcedure.h"
 #include "modules/common/ModuleCommandLine.h"
+#include "modules/common/ProcessText.h"
 #include "modules/common/host/LibraryModuleHost.h"
 #include "modules/traskel/TrayList.h"
 #include "modules/traskel/host/LibraryTrayLink.h"
 #include "modules/traskel/ui/TraskelWindow.h"
 #include "platform/machine/Machine.h"
 #include "platform/windowing/ui/InstallWindowing.h"
+#include "shell/ui/help/HelpViewer.h"
 
 int main(int argc, char** argv) {
     using namespace vantix;
@@ -61,6 +63,7 @@ int main(int argc, char** argv) {
             return 1;
         }
         ensureApp();
+        help::installHelpKey(QString::fromStdString(modules::helpFileOnHost(machine).string()));
         lindrel32::QVREG registry(machine);
         lindrel32::QVFKT functions(machine);
         traskel::LibraryTrayLink tray(machine, executableDir / std::string(traskel::kTrayProgram));
