@@ -11,6 +11,7 @@
 #include "platform/machine/Machine.h"
 #include "platform/process/CommandLine.h"
 #include "shell/ShellState.h"
+#include "shell/ui/FirstImage.h"
 #include "shell/ui/MainWindow.h"
 #include "shell/ui/ShellApplication.h"
 
@@ -47,6 +48,8 @@ int main(int argc, char** argv) {
     Machine* machine = nullptr;
     try {
         if (!machineDir.empty()) vantix::platform::selectMachine(machineDir);
+        if (std::string error; !vantix::shell::createDefaultImageShowingProgress(nullptr, error))
+            throw vantix::platform::MachineError(error);
         machine = &vantix::platform::currentMachine();
     } catch (const std::exception& error) {
         std::fprintf(stderr, "vantix: %s\n", error.what());
