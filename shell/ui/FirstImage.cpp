@@ -17,7 +17,8 @@ bool createDefaultImageShowingProgress(QWidget* parent, std::string& error) {
     dialog.setWindowTitle(QStringLiteral("Vantix"));
     dialog.setLabelText(options.wine ? QStringLiteral("Creating the machine image through Wine...")
                                      : QStringLiteral("Creating the machine image..."));
-    dialog.setCancelButton(nullptr);  // a half-made image is removed, but Wine cannot be stopped cleanly
+    dialog.setCancelButton(
+        nullptr);  // a half-made image is removed, but Wine cannot be stopped cleanly
     dialog.setRange(0, 100);
     dialog.setMinimumDuration(0);
     dialog.setAutoClose(false);

@@ -29,8 +29,10 @@ private slots:
         QTimer sampler;
         QObject::connect(&sampler, &QTimer::timeout, [&] {
             for (QWidget* widget : QApplication::topLevelWidgets())
-                if (auto* dialog = qobject_cast<QProgressDialog*>(widget); dialog && dialog->isVisible()) {
-                    if (labels.isEmpty() || labels.back() != dialog->labelText()) labels << dialog->labelText();
+                if (auto* dialog = qobject_cast<QProgressDialog*>(widget);
+                    dialog && dialog->isVisible()) {
+                    if (labels.isEmpty() || labels.back() != dialog->labelText())
+                        labels << dialog->labelText();
                     highest = std::max(highest, dialog->value());
                 }
         });
