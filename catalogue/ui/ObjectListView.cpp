@@ -31,10 +31,7 @@ constexpr int kCaptionRole = Qt::UserRole + 4;  // the caption as stored, for re
 }  // namespace
 
 ObjectListView::ObjectListView(CatalogueContext& context, QWidget* parent)
-    : QListWidget(parent),
-      context_(context),
-      entryMenu_(new QMenu(this)),
-      emptyMenu_(new QMenu(this)) {
+    : QListWidget(parent), context_(context), entryMenu_(new QMenu(this)), emptyMenu_(new QMenu(this)) {
     setObjectName("ListView");
     setViewMode(QListView::IconMode);
     setResizeMode(QListView::Adjust);
@@ -83,8 +80,8 @@ void ObjectListView::reload() {
     std::vector<ListEntry> entries;
     try {
         if (mode_ == "SYST" && context_.applets)
-            entries = context_.applets->FillAppletList(
-                *context_.host, *context_.settings, activationSectionOfGroup(), showDeactivated_);
+            entries = context_.applets->FillAppletList(*context_.host, *context_.settings, activationSectionOfGroup(),
+                                                       showDeactivated_);
         else if (mode_ == "TOOL" && context_.moduleEntries)
             entries = context_.moduleEntries(groupId_, showDeactivated_);
         else if (mode_ == "UTIL")
@@ -187,14 +184,12 @@ std::vector<ListEntry> ObjectListView::entries() const {
 void ObjectListView::setObjectsActive(bool active) {
     if (mode_ != "SYST" && mode_ != "TOOL") return;
     auto list = entries();
-    SetObjectsActive(*context_.settings, activationSectionOfGroup(), list, active,
-                     showDeactivated_);
+    SetObjectsActive(*context_.settings, activationSectionOfGroup(), list, active, showDeactivated_);
     render(list);
 }
 
 bool ObjectListView::launchSelected() {
-    const QListWidgetItem* selected =
-        currentItem() && currentItem()->isSelected() ? currentItem() : nullptr;
+    const QListWidgetItem* selected = currentItem() && currentItem()->isSelected() ? currentItem() : nullptr;
     if (!selected && !selectedItems().isEmpty()) selected = selectedItems().front();
     if (!selected) return false;
     try {
@@ -221,9 +216,8 @@ void ObjectListView::newTool() {
     Form4 dialog(*context_.host, *context_.prompter, *context_.choosers, this);
     if (dialog.exec() != QDialog::Accepted) return;
     const auto values = toolValues(*context_.host, dialog.input());
-    const auto id =
-        AddUtility(*context_.database, *context_.host, groupId_, values.name, values.file,
-                   values.workPath, values.iconFile, values.parameter, values.style);
+    const auto id = AddUtility(*context_.database, *context_.host, groupId_, values.name, values.file,
+                               values.workPath, values.iconFile, values.parameter, values.style);
     if (id) appendEntry(utilityEntry(*findUtility(*context_.database, *id)));
 }
 
@@ -250,16 +244,14 @@ void ObjectListView::editSelectedTool() {
 void ObjectListView::removeSelectedTools() {
     if (mode_ != "UTIL") return;
     auto list = entries();
-    catalogue::removeSelectedTools(*context_.database, *context_.prompter,
-                                   context_.confirmRemovals(), list);
+    catalogue::removeSelectedTools(*context_.database, *context_.prompter, context_.confirmRemovals(), list);
     render(list);
 }
 
 void ObjectListView::addFiles(const QStringList& hostPaths) {
     if (mode_ != "UTIL") return;
     std::vector<std::string> files;
-    for (const auto& path : hostPaths)
-        files.push_back(context_.host->storedPath(path.toStdString()));
+    for (const auto& path : hostPaths) files.push_back(context_.host->storedPath(path.toStdString()));
     for (const auto id : AddDroppedFiles(*context_.database, *context_.host, groupId_, files))
         appendEntry(utilityEntry(*findUtility(*context_.database, id)));
 }
@@ -273,8 +265,7 @@ void ObjectListView::captionEdited(QListWidgetItem* edited) {
     if (verdict == CaptionVerdict::Accepted && mode_ == "TOOL" &&
         !(context_.renameModule && context_.renameModule(key, stored)))
         verdict = CaptionVerdict::Refused;
-    if (verdict != CaptionVerdict::Accepted)
-        stored = edited->data(kCaptionRole).toString().toStdString();
+    if (verdict != CaptionVerdict::Accepted) stored = edited->data(kCaptionRole).toString().toStdString();
     rendering_ = true;
     edited->setText(QString::fromStdString(stored));
     edited->setData(kCaptionRole, QString::fromStdString(stored));
@@ -305,8 +296,7 @@ void ObjectListView::mouseDoubleClickEvent(QMouseEvent* event) {
 }
 
 void ObjectListView::keyPressEvent(QKeyEvent* event) {
-    if ((event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) &&
-        state() != EditingState) {
+    if ((event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) && state() != EditingState) {
         if (!selectedItems().isEmpty()) launchSelected();
         return;
     }

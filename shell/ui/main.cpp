@@ -20,8 +20,7 @@ namespace {
 constexpr const char* kUsage =
     "usage: vantix [--machine DIR] [--quit-when-shown] [/DS:NNNNN]\n"
     "  --machine DIR      work on the machine image (or Wine prefix) in DIR\n"
-    "  --quit-when-shown  print \"shown\" once the main window shows, then close it (start-up "
-    "timing)\n"
+    "  --quit-when-shown  print \"shown\" once the main window shows, then close it (start-up timing)\n"
     "  /DS:NNNNN          open the group with that ID\n";
 
 }  // namespace
@@ -60,14 +59,11 @@ int main(int argc, char** argv) {
     vantix::shell::ShellState& state = vantix::shell::shellState();
     vantix::shell::ShellApplication shell(state, *machine, vantix::platform::programDir());
     switch (shell.start(vantix::platform::joinArguments(systemArguments))) {
-        case vantix::shell::StartupOutcome::Running:
-            break;
+        case vantix::shell::StartupOutcome::Running: break;
         case vantix::shell::StartupOutcome::SecondInstance:
-        case vantix::shell::StartupOutcome::UnsupportedPlatform:
-            return 0;
+        case vantix::shell::StartupOutcome::UnsupportedPlatform: return 0;
         case vantix::shell::StartupOutcome::AccessDenied:
-        case vantix::shell::StartupOutcome::DatabaseFailed:
-            return 1;
+        case vantix::shell::StartupOutcome::DatabaseFailed: return 1;
     }
     if (quitWhenShown) {
         // A timing harness waits for this line, then for the end of the shutdown.
