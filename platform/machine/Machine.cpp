@@ -106,7 +106,7 @@ std::unique_ptr<Machine> Machine::create(const fs::path& dir, WindowsPlatform pl
         fs::create_directory(staging);
         const fs::path templates = programDir() / "machine";
         if (options.wine) {
-            step("Making a Wine prefix (wineboot)", 5);
+            step("Making a Wine prefix (wineboot)", -1);
             initWinePrefix(staging);
         }
         step("Laying out the folders and boot files", options.wine ? 80 : 10);

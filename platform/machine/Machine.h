@@ -36,7 +36,8 @@ struct ImageOptions {
     // Make the image a Wine prefix first (wineboot), so that Wine's programs and
     // Control Panel applets are in it; our registry is laid over Wine's.
     bool wine = false;
-    // Told each step of the set-up as it begins: a short text and the share done (0-100).
+    // Told each step of the set-up as it begins: a short text and the share done
+    // (0-100), or -1 for a step whose length nobody can tell (Wine's set-up).
     std::function<void(const std::string& step, int percent)> progress;
 };
 

@@ -3,6 +3,7 @@
 #include <QEventLoop>
 #include <QPointer>
 #include <QProgressDialog>
+#include <algorithm>
 #include <exception>
 #include <thread>
 
@@ -34,7 +35,9 @@ bool createDefaultImageShowingProgress(QWidget* parent, std::string& error) {
             [shown, text, percent] {
                 if (!shown) return;
                 shown->setLabelText(text);
-                shown->setValue(percent);
+                // A step of unknown length shows a busy bar, so the window never looks stuck.
+                shown->setRange(0, percent < 0 ? 0 : 100);
+                shown->setValue(std::max(percent, 0));
             },
             Qt::QueuedConnection);
     };
