@@ -51,7 +51,8 @@ int importProfileCommand(CommandContext& context, Args args) {
     }
     platform::FileStatus read;
     const auto text = platform::readWholeFile(args[0], kMaxProfileBytes, &read);
-    if (!text) return usageError(context, "cannot read the profile " + args[0] + ": " + read.message);
+    if (!text)
+        return usageError(context, "cannot read the profile " + args[0] + ": " + read.message);
     std::vector<tweaks::ProfileEntry> entries;
     try {
         entries = tweaks::parseProfile(*text);
@@ -90,8 +91,8 @@ int importProfileCommand(CommandContext& context, Args args) {
         for (const auto& line : tweaks::describeChanges(outcome.changes))
             context.out << "  " << line << "\n";
         if (!outcome.registryProblem.empty()) {
-            context.err << "vantix-cli: " << step.entry.id << ": the registry was not changed: "
-                        << outcome.registryProblem << "\n";
+            context.err << "vantix-cli: " << step.entry.id
+                        << ": the registry was not changed: " << outcome.registryProblem << "\n";
             status = kAbsent;
         } else if (!tweaks::readsAsProfile(session.tweaks, step.entry)) {
             context.err << "vantix-cli: " << step.entry.id

@@ -64,7 +64,8 @@ bool readsAs(const PageState& state, const ProfileEntry& entry) {
 std::string formatProfile(const std::vector<ProfileEntry>& entries, std::string_view source) {
     std::string out = "; Vantix settings profile";
     if (!source.empty()) out += " of " + std::string(source);
-    out += "\n; [ID] is a function, Choice its choice (A or B), Value the slider position or text.\n";
+    out +=
+        "\n; [ID] is a function, Choice its choice (A or B), Value the slider position or text.\n";
     for (const auto& entry : entries) {
         out += "\n[" + std::to_string(entry.id) + "]\n";
         if (!entry.name.empty()) out += "; " + entry.name + "\n";
@@ -141,7 +142,8 @@ std::vector<ProfileEntry> exportProfile(TweakSession& session, std::vector<std::
     return entries;
 }
 
-std::vector<ImportStep> planImport(TweakSession& session, const std::vector<ProfileEntry>& entries) {
+std::vector<ImportStep> planImport(TweakSession& session,
+                                   const std::vector<ProfileEntry>& entries) {
     std::vector<ImportStep> steps;
     const int code = session.platformCode();
     for (const auto& entry : entries) {

@@ -42,8 +42,7 @@ std::vector<ProfileEntry> parseProfile(std::string_view text);
 // The state of every function of the session's platform. Functions whose
 // state cannot be read (they delete or rename files) are left out, each named
 // in `leftOut`.
-std::vector<ProfileEntry> exportProfile(TweakSession& session,
-                                        std::vector<std::string>& leftOut);
+std::vector<ProfileEntry> exportProfile(TweakSession& session, std::vector<std::string>& leftOut);
 
 struct ImportStep {
     ProfileEntry entry;

@@ -30,8 +30,11 @@ protected:
 };
 
 TEST_F(MachineCreate, TakesPlatformAndWineChoiceInAnyOrder) {
-    ASSERT_EQ(run({"machine", "create", (dir / "nt").string(), "--no-wine", "--platform", "nt4"}), 0) << err;
-    EXPECT_EQ(vantix::platform::Machine::open(dir / "nt")->platform(), vantix::platform::WindowsPlatform::Nt4);
+    ASSERT_EQ(run({"machine", "create", (dir / "nt").string(), "--no-wine", "--platform", "nt4"}),
+              0)
+        << err;
+    EXPECT_EQ(vantix::platform::Machine::open(dir / "nt")->platform(),
+              vantix::platform::WindowsPlatform::Nt4);
     // No Wine prefix was made: Wine's programs are not there.
     EXPECT_FALSE(fs::exists(dir / "nt" / "drive_c" / "windows" / "system32" / "rundll32.exe"));
 

@@ -18,7 +18,8 @@ class ProfileCommands : public ::testing::Test {
 protected:
     ProfileCommands() {
         fs::create_directories(dir / "program");
-        fs::create_directory_symlink(fs::path(VANTIX_PROGRAM_DIR) / "machine", dir / "program" / "machine");
+        fs::create_directory_symlink(fs::path(VANTIX_PROGRAM_DIR) / "machine",
+                                     dir / "program" / "machine");
         makeCatalogue(dir / "program" / "QUORVIA.MDE", true);
         ::setenv("VANTIX_PROGRAM_DIR", (dir / "program").c_str(), 1);
         vantix::platform::resetCurrentMachine();
@@ -62,16 +63,19 @@ protected:
 
 TEST_F(ProfileCommands, ARoundTripGivesTheFreshImageTheSameStatus) {
     const std::string a = image("a", "win98");
-    ASSERT_EQ(fn(a, {"apply", "101", "A"}), 0) << err;                            // an option
-    ASSERT_EQ(fn(a, {"apply", "801", "B"}), 0) << err;                            // Wine's virtual desktop
+    ASSERT_EQ(fn(a, {"apply", "101", "A"}), 0) << err;  // an option
+    ASSERT_EQ(fn(a, {"apply", "801", "B"}), 0) << err;  // Wine's virtual desktop
     ASSERT_EQ(fn(a, {"apply", "802", "A", "--value", "1000x600"}), 0) << err;    // a text
-    ASSERT_EQ(fn(a, {"apply", "811", "A", "--value", "144"}), 0) << err;          // a slider
+    ASSERT_EQ(fn(a, {"apply", "811", "A", "--value", "144"}), 0) << err;         // a slider
     ASSERT_EQ(fn(a, {"apply", "501", "A", "--value", "OFFICE = 2"}), 0) << err;  // '=' in a value
     const std::string profile = (dir / "a.ini").string();
     ASSERT_EQ(fn(a, {"export", profile}), 0) << err;
     const std::string text = ScratchDir::read(profile);
-    EXPECT_NE(text.find("[802]\n; Virtual desktop size\nChoice=A\nValue=1000x600\n"), std::string::npos) << text;
-    EXPECT_NE(out.find("left out\t305 Rebuild the font cache: its state cannot be read\n"), std::string::npos)
+    EXPECT_NE(text.find("[802]\n; Virtual desktop size\nChoice=A\nValue=1000x600\n"),
+              std::string::npos)
+        << text;
+    EXPECT_NE(out.find("left out\t305 Rebuild the font cache: its state cannot be read\n"),
+              std::string::npos)
         << out;
 
     const std::string b = image("b", "win98");
@@ -104,7 +108,8 @@ TEST_F(ProfileCommands, FunctionsTheTargetLacksAreSkippedWithALineEach) {
     EXPECT_NE(out.find("skipped\t304\t"), std::string::npos) << out;
     EXPECT_NE(out.find("does not exist on this platform"), std::string::npos);
     EXPECT_NE(out.find("skipped\t99999\t: no such function"), std::string::npos) << out;
-    EXPECT_NE(out.find("would apply\t824\tGrab the pointer in full screen\tB\n  registry"), std::string::npos)
+    EXPECT_NE(out.find("would apply\t824\tGrab the pointer in full screen\tB\n  registry"),
+              std::string::npos)
         << out;
     EXPECT_EQ(ScratchDir::read(dir / "nt" / "user.reg"), userReg) << "a dry run writes nothing";
 

@@ -20,7 +20,8 @@ TEST(Profile, FormatsAndParsesBackWhatAPersonCanEdit) {
         EXPECT_EQ(parsed[i].id, entries[i].id);
         EXPECT_EQ(parsed[i].letter, entries[i].letter);
         // The value is kept as written after '=', blanks and all; the line's end is trimmed.
-        EXPECT_EQ(parsed[i].value, i == 2 ? std::optional<std::string>(" A = B") : entries[i].value) << i;
+        EXPECT_EQ(parsed[i].value, i == 2 ? std::optional<std::string>(" A = B") : entries[i].value)
+            << i;
     }
     // Hand edits: CRLF, lower-case keys and letters, comments anywhere.
     const auto edited = parseProfile("; mine\r\n[ 101 ]\r\n# note\r\nchoice = b\r\n");

@@ -20,9 +20,11 @@ TEST(WineFunctions, PassTheSelfTestOnEveryPlatform) {
         const auto source = catalogueSourceDir();
         db->executeScript(readSql(source / "sidebar.sql"));
         db->executeScript(readSql(source / "functions" / "80-wine.sql"));
-        EXPECT_EQ(db->scalar("SELECT COUNT(*) FROM HIDDEN_FOLDERS WHERE FolderName = 'Wine' AND UF_FID = 0")
-                      ->toInteger(),
-                  1);
+        EXPECT_EQ(
+            db->scalar(
+                  "SELECT COUNT(*) FROM HIDDEN_FOLDERS WHERE FolderName = 'Wine' AND UF_FID = 0")
+                ->toInteger(),
+            1);
     }
     const auto report = tweaks::runSelfTest(
         dir / "QUORVIA.MDE", VANTIX_PROGRAM_DIR,
