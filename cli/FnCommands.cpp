@@ -3,6 +3,7 @@
 #include <stdexcept>
 
 #include "cli/Commands.h"
+#include "cli/ProfileCommands.h"
 #include "cli/SubCommands.h"
 #include "platform/database/CatalogueFile.h"
 #include "platform/machine/Machine.h"
@@ -360,6 +361,13 @@ constexpr SubCommand kCommands[] = {
      "every function of this platform with its state and whether it is at its default, as Vantix "
      "left it, or changed elsewhere",
      0, 0, statusAll},
+    {"export", "FILE",
+     "write the state of every function of this image as a settings profile (INI text)", 1, 1,
+     exportProfileCommand},
+    {"import", "FILE [--dry-run]",
+     "apply a settings profile: one preview of everything, one journal entry per function; "
+     "functions this platform lacks are skipped",
+     1, 2, importProfileCommand},
 };
 
 }  // namespace

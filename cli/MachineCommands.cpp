@@ -1,23 +1,44 @@
 #include "cli/Commands.h"
 #include "cli/SubCommands.h"
 #include "platform/machine/Machine.h"
+#include "platform/machine/WinePrefix.h"
 
 namespace vantix::cli {
 
 namespace {
 
 int create(CommandContext& context, Args args) {
+    constexpr const char* kUsage =
+        "usage: machine create DIR [--platform win95|win98|nt4] [--wine|--no-wine]";
     platform::WindowsPlatform kind = platform::WindowsPlatform::Win98;
-    if (args.size() == 3) {
-        if (args[1] != "--platform") return usageError(context, "unknown option '" + args[1] + "'");
-        const auto chosen = platform::platformFromName(args[2]);
-        if (!chosen)
-            return usageError(context, "unknown platform '" + args[2] + "' (win95, win98 or nt4)");
-        kind = *chosen;
-    } else if (args.size() != 1) {
-        return usageError(context, "usage: machine create DIR [--platform win95|win98|nt4]");
+    platform::ImageOptions options = platform::defaultImageOptions();
+    for (std::size_t i = 1; i < args.size(); ++i) {
+        if (args[i] == "--wine") {
+            options.wine = true;
+        } else if (args[i] == "--no-wine") {
+            options.wine = false;
+        } else if (args[i] == "--platform" && i + 1 < args.size()) {
+            const auto chosen = platform::platformFromName(args[++i]);
+            if (!chosen)
+                return usageError(context,
+                                  "unknown platform '" + args[i] + "' (win95, win98 or nt4)");
+            kind = *chosen;
+        } else if (args[i] == "--platform") {
+            return usageError(context, kUsage);
+        } else {
+            return usageError(context, "unknown option '" + args[i] + "'");
+        }
     }
-    const auto image = platform::Machine::create(args[0], kind);
+    if (options.wine && !platform::wineInstalled()) {
+        context.err << "vantix-cli: --wine: Wine is not installed (no wineboot or wineserver)\n";
+        return kAbsent;
+    }
+    // Wine's set-up takes a while: tell each step on stderr.
+    if (options.wine)
+        options.progress = [&context](const std::string& step, int) {
+            context.err << step << "\n";
+        };
+    const auto image = platform::Machine::create(args[0], kind, options);
     context.out << image->dir().string() << "\n";
     return kSuccess;
 }
@@ -39,8 +60,10 @@ int info(CommandContext& context, Args) {
 }
 
 constexpr SubCommand kCommands[] = {
-    {"create", "DIR [--platform win95|win98|nt4]",
-     "lay out a new image (Windows 98 unless told otherwise)", 1, 3, create},
+    {"create", "DIR [--platform win95|win98|nt4] [--wine|--no-wine]",
+     "lay out a new image (Windows 98 unless told otherwise; a Wine prefix when Wine is "
+     "installed, or as chosen)",
+     1, 4, create},
     {"info", "", "platform code, Windows, system, boot and temporary folders, drives", 0, 0, info},
 };
 

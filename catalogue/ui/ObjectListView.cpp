@@ -6,10 +6,12 @@
 #include <QMenu>
 #include <QMimeData>
 #include <QMouseEvent>
+#include <QPainter>
 #include <QUrl>
 
 #include "catalogue/ActivationList.h"
 #include "catalogue/CatalogueKeys.h"
+#include "catalogue/EmptyList.h"
 #include "catalogue/Launch.h"
 #include "catalogue/Shortcuts.h"
 #include "catalogue/ToolForm.h"
@@ -96,8 +98,38 @@ void ObjectListView::render(const std::vector<ListEntry>& entries) {
     setUpdatesEnabled(false);
     clear();
     for (const auto& entry : entries) appendEntry(entry);
+    emptyText_ = entries.empty() ? textWhenEmpty() : QString();
     setUpdatesEnabled(true);
     rendering_ = false;
+    viewport()->update();
+}
+
+QString ObjectListView::textWhenEmpty() const {
+    bool allDeactivated = false;
+    try {
+        // Would the list show something with the deactivated objects shown?
+        if (mode_ == "SYST" && context_.applets && !showDeactivated_)
+            allDeactivated = !context_.applets
+                                  ->FillAppletList(*context_.host, *context_.settings,
+                                                   activationSectionOfGroup(), true)
+                                  .empty();
+        else if (mode_ == "TOOL" && context_.moduleEntries && !showDeactivated_)
+            allDeactivated = !context_.moduleEntries(groupId_, true).empty();
+    } catch (const std::exception& error) {
+        log::warning("catalogue", std::string("list not checked: ") + error.what());
+    }
+    const std::string systemDir =
+        context_.host && mode_ == "SYST" ? context_.host->systemDir() : std::string();
+    return QString::fromStdString(emptyListText(mode_, systemDir, allDeactivated));
+}
+
+void ObjectListView::paintEvent(QPaintEvent* event) {
+    QListWidget::paintEvent(event);
+    if (count() > 0 || emptyText_.isEmpty()) return;
+    QPainter painter(viewport());
+    painter.setPen(palette().color(QPalette::Disabled, QPalette::Text));
+    painter.drawText(viewport()->rect().adjusted(8, 8, -8, -8),
+                     Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap, emptyText_);
 }
 
 void ObjectListView::appendEntry(const ListEntry& entry) {

@@ -78,6 +78,9 @@ public:
     QMenu* emptySpotMenu() const { return emptyMenu_; }
 
     bool isGhosted(int row) const;
+    // The line shown in the empty list: why it is empty and what fills it ("" while it lists
+    // entries).
+    QString emptyText() const { return count() == 0 ? emptyText_ : QString(); }
     std::vector<ListEntry> entries() const;
 
 signals:
@@ -89,12 +92,14 @@ protected:
     void mouseReleaseEvent(QMouseEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
     void dragEnterEvent(QDragEnterEvent* event) override;
     void dragMoveEvent(QDragMoveEvent* event) override;
     void dropEvent(QDropEvent* event) override;
 
 private:
     void render(const std::vector<ListEntry>& entries);
+    QString textWhenEmpty() const;
     void appendEntry(const ListEntry& entry);
     void styleItem(QListWidgetItem* item, bool ghosted);
     void captionEdited(QListWidgetItem* item);
@@ -109,6 +114,7 @@ private:
     bool rendering_ = false;
     QMenu* entryMenu_;
     QMenu* emptyMenu_;
+    QString emptyText_;
 };
 
 }  // namespace vantix::catalogue::ui

@@ -2,6 +2,7 @@
 #include <mutex>
 
 #include "platform/machine/Machine.h"
+#include "platform/machine/WinePrefix.h"
 
 namespace vantix::platform {
 
@@ -23,6 +24,32 @@ fs::path programDir() {
     return exe.parent_path();
 }
 
+namespace {
+
+bool missing(const fs::path& dir) {
+    std::error_code error;
+    return !fs::exists(dir / "system.reg", error) &&
+           (!fs::exists(dir, error) || fs::is_empty(dir, error));
+}
+
+// Only the default image is made on first use; a folder named on purpose must exist.
+void createDefault(const fs::path& dir, const ImageOptions& options) {
+    try {
+        Machine::create(dir, WindowsPlatform::Win98, options);
+    } catch (const MachineError&) {
+        // Another process may have made it meanwhile.
+        std::error_code error;
+        if (!fs::exists(dir / "system.reg", error)) throw;
+    }
+}
+
+bool defaultSelected() {
+    const char* env = std::getenv("VANTIX_MACHINE");
+    return !selected && !(env && *env);
+}
+
+}  // namespace
+
 Machine& currentMachine() {
     std::lock_guard lock(currentMutex);
     if (current) return *current;
@@ -32,20 +59,29 @@ Machine& currentMachine() {
         current = Machine::open(env);
     } else {
         const fs::path dir = Machine::defaultDir();
-        std::error_code error;
-        // Only the default image is made on first use; a folder named on purpose must exist.
-        if (!fs::exists(dir / "system.reg", error) &&
-            (!fs::exists(dir, error) || fs::is_empty(dir, error))) {
-            try {
-                current = Machine::create(dir, WindowsPlatform::Win98);
-            } catch (const MachineError&) {
-                // Another process may have made it meanwhile.
-                if (!fs::exists(dir / "system.reg", error)) throw;
-            }
-        }
-        if (!current) current = Machine::open(dir);
+        if (missing(dir)) createDefault(dir, defaultImageOptions());
+        current = Machine::open(dir);
     }
     return *current;
+}
+
+bool defaultImageMissing() {
+    std::lock_guard lock(currentMutex);
+    return !current && defaultSelected() && missing(Machine::defaultDir());
+}
+
+ImageOptions defaultImageOptions() {
+    ImageOptions options;
+    const char* choice = std::getenv("VANTIX_WINE");
+    options.wine = !(choice && std::string_view(choice) == "0") && wineInstalled();
+    return options;
+}
+
+void createDefaultImage(const ImageOptions& options) {
+    std::lock_guard lock(currentMutex);
+    if (current || !defaultSelected()) return;
+    const fs::path dir = Machine::defaultDir();
+    if (missing(dir)) createDefault(dir, options);
 }
 
 void selectMachine(const fs::path& dir) {

@@ -4,9 +4,12 @@
 #include <array>
 #include <chrono>
 #include <fstream>
+#include <set>
 #include <sstream>
 
+#include "platform/paths/HostPath.h"
 #include "platform/registry/RegFile.h"
+#include "platform/text/Text.h"
 
 namespace vantix::platform {
 
@@ -112,30 +115,114 @@ fs::path platformTemplates(const fs::path& templateDir, WindowsPlatform platform
     return folder;
 }
 
-void copyTree(const fs::path& from, const fs::path& to) {
+// The files below a template's drive_c, by path relative to it.
+void collectFiles(const fs::path& from, std::vector<fs::path>& files) {
     if (!fs::is_directory(from)) return;
-    fs::copy(from, to, fs::copy_options::recursive | fs::copy_options::overwrite_existing);
+    for (const auto& entry : fs::recursive_directory_iterator(from))
+        if (entry.is_regular_file()) files.push_back(entry.path());
+}
+
+std::vector<std::string_view> lines(std::string_view content) {
+    std::vector<std::string_view> result;
+    while (!content.empty()) {
+        const auto end = content.find('\n');
+        result.push_back(text::trim(content.substr(0, end), " \t\r"));
+        if (end == std::string_view::npos) break;
+        content.remove_prefix(end + 1);
+    }
+    return result;
+}
+
+bool isIniFile(const fs::path& path) {
+    return text::equalsIgnoreCase(path.extension().string(), ".ini");
+}
+
+// The name of a "[section]" line, or "" for any other line.
+std::string sectionName(std::string_view line) {
+    if (line.size() < 2 || line.front() != '[' || line.back() != ']') return {};
+    return text::toUpperAscii(std::string(line.substr(1, line.size() - 2)));
+}
+
+// Copies the template files into drive_c, each name matched against what
+// exists case-insensitively (Wine writes win.ini, the templates WIN.INI). An
+// INI file that Wine made keeps the sections that the template lacks ([mci],
+// [drivers32]: Wine's multimedia drivers), appended after the template's text.
+void copyTemplateFiles(const fs::path& templateDriveC, const fs::path& driveC) {
+    std::vector<fs::path> files;
+    collectFiles(templateDriveC, files);
+    for (const fs::path& file : files) {
+        const std::string relative = file.lexically_relative(templateDriveC).generic_string();
+        const fs::path target = appendMatchingCase(driveC, relative);
+        std::string content = readFile(file);
+        if (isIniFile(target) && fs::is_regular_file(target)) {
+            std::set<std::string> ours;
+            for (const auto line : lines(content)) {
+                if (auto name = sectionName(line); !name.empty()) ours.insert(name);
+            }
+            bool keep = false;
+            std::string kept;
+            const std::string wines = readFile(target);
+            for (const auto line : lines(wines)) {
+                if (auto name = sectionName(line); !name.empty()) keep = !ours.count(name);
+                if (keep) kept += std::string(line) + "\r\n";
+            }
+            if (!kept.empty()) {
+                if (!content.empty() && content.back() != '\n') content += "\r\n";
+                content += kept;
+            }
+        }
+        fs::create_directories(target.parent_path());
+        writeFile(target, content);
+    }
+}
+
+// A Wine prefix keeps its Control Panel applets in system32 only; Windows 95
+// and 98 keep theirs in the system folder. Hard links (else copies) put Wine's
+// applets where the 9x system looks for them.
+void linkWineApplets(const fs::path& windows) {
+    const fs::path system32 = appendMatchingCase(windows, "system32");
+    const fs::path system = appendMatchingCase(windows, "system");
+    std::error_code error;
+    if (!fs::is_directory(system32, error)) return;
+    for (const auto& entry : fs::directory_iterator(system32)) {
+        if (!entry.is_regular_file() ||
+            !text::equalsIgnoreCase(entry.path().extension().string(), ".cpl"))
+            continue;
+        const fs::path link = appendMatchingCase(system, entry.path().filename().string());
+        if (fs::exists(link, error)) continue;
+        fs::create_hard_link(entry.path(), link, error);
+        if (error) fs::copy_file(entry.path(), link);
+    }
 }
 
 }  // namespace
 
 void layOutImage(const fs::path& imageDir, WindowsPlatform platform, const fs::path& templateDir) {
     const fs::path templates = platformTemplates(templateDir, platform);
+    std::error_code error;
+    const bool winePrefix = fs::is_regular_file(imageDir / "system.reg", error);
     try {
         const fs::path driveC = imageDir / "drive_c";
         fs::create_directories(driveC);
         fs::create_directories(imageDir / "dosdevices");
-        fs::create_directory_symlink("../drive_c", imageDir / "dosdevices" / "c:");
-        if (platform == WindowsPlatform::Nt4) {
-            for (const char* folder : kNt4Folders) fs::create_directories(driveC / folder);
-        } else {
-            for (const char* folder : kWin9xFolders) fs::create_directories(driveC / folder);
-        }
-        copyTree(templateDir / "common" / "drive_c", driveC);
-        copyTree(templates / "drive_c", driveC);
-    } catch (const fs::filesystem_error& error) {
-        throw MachineError(std::string("cannot lay out the image: ") + error.what());
+        if (!fs::is_symlink(imageDir / "dosdevices" / "c:"))
+            fs::create_directory_symlink("../drive_c", imageDir / "dosdevices" / "c:");
+        const auto folders =
+            platform == WindowsPlatform::Nt4
+                ? std::vector<const char*>(kNt4Folders.begin(), kNt4Folders.end())
+                : std::vector<const char*>(kWin9xFolders.begin(), kWin9xFolders.end());
+        for (const char* folder : folders)
+            fs::create_directories(appendMatchingCase(driveC, folder));
+        // The platform's copy of a file wins over the common one.
+        copyTemplateFiles(templateDir / "common" / "drive_c", driveC);
+        copyTemplateFiles(templates / "drive_c", driveC);
+        if (winePrefix && platform != WindowsPlatform::Nt4)
+            linkWineApplets(appendMatchingCase(driveC, "windows"));
+    } catch (const fs::filesystem_error& failure) {
+        throw MachineError(std::string("cannot lay out the image: ") + failure.what());
     }
+    // A Wine prefix has its hives, NT's CurrentControlSet link among them.
+    if (winePrefix) return;
     std::string system = hiveHeader("\\\\Machine");
     if (platform == WindowsPlatform::Nt4) system += controlSetLink();
     writeFile(imageDir / "system.reg", system);

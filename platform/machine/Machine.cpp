@@ -6,6 +6,7 @@
 #include "platform/machine/ImageLayout.h"
 #include "platform/machine/ModuleInit.h"
 #include "platform/machine/WindowsVersion.h"
+#include "platform/machine/WinePrefix.h"
 #include "platform/paths/DriveLinks.h"
 #include "platform/paths/HostPath.h"
 
@@ -78,7 +79,8 @@ std::unique_ptr<Machine> Machine::open(const fs::path& dir) {
     return std::unique_ptr<Machine>(new Machine(absolute.lexically_normal()));
 }
 
-std::unique_ptr<Machine> Machine::create(const fs::path& dir, WindowsPlatform platform) {
+std::unique_ptr<Machine> Machine::create(const fs::path& dir, WindowsPlatform platform,
+                                         const ImageOptions& options) {
     if (platform == WindowsPlatform::Other)
         throw MachineError("an image is made for win95, win98 or nt4 only");
     std::error_code error;
@@ -90,20 +92,31 @@ std::unique_ptr<Machine> Machine::create(const fs::path& dir, WindowsPlatform pl
     const fs::path parent = target.parent_path();
     fs::create_directories(parent, error);
     if (error) throw MachineError("cannot create " + parent.string() + ": " + error.message());
+    const auto step = [&options](const std::string& text, int percent) {
+        if (options.progress) options.progress(text, percent);
+    };
 
     // Built beside the target and renamed into place at the end, so a failed or
     // concurrent set-up never leaves a half-made image under the target's name.
+    // Wine keeps no absolute path of the prefix, so the rename is safe for it too.
     const fs::path staging =
         parent / ("." + target.filename().string() + ".new-" + std::to_string(::getpid()));
     fs::remove_all(staging, error);
     try {
         fs::create_directory(staging);
         const fs::path templates = programDir() / "machine";
+        if (options.wine) {
+            step("Making a Wine prefix (wineboot)", -1);
+            initWinePrefix(staging);
+        }
+        step("Laying out the folders and boot files", options.wine ? 80 : 10);
         layOutImage(staging, platform, templates);
+        step("Writing the registry", options.wine ? 85 : 40);
         {
             Machine image(staging);
             importRegistryTemplates(image.registry(), platform, templates);
         }
+        step("Registering the modules", options.wine ? 92 : 70);
         for (const fs::path& program : modulePrograms(programDir()))
             runModuleInit(program, staging);
         {
@@ -113,6 +126,7 @@ std::unique_ptr<Machine> Machine::create(const fs::path& dir, WindowsPlatform pl
             if (!status) throw MachineError("cannot write FirstStart: " + status.message);
         }
         fs::rename(staging, target);
+        step("Done", 100);
     } catch (const fs::filesystem_error& failure) {
         fs::remove_all(staging, error);
         throw MachineError(std::string("cannot create the image: ") + failure.what());

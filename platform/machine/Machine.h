@@ -1,6 +1,7 @@
 #pragma once
 
 #include <filesystem>
+#include <functional>
 #include <memory>
 #include <optional>
 #include <stdexcept>
@@ -30,16 +31,28 @@ struct DriveLink {
     std::filesystem::path target;  // host folder the dosdevices link points at
 };
 
+// How a new image is made.
+struct ImageOptions {
+    // Make the image a Wine prefix first (wineboot), so that Wine's programs and
+    // Control Panel applets are in it; our registry is laid over Wine's.
+    bool wine = false;
+    // Told each step of the set-up as it begins: a short text and the share done
+    // (0-100), or -1 for a step whose length nobody can tell (Wine's set-up).
+    std::function<void(const std::string& step, int percent)> progress;
+};
+
 class Machine {
 public:
     // Opens an existing image or Wine prefix; throws MachineError when `dir`
     // holds no system.reg or no dosdevices folder.
     static std::unique_ptr<Machine> open(const std::filesystem::path& dir);
-    // Lays out a new image for `platform` (the suite's set-up step): folders,
-    // boot files, registry, then every module program's /INIT and "FirstStart".
-    // Throws MachineError when `dir` exists and is not empty.
+    // Lays out a new image for `platform` (the suite's set-up step): with
+    // `options.wine` a Wine prefix first, then folders, boot files, registry,
+    // every module program's /INIT and "FirstStart". Throws MachineError when
+    // `dir` exists and is not empty, or when Wine fails.
     static std::unique_ptr<Machine> create(const std::filesystem::path& dir,
-                                           WindowsPlatform platform);
+                                           WindowsPlatform platform,
+                                           const ImageOptions& options = {});
     // $XDG_DATA_HOME/vantix/machine (~/.local/share/vantix/machine).
     static std::filesystem::path defaultDir();
 
@@ -80,8 +93,17 @@ std::filesystem::path programDir();
 
 // The image this process works on: the folder given to selectMachine (from a
 // program's --machine option), else $VANTIX_MACHINE, else the default image,
-// created on first use. Throws MachineError when the image cannot be opened.
+// created on first use (see defaultImageOptions). Throws MachineError when the
+// image cannot be opened.
 Machine& currentMachine();
+// Whether the default image does not exist yet, so that currentMachine() would create it.
+bool defaultImageMissing();
+// How the default image is made: a Wine prefix when Wine is installed, unless
+// $VANTIX_WINE is "0" (then, and without Wine, a plain image).
+ImageOptions defaultImageOptions();
+// Creates the default image now if it is missing (for a program that shows the
+// progress); currentMachine() afterwards opens it. Throws MachineError.
+void createDefaultImage(const ImageOptions& options);
 void selectMachine(const std::filesystem::path& dir);
 // Drops the current image so that the next currentMachine() opens it again (tests).
 void resetCurrentMachine();

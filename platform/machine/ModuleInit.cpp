@@ -1,21 +1,15 @@
 #include "platform/machine/ModuleInit.h"
 
-#include <signal.h>
-#include <spawn.h>
-#include <sys/wait.h>
 #include <unistd.h>
 
 #include <algorithm>
-#include <cerrno>
 #include <cstring>
 #include <fstream>
 #include <string>
-#include <thread>
 
 #include "platform/log/Log.h"
+#include "platform/process/Spawn.h"
 #include "platform/text/Text.h"
-
-extern char** environ;
 
 namespace vantix::platform {
 
@@ -57,46 +51,17 @@ std::vector<fs::path> modulePrograms(const fs::path& programDir) {
 
 bool runModuleInit(const fs::path& program, const fs::path& imageDir,
                    std::chrono::milliseconds limit) {
-    std::vector<std::string> environment;
-    for (char** entry = environ; entry && *entry; ++entry)
-        if (std::strncmp(*entry, "VANTIX_MACHINE=", 15) != 0) environment.emplace_back(*entry);
-    environment.push_back("VANTIX_MACHINE=" + imageDir.string());
-    std::vector<char*> envp;
-    for (auto& entry : environment) envp.push_back(entry.data());
-    envp.push_back(nullptr);
-    std::string path = program.string();
-    std::string argument = "/INIT";
-    char* argv[] = {path.data(), argument.data(), nullptr};
-
-    // A group of its own, so that a module stopped for hanging takes its children with it.
-    posix_spawnattr_t attributes;
-    ::posix_spawnattr_init(&attributes);
-    ::posix_spawnattr_setflags(&attributes, POSIX_SPAWN_SETPGROUP);
-    ::posix_spawnattr_setpgroup(&attributes, 0);
-    pid_t pid = 0;
-    const int error = ::posix_spawn(&pid, path.c_str(), nullptr, &attributes, argv, envp.data());
-    ::posix_spawnattr_destroy(&attributes);
-    if (error != 0) {
-        log::warning("machine", "cannot start " + path + ": " + std::strerror(error));
+    SpawnRequest request;
+    request.program = program;
+    request.arguments = {"/INIT"};
+    request.environment = {{"VANTIX_MACHINE", imageDir.string()}};
+    const auto status = runAndWait(request, limit);
+    if (!status) {
+        log::warning("machine", program.string() + " /INIT could not start or did not end in time");
         return false;
     }
-    const auto deadline = std::chrono::steady_clock::now() + limit;
-    int status = 0;
-    for (;;) {
-        const pid_t done = ::waitpid(pid, &status, WNOHANG);
-        if (done == pid) break;
-        if (done < 0 && errno != EINTR) return false;
-        if (std::chrono::steady_clock::now() >= deadline) {
-            ::kill(-pid, SIGKILL);
-            ::waitpid(pid, &status, 0);
-            log::warning("machine", path + " /INIT did not end in time and was stopped");
-            return false;
-        }
-        std::this_thread::sleep_for(std::chrono::milliseconds(5));
-    }
-    const bool ok = WIFEXITED(status) && WEXITSTATUS(status) == 0;
-    if (!ok) log::warning("machine", path + " /INIT ended with a failure");
-    return ok;
+    if (*status != 0) log::warning("machine", program.string() + " /INIT ended with a failure");
+    return *status == 0;
 }
 
 }  // namespace vantix::platform

@@ -1,12 +1,15 @@
 #include "platform/process/Spawn.h"
 
 #include <fcntl.h>
+#include <signal.h>
+#include <spawn.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
 #include <cerrno>
 #include <cstdlib>
 #include <cstring>
+#include <thread>
 
 namespace vantix::platform {
 namespace {
@@ -40,7 +43,69 @@ struct Failure {
     int error;
 };
 
+// The caller's environment with the request's changes.
+std::vector<std::string> environmentOf(const SpawnRequest& request) {
+    const auto named = [](const std::string& entry, const std::string& key) {
+        return entry.compare(0, key.size() + 1, key + "=") == 0;
+    };
+    std::vector<std::string> entries;
+    for (char** env = environ; *env; ++env) {
+        const std::string entry(*env);
+        bool dropped = false;
+        for (const auto& [key, value] : request.environment) dropped = dropped || named(entry, key);
+        for (const auto& key : request.removedEnvironment) dropped = dropped || named(entry, key);
+        if (!dropped) entries.push_back(entry);
+    }
+    for (const auto& [key, value] : request.environment) entries.push_back(key + "=" + value);
+    return entries;
+}
+
 }  // namespace
+
+std::optional<int> runAndWait(const SpawnRequest& request, std::chrono::milliseconds limit) {
+    const auto program = findOnPath(request.program.string());
+    if (!program) return std::nullopt;
+    std::vector<std::string> argStorage{program->string()};
+    argStorage.insert(argStorage.end(), request.arguments.begin(), request.arguments.end());
+    std::vector<char*> argv;
+    for (std::string& arg : argStorage) argv.push_back(arg.data());
+    argv.push_back(nullptr);
+    std::vector<std::string> envStorage = environmentOf(request);
+    std::vector<char*> envp;
+    for (std::string& entry : envStorage) envp.push_back(entry.data());
+    envp.push_back(nullptr);
+
+    // A group of its own, so that a program stopped for hanging takes its children with it.
+    posix_spawnattr_t attributes;
+    ::posix_spawnattr_init(&attributes);
+    ::posix_spawnattr_setflags(&attributes, POSIX_SPAWN_SETPGROUP);
+    ::posix_spawnattr_setpgroup(&attributes, 0);
+    posix_spawn_file_actions_t actions;
+    ::posix_spawn_file_actions_init(&actions);
+    if (!request.workingDir.empty())
+        ::posix_spawn_file_actions_addchdir_np(&actions, request.workingDir.c_str());
+    pid_t pid = 0;
+    const int error = ::posix_spawn(&pid, argv[0], &actions, &attributes, argv.data(), envp.data());
+    ::posix_spawn_file_actions_destroy(&actions);
+    ::posix_spawnattr_destroy(&attributes);
+    if (error != 0) return std::nullopt;
+
+    const auto deadline = std::chrono::steady_clock::now() + limit;
+    int status = 0;
+    for (;;) {
+        const pid_t done = ::waitpid(pid, &status, WNOHANG);
+        if (done == pid) break;
+        if (done < 0 && errno != EINTR) return std::nullopt;
+        if (std::chrono::steady_clock::now() >= deadline) {
+            ::kill(-pid, SIGKILL);
+            ::waitpid(pid, &status, 0);
+            return std::nullopt;
+        }
+        std::this_thread::sleep_for(std::chrono::milliseconds(5));
+    }
+    if (!WIFEXITED(status)) return std::nullopt;
+    return WEXITSTATUS(status);
+}
 
 std::optional<std::filesystem::path> findOnPath(const std::string& name) {
     if (name.empty()) return std::nullopt;
@@ -53,9 +118,11 @@ std::optional<std::filesystem::path> findOnPath(const std::string& name) {
     while (true) {
         const std::size_t colon = dirs.find(':');
         const std::string_view dir = dirs.substr(0, colon);
-        const std::filesystem::path candidate = std::filesystem::path(dir.empty() ? "." : std::string(dir)) / name;
+        const std::filesystem::path candidate =
+            std::filesystem::path(dir.empty() ? "." : std::string(dir)) / name;
         std::error_code error;
-        if (std::filesystem::is_regular_file(candidate, error) && ::access(candidate.c_str(), X_OK) == 0)
+        if (std::filesystem::is_regular_file(candidate, error) &&
+            ::access(candidate.c_str(), X_OK) == 0)
             return candidate;
         if (colon == std::string_view::npos) break;
         dirs.remove_prefix(colon + 1);
@@ -79,15 +146,7 @@ SpawnResult spawnDetached(const SpawnRequest& request) {
     for (std::string& arg : argStorage) argv.push_back(arg.data());
     argv.push_back(nullptr);
 
-    std::vector<std::string> envStorage;
-    for (char** env = environ; *env; ++env) {
-        const std::string entry(*env);
-        bool replaced = false;
-        for (const auto& [key, value] : request.environment)
-            replaced = replaced || entry.compare(0, key.size() + 1, key + "=") == 0;
-        if (!replaced) envStorage.push_back(entry);
-    }
-    for (const auto& [key, value] : request.environment) envStorage.push_back(key + "=" + value);
+    std::vector<std::string> envStorage = environmentOf(request);
     std::vector<char*> envp;
     for (std::string& entry : envStorage) envp.push_back(entry.data());
     envp.push_back(nullptr);
@@ -145,8 +204,10 @@ SpawnResult spawnDetached(const SpawnRequest& request) {
     if (!gotPid || grandchild <= 0) {
         result.reason = "cannot start: fork failed";
     } else if (failed) {
-        result.reason = failure.stage == 0 ? workingDir + ": cannot enter the working folder: " + std::strerror(failure.error)
-                                           : program->string() + ": cannot start: " + std::strerror(failure.error);
+        result.reason =
+            failure.stage == 0
+                ? workingDir + ": cannot enter the working folder: " + std::strerror(failure.error)
+                : program->string() + ": cannot start: " + std::strerror(failure.error);
     } else {
         result.started = true;
         result.pid = grandchild;

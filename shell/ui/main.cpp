@@ -12,6 +12,7 @@
 #include "platform/process/CommandLine.h"
 #include "platform/windowing/ui/InstallWindowing.h"
 #include "shell/ShellState.h"
+#include "shell/ui/FirstImage.h"
 #include "shell/ui/MainWindow.h"
 #include "shell/ui/ShellApplication.h"
 
@@ -49,6 +50,8 @@ int main(int argc, char** argv) {
     Machine* machine = nullptr;
     try {
         if (!machineDir.empty()) vantix::platform::selectMachine(machineDir);
+        if (std::string error; !vantix::shell::createDefaultImageShowingProgress(nullptr, error))
+            throw vantix::platform::MachineError(error);
         machine = &vantix::platform::currentMachine();
     } catch (const std::exception& error) {
         std::fprintf(stderr, "vantix: %s\n", error.what());

@@ -15,6 +15,7 @@ INSERT INTO HIDDEN_FOLDERS (ID, FolderName, UF_FID) VALUES
     (22, 'Wallpaper and screen saver', 2),
     (30, 'Memory and cache', 3),
     (31, 'Menus and display', 3),
+    (32, 'Shut-down and hung programs', 3),
     (40, 'Disk and CD-ROM', 4),
     (41, 'Names and recycling', 4),
     (50, 'Logon and sharing', 5),

@@ -80,10 +80,10 @@ INSERT INTO HIDDEN_BEFEHLE (ITEM_ID, Kennung, SET_Art, SET_Datei, SET_MainSubKey
     (107, 'B', 'REGSET', '#', 'HKEY_CURRENT_USER\Software\Microsoft\Windows\CurrentVersion\Policies\Explorer', 'NoSaveSettings', '1', 'D');
 
 -- Recent documents list
-INSERT INTO HIDDEN_ITEMS (ID, Folder_ID, ItemName, BS) VALUES (108, 10, 'Recent documents list', 7);
+INSERT INTO HIDDEN_ITEMS (ID, Folder_ID, ItemName, BS) VALUES (108, 10, 'Recent documents list', 6);
 INSERT INTO HIDDEN_EIGENSCHAFT (ID, ITEM_ID, TYP, A_BESCHRIFTUNG, B_BESCHRIFTUNG, Neustart, Sonstiges, Hilfe,
     MOM_Art, MOM_Datei, MOM_MainSubKey, MOM_ValueKey, MOM_ValueFormat, Wenn, Dann, Sonst, Standard, SliderMin, SliderMax)
-VALUES (108, 108, 'OPTION', 'Keep the list of recent documents', 'Empty the list at the next restart', 2, 'The list is the folder RECENT in the Windows folder; every shortcut in it is deleted. The choice does not stay selected: once emptied, the list fills again as documents are opened.',
+VALUES (108, 108, 'OPTION', 'Keep the list of recent documents', 'Empty the list now', 0, 'The list is the folder RECENT in the Windows folder of Windows 95 and 98; every shortcut in it is deleted at once. Windows NT 4 keeps it in each user''s profile, so the function is not offered there. The choice does not stay selected: once emptied, the list fills again as documents are opened.',
     'The Documents menu of the Start menu lists the files opened last. This deletes the shortcuts of that list.',
     '#', '#', '#', '#', 'T', '', 1, 2, '1', 0, 0);
 INSERT INTO HIDDEN_BEFEHLE (ITEM_ID, Kennung, SET_Art, SET_Datei, SET_MainSubKey, SET_ValueKey, SET_Wert, SET_ValueFormat) VALUES

@@ -49,13 +49,13 @@ INSERT INTO HIDDEN_ITEMS (ID, Folder_ID, ItemName, BS) VALUES (305, 30, 'Rebuild
 INSERT INTO HIDDEN_EIGENSCHAFT (ID, ITEM_ID, TYP, A_BESCHRIFTUNG, B_BESCHRIFTUNG, Neustart, Sonstiges, Hilfe,
     MOM_Art, MOM_Datei, MOM_MainSubKey, MOM_ValueKey, MOM_ValueFormat, Wenn, Dann, Sonst, Standard, SliderMin, SliderMax)
 VALUES (305, 305, 'OPTION', 'Keep the font cache', 'Delete the font cache (rebuilt at the next start)', 2, 'The choice does not stay selected: Windows builds a new cache file as it starts.',
-    'Windows 95 and 98 keep a cache of TrueType fonts in the file TTFCACHE of the Windows folder. A damaged cache shows as wrong or missing fonts; deleting it makes Windows build it anew.',
+    'Windows 95 and 98 keep a cache of TrueType fonts in the file TTFCACHE of the Windows folder. A damaged cache shows as wrong or missing fonts; deleting it makes Windows build it anew. Windows holds the file open while it runs, so the deletion works only on an image that is not running (a Wine prefix has no TTFCACHE: Wine keeps no such cache, and there is nothing to delete).',
     '#', '#', '#', '#', 'T', '', 1, 2, '1', 0, 0);
 INSERT INTO HIDDEN_BEFEHLE (ITEM_ID, Kennung, SET_Art, SET_Datei, SET_MainSubKey, SET_ValueKey, SET_Wert, SET_ValueFormat) VALUES
     (305, 'B', 'INISET', '%WD%TTFCACHE', '%DEL%', '#', '#', 'T');
 
 -- Write-behind caching
-INSERT INTO HIDDEN_ITEMS (ID, Folder_ID, ItemName, BS) VALUES (306, 31, 'Write-behind caching', 6);
+INSERT INTO HIDDEN_ITEMS (ID, Folder_ID, ItemName, BS) VALUES (306, 40, 'Write-behind caching', 6);
 INSERT INTO HIDDEN_EIGENSCHAFT (ID, ITEM_ID, TYP, A_BESCHRIFTUNG, B_BESCHRIFTUNG, Neustart, Sonstiges, Hilfe,
     MOM_Art, MOM_Datei, MOM_MainSubKey, MOM_ValueKey, MOM_ValueFormat, Wenn, Dann, Sonst, Standard, SliderMin, SliderMax)
 VALUES (306, 306, 'OPTION', 'Cache disk writes (faster)', 'Write every change at once (safer)', 2, '#',
@@ -66,7 +66,7 @@ INSERT INTO HIDDEN_BEFEHLE (ITEM_ID, Kennung, SET_Art, SET_Datei, SET_MainSubKey
     (306, 'B', 'REGSET', '#', 'HKEY_LOCAL_MACHINE\System\CurrentControlSet\Control\FileSystem', 'DriveWriteBehind', '00000000', 'B');
 
 -- Hung program timeout
-INSERT INTO HIDDEN_ITEMS (ID, Folder_ID, ItemName, BS) VALUES (307, 31, 'Hung program timeout', 1);
+INSERT INTO HIDDEN_ITEMS (ID, Folder_ID, ItemName, BS) VALUES (307, 32, 'Hung program timeout', 1);
 INSERT INTO HIDDEN_EIGENSCHAFT (ID, ITEM_ID, TYP, A_BESCHRIFTUNG, B_BESCHRIFTUNG, Neustart, Sonstiges, Hilfe,
     MOM_Art, MOM_Datei, MOM_MainSubKey, MOM_ValueKey, MOM_ValueFormat, Wenn, Dann, Sonst, Standard, SliderMin, SliderMax)
 VALUES (307, 307, 'OPTION', 'Wait 5 seconds for a program that does not answer', 'Wait 2 seconds', 1, '#',
@@ -77,7 +77,7 @@ INSERT INTO HIDDEN_BEFEHLE (ITEM_ID, Kennung, SET_Art, SET_Datei, SET_MainSubKey
     (307, 'B', 'REGSET', '#', 'HKEY_CURRENT_USER\Control Panel\Desktop', 'HungAppTimeout', '2000', 'T');
 
 -- Wait to end tasks at shut-down
-INSERT INTO HIDDEN_ITEMS (ID, Folder_ID, ItemName, BS) VALUES (308, 31, 'Wait to end tasks at shut-down', 1);
+INSERT INTO HIDDEN_ITEMS (ID, Folder_ID, ItemName, BS) VALUES (308, 32, 'Wait to end tasks at shut-down', 1);
 INSERT INTO HIDDEN_EIGENSCHAFT (ID, ITEM_ID, TYP, A_BESCHRIFTUNG, B_BESCHRIFTUNG, Neustart, Sonstiges, Hilfe,
     MOM_Art, MOM_Datei, MOM_MainSubKey, MOM_ValueKey, MOM_ValueFormat, Wenn, Dann, Sonst, Standard, SliderMin, SliderMax)
 VALUES (308, 308, 'SLIDER', '1 second', '20 seconds', 1, '#',
@@ -87,7 +87,7 @@ INSERT INTO HIDDEN_BEFEHLE (ITEM_ID, Kennung, SET_Art, SET_Datei, SET_MainSubKey
     (308, 'A', 'REGSET', '#', 'HKEY_CURRENT_USER\Control Panel\Desktop', 'WaitToKillAppTimeout', '%EINGABE%', 'T');
 
 -- Wait to end services at shut-down
-INSERT INTO HIDDEN_ITEMS (ID, Folder_ID, ItemName, BS) VALUES (309, 31, 'Wait to end services at shut-down', 1);
+INSERT INTO HIDDEN_ITEMS (ID, Folder_ID, ItemName, BS) VALUES (309, 32, 'Wait to end services at shut-down', 1);
 INSERT INTO HIDDEN_EIGENSCHAFT (ID, ITEM_ID, TYP, A_BESCHRIFTUNG, B_BESCHRIFTUNG, Neustart, Sonstiges, Hilfe,
     MOM_Art, MOM_Datei, MOM_MainSubKey, MOM_ValueKey, MOM_ValueFormat, Wenn, Dann, Sonst, Standard, SliderMin, SliderMax)
 VALUES (309, 309, 'SLIDER', '1 second', '20 seconds', 2, '#',

@@ -77,23 +77,3 @@ INSERT INTO HIDDEN_BEFEHLE (ITEM_ID, Kennung, SET_Art, SET_Datei, SET_MainSubKey
     (407, 'A', 'REGSET', '#', 'HKEY_LOCAL_MACHINE\System\CurrentControlSet\Control\FileSystem', 'NameNumericTail', '01', 'B'),
     (407, 'B', 'REGSET', '#', 'HKEY_LOCAL_MACHINE\System\CurrentControlSet\Control\FileSystem', 'NameNumericTail', '00', 'B');
 
--- Recycle Bin
-INSERT INTO HIDDEN_ITEMS (ID, Folder_ID, ItemName, BS) VALUES (408, 41, 'Recycle Bin', 7);
-INSERT INTO HIDDEN_EIGENSCHAFT (ID, ITEM_ID, TYP, A_BESCHRIFTUNG, B_BESCHRIFTUNG, Neustart, Sonstiges, Hilfe,
-    MOM_Art, MOM_Datei, MOM_MainSubKey, MOM_ValueKey, MOM_ValueFormat, Wenn, Dann, Sonst, Standard, SliderMin, SliderMax)
-VALUES (408, 408, 'OPTION', 'Move deleted files to the Recycle Bin', 'Delete files at once', 0, '#',
-    'Deleted files go to the Recycle Bin and can be restored from there. With the second choice they are removed at once, on every drive.',
-    'REG', '#', 'HKEY_LOCAL_MACHINE\Software\Microsoft\Windows\CurrentVersion\Explorer\BitBucket', 'NukeOnDelete', 'D', '1', 2, 1, '1', 0, 0);
-INSERT INTO HIDDEN_BEFEHLE (ITEM_ID, Kennung, SET_Art, SET_Datei, SET_MainSubKey, SET_ValueKey, SET_Wert, SET_ValueFormat) VALUES
-    (408, 'A', 'REGSET', '#', 'HKEY_LOCAL_MACHINE\Software\Microsoft\Windows\CurrentVersion\Explorer\BitBucket', 'NukeOnDelete', '0', 'D'),
-    (408, 'B', 'REGSET', '#', 'HKEY_LOCAL_MACHINE\Software\Microsoft\Windows\CurrentVersion\Explorer\BitBucket', 'NukeOnDelete', '1', 'D');
-
--- Recycle Bin size
-INSERT INTO HIDDEN_ITEMS (ID, Folder_ID, ItemName, BS) VALUES (409, 41, 'Recycle Bin size', 7);
-INSERT INTO HIDDEN_EIGENSCHAFT (ID, ITEM_ID, TYP, A_BESCHRIFTUNG, B_BESCHRIFTUNG, Neustart, Sonstiges, Hilfe,
-    MOM_Art, MOM_Datei, MOM_MainSubKey, MOM_ValueKey, MOM_ValueFormat, Wenn, Dann, Sonst, Standard, SliderMin, SliderMax)
-VALUES (409, 409, 'SLIDER', '0 %', '100 %', 0, '#',
-    'The largest part of each drive, in percent, that the Recycle Bin may fill before it removes the oldest files. Windows uses 10.',
-    'REG', '#', 'HKEY_LOCAL_MACHINE\Software\Microsoft\Windows\CurrentVersion\Explorer\BitBucket', 'Percent', 'D', '', 1, 2, '10', 0, 100);
-INSERT INTO HIDDEN_BEFEHLE (ITEM_ID, Kennung, SET_Art, SET_Datei, SET_MainSubKey, SET_ValueKey, SET_Wert, SET_ValueFormat) VALUES
-    (409, 'A', 'REGSET', '#', 'HKEY_LOCAL_MACHINE\Software\Microsoft\Windows\CurrentVersion\Explorer\BitBucket', 'Percent', '%EINGABE%', 'D');

@@ -5,10 +5,11 @@ INSERT INTO HIDDEN_ITEMS (ID, Folder_ID, ItemName, BS) VALUES (501, 50, 'Workgro
 INSERT INTO HIDDEN_EIGENSCHAFT (ID, ITEM_ID, TYP, A_BESCHRIFTUNG, B_BESCHRIFTUNG, Neustart, Sonstiges, Hilfe,
     MOM_Art, MOM_Datei, MOM_MainSubKey, MOM_ValueKey, MOM_ValueFormat, Wenn, Dann, Sonst, Standard, SliderMin, SliderMax)
 VALUES (501, 501, 'TEXT', 'Name of the workgroup:', '#', 2, '#',
-    'The workgroup in which this computer appears in Network Neighborhood. Up to 15 characters, no spaces.',
+    'The workgroup in which this computer appears in Network Neighborhood. Up to 15 characters, no spaces. Emptying the field restores WORKGROUP, the name Windows sets up.',
     'REG', '#', 'HKEY_LOCAL_MACHINE\System\CurrentControlSet\Services\VxD\VNETSUP', 'Workgroup', 'T', '', 1, 2, 'WORKGROUP', 0, 0);
 INSERT INTO HIDDEN_BEFEHLE (ITEM_ID, Kennung, SET_Art, SET_Datei, SET_MainSubKey, SET_ValueKey, SET_Wert, SET_ValueFormat) VALUES
-    (501, 'A', 'REGSET', '#', 'HKEY_LOCAL_MACHINE\System\CurrentControlSet\Services\VxD\VNETSUP', 'Workgroup', '%EINGABE%', 'T');
+    (501, 'A', 'REGSET', '#', 'HKEY_LOCAL_MACHINE\System\CurrentControlSet\Services\VxD\VNETSUP', 'Workgroup', '%EINGABE%', 'T'),
+    (501, 'B', 'REGSET', '#', 'HKEY_LOCAL_MACHINE\System\CurrentControlSet\Services\VxD\VNETSUP', 'Workgroup', 'WORKGROUP', 'T');
 
 -- Computer description
 INSERT INTO HIDDEN_ITEMS (ID, Folder_ID, ItemName, BS) VALUES (502, 50, 'Computer description', 6);
@@ -185,8 +186,8 @@ INSERT INTO HIDDEN_BEFEHLE (ITEM_ID, Kennung, SET_Art, SET_Datei, SET_MainSubKey
 INSERT INTO HIDDEN_ITEMS (ID, Folder_ID, ItemName, BS) VALUES (518, 51, 'Keep-alive interval', 1);
 INSERT INTO HIDDEN_EIGENSCHAFT (ID, ITEM_ID, TYP, A_BESCHRIFTUNG, B_BESCHRIFTUNG, Neustart, Sonstiges, Hilfe,
     MOM_Art, MOM_Datei, MOM_MainSubKey, MOM_ValueKey, MOM_ValueFormat, Wenn, Dann, Sonst, Standard, SliderMin, SliderMax)
-VALUES (518, 518, 'SLIDER', 'Never idle', '2 hours', 2, '#',
-    'After how many milliseconds of silence TCP checks whether the other end of a connection is still there. Windows uses 7200000 (two hours).',
-    'REG', '#', 'HKEY_LOCAL_MACHINE\SYSTEM\CurrentControlSet\Services\Tcpip\Parameters', 'KeepAliveTime', 'D', '', 1, 2, '7200000', 0, 7200000);
+VALUES (518, 518, 'SLIDER', '1 minute', '2 hours', 2, '#',
+    'After how many milliseconds of silence TCP checks whether the other end of a connection is still there. Windows uses 7200000 (two hours); 0 is no valid interval, so the slider starts at one minute.',
+    'REG', '#', 'HKEY_LOCAL_MACHINE\SYSTEM\CurrentControlSet\Services\Tcpip\Parameters', 'KeepAliveTime', 'D', '', 1, 2, '7200000', 60000, 7200000);
 INSERT INTO HIDDEN_BEFEHLE (ITEM_ID, Kennung, SET_Art, SET_Datei, SET_MainSubKey, SET_ValueKey, SET_Wert, SET_ValueFormat) VALUES
     (518, 'A', 'REGSET', '#', 'HKEY_LOCAL_MACHINE\SYSTEM\CurrentControlSet\Services\Tcpip\Parameters', 'KeepAliveTime', '%EINGABE%', 'D');

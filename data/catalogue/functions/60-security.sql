@@ -48,7 +48,7 @@ INSERT INTO HIDDEN_BEFEHLE (ITEM_ID, Kennung, SET_Art, SET_Datei, SET_MainSubKey
 INSERT INTO HIDDEN_ITEMS (ID, Folder_ID, ItemName, BS) VALUES (605, 61, 'Registry editing tools', 7);
 INSERT INTO HIDDEN_EIGENSCHAFT (ID, ITEM_ID, TYP, A_BESCHRIFTUNG, B_BESCHRIFTUNG, Neustart, Sonstiges, Hilfe,
     MOM_Art, MOM_Datei, MOM_MainSubKey, MOM_ValueKey, MOM_ValueFormat, Wenn, Dann, Sonst, Standard, SliderMin, SliderMax)
-VALUES (605, 605, 'OPTION', 'Allow REGEDIT', 'Disable the registry editor', 0, 'A system policy: it takes effect for the current user after the next logon. The System Policy Editor shows the same setting.',
+VALUES (605, 605, 'OPTION', 'Allow REGEDIT', 'Disable the registry editor', 1, 'A system policy: it takes effect for the current user after the next logon. The System Policy Editor shows the same setting.',
     'The registry editor refuses to start for this user. Vantix itself and .REG files given to REGEDIT /S still work.',
     'REG', '#', 'HKEY_CURRENT_USER\Software\Microsoft\Windows\CurrentVersion\Policies\System', 'DisableRegistryTools', 'D', '1', 2, 1, '1', 0, 0);
 INSERT INTO HIDDEN_BEFEHLE (ITEM_ID, Kennung, SET_Art, SET_Datei, SET_MainSubKey, SET_ValueKey, SET_Wert, SET_ValueFormat) VALUES
@@ -59,7 +59,7 @@ INSERT INTO HIDDEN_BEFEHLE (ITEM_ID, Kennung, SET_Art, SET_Datei, SET_MainSubKey
 INSERT INTO HIDDEN_ITEMS (ID, Folder_ID, ItemName, BS) VALUES (606, 61, 'Task Manager', 1);
 INSERT INTO HIDDEN_EIGENSCHAFT (ID, ITEM_ID, TYP, A_BESCHRIFTUNG, B_BESCHRIFTUNG, Neustart, Sonstiges, Hilfe,
     MOM_Art, MOM_Datei, MOM_MainSubKey, MOM_ValueKey, MOM_ValueFormat, Wenn, Dann, Sonst, Standard, SliderMin, SliderMax)
-VALUES (606, 606, 'OPTION', 'Allow Task Manager', 'Disable Task Manager', 0, 'A system policy: it takes effect for the current user after the next logon. The System Policy Editor shows the same setting.',
+VALUES (606, 606, 'OPTION', 'Allow Task Manager', 'Disable Task Manager', 1, 'A system policy: it takes effect for the current user after the next logon. The System Policy Editor shows the same setting.',
     'Task Manager cannot be started, neither from the taskbar nor from the Ctrl+Alt+Del dialog.',
     'REG', '#', 'HKEY_CURRENT_USER\Software\Microsoft\Windows\CurrentVersion\Policies\System', 'DisableTaskMgr', 'D', '1', 2, 1, '1', 0, 0);
 INSERT INTO HIDDEN_BEFEHLE (ITEM_ID, Kennung, SET_Art, SET_Datei, SET_MainSubKey, SET_ValueKey, SET_Wert, SET_ValueFormat) VALUES
@@ -70,7 +70,7 @@ INSERT INTO HIDDEN_BEFEHLE (ITEM_ID, Kennung, SET_Art, SET_Datei, SET_MainSubKey
 INSERT INTO HIDDEN_ITEMS (ID, Folder_ID, ItemName, BS) VALUES (607, 61, 'Lock Workstation', 1);
 INSERT INTO HIDDEN_EIGENSCHAFT (ID, ITEM_ID, TYP, A_BESCHRIFTUNG, B_BESCHRIFTUNG, Neustart, Sonstiges, Hilfe,
     MOM_Art, MOM_Datei, MOM_MainSubKey, MOM_ValueKey, MOM_ValueFormat, Wenn, Dann, Sonst, Standard, SliderMin, SliderMax)
-VALUES (607, 607, 'OPTION', 'Allow locking the workstation', 'Disable Lock Workstation', 0, 'A system policy: it takes effect for the current user after the next logon. The System Policy Editor shows the same setting.',
+VALUES (607, 607, 'OPTION', 'Allow locking the workstation', 'Disable Lock Workstation', 1, 'A system policy: it takes effect for the current user after the next logon. The System Policy Editor shows the same setting.',
     'Removes the Lock Workstation button from the Windows NT Security dialog (Ctrl+Alt+Del).',
     'REG', '#', 'HKEY_CURRENT_USER\Software\Microsoft\Windows\CurrentVersion\Policies\System', 'DisableLockWorkstation', 'D', '1', 2, 1, '1', 0, 0);
 INSERT INTO HIDDEN_BEFEHLE (ITEM_ID, Kennung, SET_Art, SET_Datei, SET_MainSubKey, SET_ValueKey, SET_Wert, SET_ValueFormat) VALUES
@@ -81,7 +81,7 @@ INSERT INTO HIDDEN_BEFEHLE (ITEM_ID, Kennung, SET_Art, SET_Datei, SET_MainSubKey
 INSERT INTO HIDDEN_ITEMS (ID, Folder_ID, ItemName, BS) VALUES (608, 61, 'Change Password', 1);
 INSERT INTO HIDDEN_EIGENSCHAFT (ID, ITEM_ID, TYP, A_BESCHRIFTUNG, B_BESCHRIFTUNG, Neustart, Sonstiges, Hilfe,
     MOM_Art, MOM_Datei, MOM_MainSubKey, MOM_ValueKey, MOM_ValueFormat, Wenn, Dann, Sonst, Standard, SliderMin, SliderMax)
-VALUES (608, 608, 'OPTION', 'Allow changing the password', 'Disable Change Password', 0, 'A system policy: it takes effect for the current user after the next logon. The System Policy Editor shows the same setting.',
+VALUES (608, 608, 'OPTION', 'Allow changing the password', 'Disable Change Password', 1, 'A system policy: it takes effect for the current user after the next logon. The System Policy Editor shows the same setting.',
     'Removes the Change Password button from the Windows NT Security dialog (Ctrl+Alt+Del).',
     'REG', '#', 'HKEY_CURRENT_USER\Software\Microsoft\Windows\CurrentVersion\Policies\System', 'DisableChangePassword', 'D', '1', 2, 1, '1', 0, 0);
 INSERT INTO HIDDEN_BEFEHLE (ITEM_ID, Kennung, SET_Art, SET_Datei, SET_MainSubKey, SET_ValueKey, SET_Wert, SET_ValueFormat) VALUES
@@ -92,7 +92,7 @@ INSERT INTO HIDDEN_BEFEHLE (ITEM_ID, Kennung, SET_Art, SET_Datei, SET_MainSubKey
 INSERT INTO HIDDEN_ITEMS (ID, Folder_ID, ItemName, BS) VALUES (609, 61, 'Display control panel', 7);
 INSERT INTO HIDDEN_EIGENSCHAFT (ID, ITEM_ID, TYP, A_BESCHRIFTUNG, B_BESCHRIFTUNG, Neustart, Sonstiges, Hilfe,
     MOM_Art, MOM_Datei, MOM_MainSubKey, MOM_ValueKey, MOM_ValueFormat, Wenn, Dann, Sonst, Standard, SliderMin, SliderMax)
-VALUES (609, 609, 'OPTION', 'Allow the Display control panel', 'Disable the Display control panel', 0, 'A system policy: it takes effect for the current user after the next logon. The System Policy Editor shows the same setting.',
+VALUES (609, 609, 'OPTION', 'Allow the Display control panel', 'Disable the Display control panel', 1, 'A system policy: it takes effect for the current user after the next logon. The System Policy Editor shows the same setting.',
     'The Display control panel refuses to open, so that background, screen saver and resolution cannot be changed.',
     'REG', '#', 'HKEY_CURRENT_USER\Software\Microsoft\Windows\CurrentVersion\Policies\System', 'NoDispCPL', 'D', '1', 2, 1, '1', 0, 0);
 INSERT INTO HIDDEN_BEFEHLE (ITEM_ID, Kennung, SET_Art, SET_Datei, SET_MainSubKey, SET_ValueKey, SET_Wert, SET_ValueFormat) VALUES
@@ -103,7 +103,7 @@ INSERT INTO HIDDEN_BEFEHLE (ITEM_ID, Kennung, SET_Art, SET_Datei, SET_MainSubKey
 INSERT INTO HIDDEN_ITEMS (ID, Folder_ID, ItemName, BS) VALUES (610, 61, 'Background page of Display', 7);
 INSERT INTO HIDDEN_EIGENSCHAFT (ID, ITEM_ID, TYP, A_BESCHRIFTUNG, B_BESCHRIFTUNG, Neustart, Sonstiges, Hilfe,
     MOM_Art, MOM_Datei, MOM_MainSubKey, MOM_ValueKey, MOM_ValueFormat, Wenn, Dann, Sonst, Standard, SliderMin, SliderMax)
-VALUES (610, 610, 'OPTION', 'Show the Background page', 'Hide the Background page', 0, 'A system policy: it takes effect for the current user after the next logon. The System Policy Editor shows the same setting.',
+VALUES (610, 610, 'OPTION', 'Show the Background page', 'Hide the Background page', 1, 'A system policy: it takes effect for the current user after the next logon. The System Policy Editor shows the same setting.',
     'Removes the Background page from the Display properties.',
     'REG', '#', 'HKEY_CURRENT_USER\Software\Microsoft\Windows\CurrentVersion\Policies\System', 'NoDispBackgroundPage', 'D', '1', 2, 1, '1', 0, 0);
 INSERT INTO HIDDEN_BEFEHLE (ITEM_ID, Kennung, SET_Art, SET_Datei, SET_MainSubKey, SET_ValueKey, SET_Wert, SET_ValueFormat) VALUES
@@ -114,7 +114,7 @@ INSERT INTO HIDDEN_BEFEHLE (ITEM_ID, Kennung, SET_Art, SET_Datei, SET_MainSubKey
 INSERT INTO HIDDEN_ITEMS (ID, Folder_ID, ItemName, BS) VALUES (611, 61, 'Screen saver page of Display', 7);
 INSERT INTO HIDDEN_EIGENSCHAFT (ID, ITEM_ID, TYP, A_BESCHRIFTUNG, B_BESCHRIFTUNG, Neustart, Sonstiges, Hilfe,
     MOM_Art, MOM_Datei, MOM_MainSubKey, MOM_ValueKey, MOM_ValueFormat, Wenn, Dann, Sonst, Standard, SliderMin, SliderMax)
-VALUES (611, 611, 'OPTION', 'Show the Screen Saver page', 'Hide the Screen Saver page', 0, 'A system policy: it takes effect for the current user after the next logon. The System Policy Editor shows the same setting.',
+VALUES (611, 611, 'OPTION', 'Show the Screen Saver page', 'Hide the Screen Saver page', 1, 'A system policy: it takes effect for the current user after the next logon. The System Policy Editor shows the same setting.',
     'Removes the Screen Saver page from the Display properties.',
     'REG', '#', 'HKEY_CURRENT_USER\Software\Microsoft\Windows\CurrentVersion\Policies\System', 'NoDispScrSavPage', 'D', '1', 2, 1, '1', 0, 0);
 INSERT INTO HIDDEN_BEFEHLE (ITEM_ID, Kennung, SET_Art, SET_Datei, SET_MainSubKey, SET_ValueKey, SET_Wert, SET_ValueFormat) VALUES
@@ -125,7 +125,7 @@ INSERT INTO HIDDEN_BEFEHLE (ITEM_ID, Kennung, SET_Art, SET_Datei, SET_MainSubKey
 INSERT INTO HIDDEN_ITEMS (ID, Folder_ID, ItemName, BS) VALUES (612, 61, 'Settings page of Display', 7);
 INSERT INTO HIDDEN_EIGENSCHAFT (ID, ITEM_ID, TYP, A_BESCHRIFTUNG, B_BESCHRIFTUNG, Neustart, Sonstiges, Hilfe,
     MOM_Art, MOM_Datei, MOM_MainSubKey, MOM_ValueKey, MOM_ValueFormat, Wenn, Dann, Sonst, Standard, SliderMin, SliderMax)
-VALUES (612, 612, 'OPTION', 'Show the Settings page', 'Hide the Settings page', 0, 'A system policy: it takes effect for the current user after the next logon. The System Policy Editor shows the same setting.',
+VALUES (612, 612, 'OPTION', 'Show the Settings page', 'Hide the Settings page', 1, 'A system policy: it takes effect for the current user after the next logon. The System Policy Editor shows the same setting.',
     'Removes the Settings page (colours and resolution) from the Display properties.',
     'REG', '#', 'HKEY_CURRENT_USER\Software\Microsoft\Windows\CurrentVersion\Policies\System', 'NoDispSettingsPage', 'D', '1', 2, 1, '1', 0, 0);
 INSERT INTO HIDDEN_BEFEHLE (ITEM_ID, Kennung, SET_Art, SET_Datei, SET_MainSubKey, SET_ValueKey, SET_Wert, SET_ValueFormat) VALUES
@@ -136,7 +136,7 @@ INSERT INTO HIDDEN_BEFEHLE (ITEM_ID, Kennung, SET_Art, SET_Datei, SET_MainSubKey
 INSERT INTO HIDDEN_ITEMS (ID, Folder_ID, ItemName, BS) VALUES (613, 61, 'Device Manager page', 6);
 INSERT INTO HIDDEN_EIGENSCHAFT (ID, ITEM_ID, TYP, A_BESCHRIFTUNG, B_BESCHRIFTUNG, Neustart, Sonstiges, Hilfe,
     MOM_Art, MOM_Datei, MOM_MainSubKey, MOM_ValueKey, MOM_ValueFormat, Wenn, Dann, Sonst, Standard, SliderMin, SliderMax)
-VALUES (613, 613, 'OPTION', 'Show the Device Manager page', 'Hide the Device Manager page', 0, 'A system policy: it takes effect for the current user after the next logon. The System Policy Editor shows the same setting.',
+VALUES (613, 613, 'OPTION', 'Show the Device Manager page', 'Hide the Device Manager page', 1, 'A system policy: it takes effect for the current user after the next logon. The System Policy Editor shows the same setting.',
     'Removes the Device Manager page from the System properties.',
     'REG', '#', 'HKEY_CURRENT_USER\Software\Microsoft\Windows\CurrentVersion\Policies\System', 'NoDevMgrPage', 'D', '1', 2, 1, '1', 0, 0);
 INSERT INTO HIDDEN_BEFEHLE (ITEM_ID, Kennung, SET_Art, SET_Datei, SET_MainSubKey, SET_ValueKey, SET_Wert, SET_ValueFormat) VALUES
@@ -147,7 +147,7 @@ INSERT INTO HIDDEN_BEFEHLE (ITEM_ID, Kennung, SET_Art, SET_Datei, SET_MainSubKey
 INSERT INTO HIDDEN_ITEMS (ID, Folder_ID, ItemName, BS) VALUES (614, 61, 'File System button', 6);
 INSERT INTO HIDDEN_EIGENSCHAFT (ID, ITEM_ID, TYP, A_BESCHRIFTUNG, B_BESCHRIFTUNG, Neustart, Sonstiges, Hilfe,
     MOM_Art, MOM_Datei, MOM_MainSubKey, MOM_ValueKey, MOM_ValueFormat, Wenn, Dann, Sonst, Standard, SliderMin, SliderMax)
-VALUES (614, 614, 'OPTION', 'Show the File System button', 'Hide the File System button', 0, 'A system policy: it takes effect for the current user after the next logon. The System Policy Editor shows the same setting.',
+VALUES (614, 614, 'OPTION', 'Show the File System button', 'Hide the File System button', 1, 'A system policy: it takes effect for the current user after the next logon. The System Policy Editor shows the same setting.',
     'Removes the File System button from the Performance page of the System properties.',
     'REG', '#', 'HKEY_CURRENT_USER\Software\Microsoft\Windows\CurrentVersion\Policies\System', 'NoFileSysPage', 'D', '1', 2, 1, '1', 0, 0);
 INSERT INTO HIDDEN_BEFEHLE (ITEM_ID, Kennung, SET_Art, SET_Datei, SET_MainSubKey, SET_ValueKey, SET_Wert, SET_ValueFormat) VALUES
@@ -158,7 +158,7 @@ INSERT INTO HIDDEN_BEFEHLE (ITEM_ID, Kennung, SET_Art, SET_Datei, SET_MainSubKey
 INSERT INTO HIDDEN_ITEMS (ID, Folder_ID, ItemName, BS) VALUES (615, 61, 'Virtual Memory button', 6);
 INSERT INTO HIDDEN_EIGENSCHAFT (ID, ITEM_ID, TYP, A_BESCHRIFTUNG, B_BESCHRIFTUNG, Neustart, Sonstiges, Hilfe,
     MOM_Art, MOM_Datei, MOM_MainSubKey, MOM_ValueKey, MOM_ValueFormat, Wenn, Dann, Sonst, Standard, SliderMin, SliderMax)
-VALUES (615, 615, 'OPTION', 'Show the Virtual Memory button', 'Hide the Virtual Memory button', 0, 'A system policy: it takes effect for the current user after the next logon. The System Policy Editor shows the same setting.',
+VALUES (615, 615, 'OPTION', 'Show the Virtual Memory button', 'Hide the Virtual Memory button', 1, 'A system policy: it takes effect for the current user after the next logon. The System Policy Editor shows the same setting.',
     'Removes the Virtual Memory button from the Performance page of the System properties.',
     'REG', '#', 'HKEY_CURRENT_USER\Software\Microsoft\Windows\CurrentVersion\Policies\System', 'NoVirtMemPage', 'D', '1', 2, 1, '1', 0, 0);
 INSERT INTO HIDDEN_BEFEHLE (ITEM_ID, Kennung, SET_Art, SET_Datei, SET_MainSubKey, SET_ValueKey, SET_Wert, SET_ValueFormat) VALUES
@@ -169,7 +169,7 @@ INSERT INTO HIDDEN_BEFEHLE (ITEM_ID, Kennung, SET_Art, SET_Datei, SET_MainSubKey
 INSERT INTO HIDDEN_ITEMS (ID, Folder_ID, ItemName, BS) VALUES (616, 61, 'MS-DOS prompt', 6);
 INSERT INTO HIDDEN_EIGENSCHAFT (ID, ITEM_ID, TYP, A_BESCHRIFTUNG, B_BESCHRIFTUNG, Neustart, Sonstiges, Hilfe,
     MOM_Art, MOM_Datei, MOM_MainSubKey, MOM_ValueKey, MOM_ValueFormat, Wenn, Dann, Sonst, Standard, SliderMin, SliderMax)
-VALUES (616, 616, 'OPTION', 'Allow the MS-DOS prompt', 'Disable the MS-DOS prompt', 0, 'A system policy: it takes effect for the current user after the next logon. The System Policy Editor shows the same setting.',
+VALUES (616, 616, 'OPTION', 'Allow the MS-DOS prompt', 'Disable the MS-DOS prompt', 1, 'A system policy: it takes effect for the current user after the next logon. The System Policy Editor shows the same setting.',
     'MS-DOS prompts refuse to open for this user.',
     'REG', '#', 'HKEY_CURRENT_USER\Software\Microsoft\Windows\CurrentVersion\Policies\WinOldApp', 'Disabled', 'D', '1', 2, 1, '1', 0, 0);
 INSERT INTO HIDDEN_BEFEHLE (ITEM_ID, Kennung, SET_Art, SET_Datei, SET_MainSubKey, SET_ValueKey, SET_Wert, SET_ValueFormat) VALUES
@@ -180,7 +180,7 @@ INSERT INTO HIDDEN_BEFEHLE (ITEM_ID, Kennung, SET_Art, SET_Datei, SET_MainSubKey
 INSERT INTO HIDDEN_ITEMS (ID, Folder_ID, ItemName, BS) VALUES (617, 61, 'Single-mode MS-DOS programs', 6);
 INSERT INTO HIDDEN_EIGENSCHAFT (ID, ITEM_ID, TYP, A_BESCHRIFTUNG, B_BESCHRIFTUNG, Neustart, Sonstiges, Hilfe,
     MOM_Art, MOM_Datei, MOM_MainSubKey, MOM_ValueKey, MOM_ValueFormat, Wenn, Dann, Sonst, Standard, SliderMin, SliderMax)
-VALUES (617, 617, 'OPTION', 'Allow MS-DOS mode', 'Disable MS-DOS mode', 0, 'A system policy: it takes effect for the current user after the next logon. The System Policy Editor shows the same setting.',
+VALUES (617, 617, 'OPTION', 'Allow MS-DOS mode', 'Disable MS-DOS mode', 1, 'A system policy: it takes effect for the current user after the next logon. The System Policy Editor shows the same setting.',
     'Programs set to run in MS-DOS mode (which ends Windows for them) no longer start.',
     'REG', '#', 'HKEY_CURRENT_USER\Software\Microsoft\Windows\CurrentVersion\Policies\WinOldApp', 'NoRealMode', 'D', '1', 2, 1, '1', 0, 0);
 INSERT INTO HIDDEN_BEFEHLE (ITEM_ID, Kennung, SET_Art, SET_Datei, SET_MainSubKey, SET_ValueKey, SET_Wert, SET_ValueFormat) VALUES

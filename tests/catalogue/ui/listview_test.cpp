@@ -116,6 +116,50 @@ private slots:
         QVERIFY(bench.settings.values.empty());
     }
 
+    void emptyGroupsSayWhyAndWhatFillsThem() {
+        Bench bench;
+        bench.open("1CID");
+        QCOMPARE(bench.list->count(), 0);
+        QVERIFY2(bench.list->emptyText().startsWith("No Control Panel applets in C:\\WINDOWS\\SYSTEM of this"),
+                 qPrintable(bench.list->emptyText()));
+        QVERIFY(bench.list->emptyText().contains("--wine"));
+
+        // Every applet deactivated: the line points at the toggle, not at Wine.
+        bench.catalogue.makeFile("WINDOWS\\SYSTEM\\JOY.CPL");
+        bench.open("1CID");
+        QVERIFY(bench.list->emptyText().isEmpty());
+        bench.select({"Game Controllers"});
+        bench.list->setObjectsActive(false);
+        QVERIFY2(bench.list->emptyText().startsWith("Every object of this group is deactivated"),
+                 qPrintable(bench.list->emptyText()));
+        bench.list->setShowDeactivated(true);
+        QVERIFY(bench.list->emptyText().isEmpty());
+
+        // The module group reads what the module list gives.
+        std::vector<ListEntry> modules;
+        bench.context.moduleEntries = [&](std::int64_t, bool) { return modules; };
+        bench.list->setShowDeactivated(false);
+        bench.open("3CID");
+        QVERIFY(bench.list->emptyText().startsWith("No modules registered"));
+
+        // A tools group empties when its last tool is removed.
+        bench.catalogue.makeFile("WINDOWS\\A.EXE");
+        AddUtility(*bench.catalogue.database, *bench.catalogue.host, 4, "A", "C:\\WINDOWS\\A.EXE", "", "", " ", 1);
+        bench.open("4CID");
+        QVERIFY(bench.list->emptyText().isEmpty());
+        bench.select({"A"});
+        bench.prompter.answers = {true};
+        bench.list->utilityEntryMenu()->actions().at(1)->trigger();
+        QVERIFY(bench.list->emptyText().startsWith("No tools in this group"));
+        // The line is painted into the list area.
+        bench.list->resize(400, 200);
+        const QImage shot = bench.list->viewport()->grab().toImage();
+        bool painted = false;
+        for (int y = 0; y < 30 && !painted; ++y)
+            for (int x = 0; x < 200 && !painted; ++x) painted = shot.pixelColor(x, y) != shot.pixelColor(0, 0);
+        QVERIFY(painted);
+    }
+
     void toolDialogShowsItsMessagesInOrder() {
         Bench bench;
         bench.catalogue.makeFile("WINDOWS\\CALC.EXE");
