@@ -11,7 +11,8 @@ namespace vantix::tweaks {
 
 std::map<std::int64_t, std::string> loadHelpTexts(platform::Database& database) {
     std::map<std::int64_t, std::string> texts;
-    for (auto rows = database.openRecordset("select * from HIDDEN_EIGENSCHAFT"); !rows->eof(); rows->moveNext())
+    for (auto rows = database.openRecordset("select * from HIDDEN_EIGENSCHAFT"); !rows->eof();
+         rows->moveNext())
         texts.try_emplace(rows->integer("ITEM_ID"), rows->text("Hilfe"));
     return texts;
 }
@@ -25,12 +26,15 @@ bool FunctionFilter::matches(const std::string& name, const std::string& help) c
     const std::string foldedName = text::foldCase(name);
     const std::string foldedHelp = text::foldCase(help);
     for (const auto& word : words_)
-        if (foldedName.find(word) == std::string::npos && foldedHelp.find(word) == std::string::npos) return false;
+        if (foldedName.find(word) == std::string::npos &&
+            foldedHelp.find(word) == std::string::npos)
+            return false;
     return true;
 }
 
-std::set<std::string> FunctionFilter::visibleKeys(const std::vector<HiddenNode>& nodes,
-                                                  const std::map<std::int64_t, std::string>& helpTexts) const {
+std::set<std::string> FunctionFilter::visibleKeys(
+    const std::vector<HiddenNode>& nodes,
+    const std::map<std::int64_t, std::string>& helpTexts) const {
     std::set<std::string> visible;
     std::map<std::string, std::string> parentOf;
     for (const auto& node : nodes) {
@@ -42,7 +46,8 @@ std::set<std::string> FunctionFilter::visibleKeys(const std::vector<HiddenNode>&
         if (nodeKindOf(node.key) != NodeKind::Function) continue;
         const auto help = helpTexts.find(keyId(node.key));
         if (!matches(node.text, help == helpTexts.end() ? std::string() : help->second)) continue;
-        for (std::string key = node.key; !key.empty() && visible.insert(key).second; key = parentOf[key]) {
+        for (std::string key = node.key; !key.empty() && visible.insert(key).second;
+             key = parentOf[key]) {
         }
     }
     return visible;

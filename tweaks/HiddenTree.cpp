@@ -40,15 +40,22 @@ std::int64_t keyId(std::string_view key) {
     return id;
 }
 
-std::string functionKey(std::int64_t id) { return std::to_string(id) + "IID"; }
-std::string folderKey(std::int64_t id) { return std::to_string(id) + "FID"; }
-std::string subFolderKey(std::int64_t id) { return std::to_string(id) + "FFID"; }
+std::string functionKey(std::int64_t id) {
+    return std::to_string(id) + "IID";
+}
+std::string folderKey(std::int64_t id) {
+    return std::to_string(id) + "FID";
+}
+std::string subFolderKey(std::int64_t id) {
+    return std::to_string(id) + "FFID";
+}
 
 std::string functionActivationSection(std::int64_t groupId) {
     return catalogue::activationSection(catalogue::kFunctionFamily, groupId);
 }
 
-bool isFunctionDeactivated(catalogue::SettingsAccess& settings, std::int64_t groupId, const std::string& key) {
+bool isFunctionDeactivated(catalogue::SettingsAccess& settings, std::int64_t groupId,
+                           const std::string& key) {
     return catalogue::isDeactivated(settings, functionActivationSection(groupId), key);
 }
 
@@ -56,14 +63,15 @@ HiddenTreeContent FillHiddenTree(platform::Database& database, catalogue::Settin
                                  const HiddenTreeOptions& options) {
     HiddenTreeContent content;
     std::map<std::int64_t, bool> topLevel;
-    for (auto rows = database.openRecordset("select * from HIDDEN_FOLDERS Where UF_FID = 0"); !rows->eof();
-         rows->moveNext()) {
+    for (auto rows = database.openRecordset("select * from HIDDEN_FOLDERS Where UF_FID = 0");
+         !rows->eof(); rows->moveNext()) {
         const std::int64_t id = rows->integer("ID");
         topLevel[id] = true;
-        content.nodes.push_back({folderKey(id), rows->text("FolderName"), {}, kFolderImage, kOpenFolderImage});
+        content.nodes.push_back(
+            {folderKey(id), rows->text("FolderName"), {}, kFolderImage, kOpenFolderImage});
     }
-    for (auto rows = database.openRecordset("select * from HIDDEN_FOLDERS Where UF_FID <> 0"); !rows->eof();
-         rows->moveNext()) {
+    for (auto rows = database.openRecordset("select * from HIDDEN_FOLDERS Where UF_FID <> 0");
+         !rows->eof(); rows->moveNext()) {
         const std::int64_t id = rows->integer("ID");
         const std::int64_t parent = rows->integer("UF_FID");
         if (!topLevel.contains(parent)) {
@@ -71,8 +79,8 @@ HiddenTreeContent FillHiddenTree(platform::Database& database, catalogue::Settin
                                           std::to_string(parent) + " is no top-level folder");
             continue;
         }
-        content.nodes.push_back(
-            {subFolderKey(id), rows->text("FolderName"), folderKey(parent), kFolderImage, kOpenFolderImage});
+        content.nodes.push_back({subFolderKey(id), rows->text("FolderName"), folderKey(parent),
+                                 kFolderImage, kOpenFolderImage});
     }
     const std::string section = functionActivationSection(options.groupId);
     const std::size_t folderCount = content.nodes.size();
@@ -88,7 +96,8 @@ HiddenTreeContent FillHiddenTree(platform::Database& database, catalogue::Settin
                 if (!options.showDeactivated) continue;
                 image = kDeactivatedImage;
             }
-            content.nodes.push_back({key, rows->text("ItemName"), folder, image, kSelectedFunctionImage});
+            content.nodes.push_back(
+                {key, rows->text("ItemName"), folder, image, kSelectedFunctionImage});
             if (key == options.lastHiddenWork) content.selectedKey = key;
         }
     }

@@ -29,8 +29,13 @@ std::string subFolderKey(std::int64_t id);
 // The key a function node carries while it is moved; no other node uses it.
 inline constexpr const char* kMovingKey = "999999IID";
 
-enum NodeImage { kFolderImage = 1, kActiveImage = 2, kDeactivatedImage = 3, kSelectedFunctionImage = 4,
-                 kOpenFolderImage = 5 };
+enum NodeImage {
+    kFolderImage = 1,
+    kActiveImage = 2,
+    kDeactivatedImage = 3,
+    kSelectedFunctionImage = 4,
+    kOpenFolderImage = 5
+};
 
 struct HiddenNode {
     std::string key;
@@ -57,7 +62,8 @@ struct HiddenTreeContent {
 
 // The activation list of a group: "HiddenItems\Control_ID" + group ID.
 std::string functionActivationSection(std::int64_t groupId);
-bool isFunctionDeactivated(catalogue::SettingsAccess& settings, std::int64_t groupId, const std::string& key);
+bool isFunctionDeactivated(catalogue::SettingsAccess& settings, std::int64_t groupId,
+                           const std::string& key);
 
 // Reads the folders and the functions of the running platform. A subfolder
 // whose parent is missing or is itself a subfolder has no place in a

@@ -24,7 +24,8 @@ bool allDigits(std::string_view text, int base) {
     if (text.empty()) return false;
     for (char c : text) {
         const bool ok = base == 16 ? std::isxdigit(static_cast<unsigned char>(c)) != 0
-                                   : (base == 8 ? c >= '0' && c <= '7' : std::isdigit(static_cast<unsigned char>(c)) != 0);
+                                   : (base == 8 ? c >= '0' && c <= '7'
+                                                : std::isdigit(static_cast<unsigned char>(c)) != 0);
         if (!ok) return false;
     }
     return true;
@@ -41,22 +42,26 @@ std::unique_ptr<platform::Recordset> rowOf(platform::Database& database, const s
 
 bool isNumericText(std::string_view text) {
     text = text::trim(text);
-    if (text.size() > 2 && text[0] == '&' && (text[1] == 'H' || text[1] == 'h')) return allDigits(text.substr(2), 16);
-    if (text.size() > 2 && text[0] == '&' && (text[1] == 'O' || text[1] == 'o')) return allDigits(text.substr(2), 8);
+    if (text.size() > 2 && text[0] == '&' && (text[1] == 'H' || text[1] == 'h'))
+        return allDigits(text.substr(2), 16);
+    if (text.size() > 2 && text[0] == '&' && (text[1] == 'O' || text[1] == 'o'))
+        return allDigits(text.substr(2), 8);
     std::size_t at = 0;
     if (at < text.size() && (text[at] == '+' || text[at] == '-')) ++at;
     std::size_t digits = 0;
     while (at < text.size() && std::isdigit(static_cast<unsigned char>(text[at]))) ++at, ++digits;
     if (at < text.size() && text[at] == '.') {
         ++at;
-        while (at < text.size() && std::isdigit(static_cast<unsigned char>(text[at]))) ++at, ++digits;
+        while (at < text.size() && std::isdigit(static_cast<unsigned char>(text[at])))
+            ++at, ++digits;
     }
     if (digits == 0) return false;
     if (at < text.size() && (text[at] == 'e' || text[at] == 'E')) {
         ++at;
         if (at < text.size() && (text[at] == '+' || text[at] == '-')) ++at;
         std::size_t exponent = 0;
-        while (at < text.size() && std::isdigit(static_cast<unsigned char>(text[at]))) ++at, ++exponent;
+        while (at < text.size() && std::isdigit(static_cast<unsigned char>(text[at])))
+            ++at, ++exponent;
         if (exponent == 0) return false;
     }
     return at == text.size();
@@ -66,23 +71,27 @@ bool isAcceptableNodeName(std::string_view name) {
     return !name.empty() && !isNumericText(name) && characterCount(name) <= kMaxNameLength;
 }
 
-bool RenameHiddenNode(platform::Database& database, const std::string& key, const std::string& name) {
+bool RenameHiddenNode(platform::Database& database, const std::string& key,
+                      const std::string& name) {
     if (!isAcceptableNodeName(name) || nodeKindOf(key) == NodeKind::None) return false;
     auto row = rowOf(database, key);
     if (row->eof()) return false;
     row->edit();
-    row->set(nodeKindOf(key) == NodeKind::Function ? "ItemName" : "FolderName", platform::DbValue(name));
+    row->set(nodeKindOf(key) == NodeKind::Function ? "ItemName" : "FolderName",
+             platform::DbValue(name));
     row->update();
     return true;
 }
 
 bool canDropOn(std::string_view draggedKey, std::string_view holder, std::string_view targetKey) {
-    return nodeKindOf(draggedKey) == NodeKind::Function && isFolderKey(targetKey) && targetKey != holder;
+    return nodeKindOf(draggedKey) == NodeKind::Function && isFolderKey(targetKey) &&
+           targetKey != holder;
 }
 
 bool MoveHiddenItem(platform::Database& database, const std::string& functionKey,
                     const std::string& targetFolderKey) {
-    auto row = database.openRecordset("select * from HIDDEN_ITEMS Where ID = " + std::to_string(keyId(functionKey)));
+    auto row = database.openRecordset("select * from HIDDEN_ITEMS Where ID = " +
+                                      std::to_string(keyId(functionKey)));
     if (row->eof()) return false;
     row->edit();
     row->set("Folder_ID", platform::DbValue(keyId(targetFolderKey)));
@@ -101,7 +110,8 @@ bool folderIsEmpty(platform::Database& database, const std::string& folderKey, b
 }
 
 bool deleteFolderRow(platform::Database& database, const std::string& folderKey) {
-    auto row = database.openRecordset("select * from HIDDEN_FOLDERS Where ID = " + std::to_string(keyId(folderKey)));
+    auto row = database.openRecordset("select * from HIDDEN_FOLDERS Where ID = " +
+                                      std::to_string(keyId(folderKey)));
     if (row->eof()) return false;
     row->remove();
     return true;
@@ -109,7 +119,8 @@ bool deleteFolderRow(platform::Database& database, const std::string& folderKey)
 
 std::string NewHiddenFolder(platform::Database& database, const std::string& parentKey) {
     if (!parentKey.empty() && nodeKindOf(parentKey) != NodeKind::Folder)
-        throw TweakError("A function folder can only be created at the top level or below a top-level folder.");
+        throw TweakError(
+            "A function folder can only be created at the top level or below a top-level folder.");
     auto table = database.openRecordset("HIDDEN_FOLDERS");
     table->addNew();
     table->set("FolderName", platform::DbValue(std::string(kNewFolderName)));
@@ -120,8 +131,8 @@ std::string NewHiddenFolder(platform::Database& database, const std::string& par
     return parentKey.empty() ? folderKey(id) : subFolderKey(id);
 }
 
-void SetFunctionActive(catalogue::SettingsAccess& settings, std::int64_t groupId, const std::string& key,
-                       bool active) {
+void SetFunctionActive(catalogue::SettingsAccess& settings, std::int64_t groupId,
+                       const std::string& key, bool active) {
     const std::string section = functionActivationSection(groupId);
     const std::string name = text::toUpper(key);
     if (active)
@@ -136,6 +147,8 @@ std::optional<std::string> ShowHiddenHelp(platform::Database& database, std::int
     return property->help;
 }
 
-std::string folderDescription(const std::string& folderName) { return "Function folder '" + folderName + "'"; }
+std::string folderDescription(const std::string& folderName) {
+    return "Function folder '" + folderName + "'";
+}
 
 }  // namespace vantix::tweaks

@@ -34,7 +34,8 @@ bool isNumericText(std::string_view text);
 // Stores the new name of the node with `key` (ItemName of a function,
 // FolderName of a folder). False when the name is refused or no row has the
 // key's ID; then nothing is written.
-bool RenameHiddenNode(platform::Database& database, const std::string& key, const std::string& name);
+bool RenameHiddenNode(platform::Database& database, const std::string& key,
+                      const std::string& name);
 
 // A function node can be dropped only on a folder node of either level other
 // than the folder that holds it (`holder`, the node's tag).
@@ -60,8 +61,8 @@ std::string NewHiddenFolder(platform::Database& database, const std::string& par
 
 // Activates (deletes the value) or deactivates (writes "0") a function in the
 // group's activation list.
-void SetFunctionActive(catalogue::SettingsAccess& settings, std::int64_t groupId, const std::string& key,
-                       bool active);
+void SetFunctionActive(catalogue::SettingsAccess& settings, std::int64_t groupId,
+                       const std::string& key, bool active);
 
 // The function's Hilfe text (first property row); nullopt when it has none.
 std::optional<std::string> ShowHiddenHelp(platform::Database& database, std::int64_t itemId);

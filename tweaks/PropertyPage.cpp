@@ -8,7 +8,8 @@
 
 namespace vantix::tweaks {
 
-void PropertyPage::load(std::int64_t itemId, const std::string& pageCaption, const std::string& helpText) {
+void PropertyPage::load(std::int64_t itemId, const std::string& pageCaption,
+                        const std::string& helpText) {
     HelpText.clear();
     NotesText.clear();
     function_ = session_.open(itemId);
@@ -44,8 +45,8 @@ void PropertyPage::clickOption(int index) {
 
 void PropertyPage::moveSlider(std::int64_t position) {
     SliderState& slider = state_.slider;
-    position = std::clamp<std::int64_t>(position, std::min<std::int64_t>(slider.minimum, slider.maximum),
-                                        slider.maximum);
+    position = std::clamp<std::int64_t>(
+        position, std::min<std::int64_t>(slider.minimum, slider.maximum), slider.maximum);
     slider.numberBox = std::to_string(position);
     if (position == slider.position) return;
     slider.position = position;
@@ -117,7 +118,9 @@ ApplyOutcome PropertyPage::ok() {
     return outcome;
 }
 
-bool PropertyPage::undoAvailable() const { return session_.journal().last(CurrentItemID).has_value(); }
+bool PropertyPage::undoAvailable() const {
+    return session_.journal().last(CurrentItemID).has_value();
+}
 
 std::vector<std::string> PropertyPage::undo() {
     auto problems = session_.undo(CurrentItemID);

@@ -14,7 +14,8 @@
 // default button, the number box rules, and what OK and Apply write.
 namespace vantix::tweaks {
 
-inline constexpr const char* kRestartNote = "You must restart Windows for these changes to take effect.";
+inline constexpr const char* kRestartNote =
+    "You must restart Windows for these changes to take effect.";
 
 class PropertyPage {
 public:

@@ -17,6 +17,11 @@ class QTextEdit;
 class QTreeWidget;
 class QTreeWidgetItem;
 
+namespace vantix::tweaks::ui {
+class FilterBox;
+class HiddenTreeView;
+}  // namespace vantix::tweaks::ui
+
 namespace vantix::shell {
 
 class PictureButton;
@@ -74,7 +79,8 @@ public:
     const QString& openGroup() const { return openGroup_; }
 
     QListWidget* listView() const { return listView_; }
-    QTreeWidget* hiddenTreeView() const { return hiddenTree_; }
+    tweaks::ui::HiddenTreeView* hiddenTreeView() const { return hiddenTree_; }
+    tweaks::ui::FilterBox* hiddenFilter() const { return hiddenFilter_; }
     QTreeWidget* dropDownView() const { return dropDownView_; }
     QTextEdit* infoFeld() const { return infoFeld_; }
     PictureButton* ribbonButton(int number, int index) const;
@@ -89,8 +95,6 @@ signals:
     // Ribbon_1 index 0: the open group's list is to be reloaded, with the
     // deactivated entries when `show`.
     void showDeactivatedObjects(bool show);
-    // Ribbon_4 index 0: the same for the function tree.
-    void showDeactivatedFunctions(bool show);
     // A node of the navigation tree: open this group / folder.
     void groupChosen(const QString& groupKey);
     void folderChosen(const QString& folderKey);
@@ -127,7 +131,8 @@ private:
     PicturePane* right2_;
     PicturePane* dropDownPane_;
     QListWidget* listView_;
-    QTreeWidget* hiddenTree_;
+    tweaks::ui::HiddenTreeView* hiddenTree_;
+    tweaks::ui::FilterBox* hiddenFilter_;
     QTreeWidget* dropDownView_;
     QSplitter* splitHidden_;
     QTextEdit* infoFeld_;

@@ -39,7 +39,11 @@
 #include "shell/ui/PictureButton.h"
 #include "shell/ui/PicturePane.h"
 #include "shell/ui/SoundPlayer.h"
+#include "shell/ui/TweakAdapters.h"
 #include "shell/ui/Twips.h"
+#include "tweaks/TweakSession.h"
+#include "tweaks/ui/HiddenContext.h"
+#include "tweaks/ui/HiddenTreeView.h"
 
 namespace vantix::shell {
 
@@ -57,6 +61,7 @@ ShellApplication::ShellApplication(ShellState& state, platform::Machine& machine
 ShellApplication::~ShellApplication() {
     delete logo_.data();
     main_.reset();
+    tweaks_.reset();
 }
 
 StartupOutcome ShellApplication::start(const std::string& commandLine) {
@@ -119,6 +124,7 @@ std::int32_t ShellApplication::loadMainWindow() {
     main_->setListView(list_);
     wireSideBar();
     wireMainWindow();
+    wireHiddenFunctions();
     return main_->depth();
 }
 
@@ -155,6 +161,7 @@ void ShellApplication::applyWindowSettings(const SettingsRecord& settings) {
 std::unique_ptr<platform::Database> ShellApplication::openDatabase(const std::filesystem::path& file) {
     auto database = platform::openCatalogue(file);
     context_->database = database.get();
+    hiddenContext_->database = database.get();
     return database;
 }
 
@@ -224,6 +231,7 @@ void ShellApplication::openGroup(const std::string& groupKey) {
                     sideBar_->folderBackColor(openFolder_));
     main_->ribbonButton(1, 0)->setVisible(view->deactivatedToggleVisible);
     list_->showGroup(*view);
+    if (view->listKind == 1) main_->hiddenTreeView()->showGroup(view->id);
     main_->SwitchView(view->showsList ? MainWindow::Area::List : MainWindow::Area::Functions);
 }
 
@@ -271,6 +279,32 @@ void ShellApplication::wireMainWindow() {
                 sideBar_->setAutoFillBackground(true);
                 sideBar_->setCaptionColors(toQColor(captionBack), toQColor(captionFore));
             });
+}
+
+tweaks::TweakSession* ShellApplication::tweakSession() {
+    if (!tweaks_ && state_.Database) tweaks_ = std::make_unique<tweaks::TweakSession>(machine_, *state_.Database, programDir_);
+    return tweaks_.get();
+}
+
+void ShellApplication::wireHiddenFunctions() {
+    pageChoosers_ = std::make_unique<DialogPageChoosers>(machine_);
+    hiddenContext_ = std::make_unique<tweaks::ui::HiddenContext>();
+    tweaks::ui::HiddenContext& c = *hiddenContext_;
+    c.settings = catalogueSettings_.get();
+    c.prompter = prompter_.get();
+    c.choosers = pageChoosers_.get();
+    c.session = [this] { return tweakSession(); };
+    c.winVersion = [this] { return static_cast<int>(state_.WinVersion); };
+    c.treeSettings = [this] {
+        const SettingsRecord& s = state_.Settings;
+        return tweaks::ui::HiddenTreeSettings{s.OnlyRightMaus, s.OnlyDubbleClick, s.ViewHiddenStruktur, s.Sicherheit};
+    };
+    c.lastHiddenWork = [this] { return state_.Settings.LastHiddenWork; };
+    c.setLastHiddenWork = [this](const std::string& key) { state_.Settings.LastHiddenWork = key; };
+    c.playSound = [this](const QString& file) { main_->PlaySound(file); };
+    c.fileExists = [this](const std::string& path) { return state_.fkt().GET_FileExist(path); };
+    c.closeShell = [this] { main_->close(); };
+    main_->hiddenTreeView()->setContext(hiddenContext_.get());
 }
 
 void ShellApplication::showOptions() {

@@ -33,9 +33,17 @@ class SideBar;
 }  // namespace ui
 }  // namespace vantix::catalogue
 
+namespace vantix::tweaks {
+class TweakSession;
+namespace ui {
+struct HiddenContext;
+}
+}  // namespace vantix::tweaks
+
 namespace vantix::shell {
 
 class DialogChoosers;
+class DialogPageChoosers;
 class DialogPrompter;
 class MainWindow;
 class SoundPlayer;
@@ -91,6 +99,8 @@ private:
     void wireSideBar();
     void wireMainWindow();
     void openFolder(const QString& folderKey);
+    void wireHiddenFunctions();
+    tweaks::TweakSession* tweakSession();
 
     ShellState& state_;
     platform::Machine& machine_;
@@ -105,6 +115,9 @@ private:
     std::unique_ptr<DialogPrompter> prompter_;
     std::unique_ptr<DialogChoosers> choosers_;
     std::unique_ptr<catalogue::ui::CatalogueContext> context_;
+    std::unique_ptr<DialogPageChoosers> pageChoosers_;
+    std::unique_ptr<tweaks::ui::HiddenContext> hiddenContext_;
+    std::unique_ptr<tweaks::TweakSession> tweaks_;
     QWidget* dialogOwner_ = nullptr;
     SoundPlayer* sound_;
     QPointer<LogoWindow> logo_;

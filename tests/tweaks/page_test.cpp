@@ -11,7 +11,8 @@ using platform::WindowsPlatform;
 
 namespace {
 
-const std::string kAdvanced = "HKEY_CURRENT_USER\\Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\Advanced";
+const std::string kAdvanced =
+    "HKEY_CURRENT_USER\\Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\Advanced";
 const std::string kDesktop = "HKEY_CURRENT_USER\\Control Panel\\Desktop";
 constexpr std::int64_t kExtensions = 101;  // OPTION, Neustart 1
 constexpr std::int64_t kBlinkRate = 113;   // SLIDER 200..1200, default 530
@@ -49,7 +50,8 @@ TEST(Page, LoadingShowsTheStateWithoutMarkingThePageChanged) {
 
 TEST(Page, FunctionsWithoutAPropertyRowAreRefused) {
     PageFixture f;
-    f.image.database->execute("INSERT INTO HIDDEN_ITEMS (ID, Folder_ID, ItemName, BS) VALUES (9100, 10, 'Bare', 7)");
+    f.image.database->execute(
+        "INSERT INTO HIDDEN_ITEMS (ID, Folder_ID, ItemName, BS) VALUES (9100, 10, 'Bare', 7)");
     EXPECT_THROW(f.page.load(9100, "Bare", ""), TweakError);
 }
 
@@ -146,7 +148,8 @@ TEST(Page, NumberBoxIsClampedIntoTheSliderRange) {
     EXPECT_EQ(f.page.state().slider.position, 612) << "halves to the even neighbour";
     f.page.typeNumber("abc");
     f.page.leaveNumberBox();
-    EXPECT_EQ(f.page.state().slider.numberBox, "200") << "the box never shows what the slider is not";
+    EXPECT_EQ(f.page.state().slider.numberBox, "200")
+        << "the box never shows what the slider is not";
     f.page.apply();
     EXPECT_EQ(f.reg.GetReg(kDesktop, "CursorBlinkRate", "T"), "200");
 }
@@ -154,7 +157,8 @@ TEST(Page, NumberBoxIsClampedIntoTheSliderRange) {
 TEST(Page, SliderOfMaximum100ShowsTheMaximumFor500AndTheMinimumWhenEmptied) {
     PageFixture f;
     f.image.database->execute(
-        "UPDATE HIDDEN_EIGENSCHAFT SET SliderMin = 0, SliderMax = 100, Standard = '50' WHERE ITEM_ID = 113");
+        "UPDATE HIDDEN_EIGENSCHAFT SET SliderMin = 0, SliderMax = 100, Standard = '50' WHERE "
+        "ITEM_ID = 113");
     f.open(kBlinkRate);
     f.page.typeNumber("500");
     f.page.leaveNumberBox();

@@ -21,7 +21,8 @@ struct TreeFixture {
     explicit TreeFixture(WindowsPlatform platform = WindowsPlatform::Win98)
         : image(platform), reg(*image.machine), store(reg), settings(store) {}
     HiddenTreeContent fill(HiddenTreeOptions options = {}) {
-        if (options.winVersion == 0) options.winVersion = static_cast<int>(image.machine->platform());
+        if (options.winVersion == 0)
+            options.winVersion = static_cast<int>(image.machine->platform());
         if (options.groupId == 0) options.groupId = 2;
         return FillHiddenTree(*image.database, settings, options);
     }
@@ -32,13 +33,16 @@ struct TreeFixture {
 };
 
 const HiddenNode* find(const HiddenTreeContent& content, const std::string& key) {
-    auto it = std::find_if(content.nodes.begin(), content.nodes.end(), [&](const auto& n) { return n.key == key; });
+    auto it = std::find_if(content.nodes.begin(), content.nodes.end(),
+                           [&](const auto& n) { return n.key == key; });
     return it == content.nodes.end() ? nullptr : &*it;
 }
 
-void addItem(platform::Database& db, std::int64_t id, std::int64_t folder, const std::string& name, int bs) {
+void addItem(platform::Database& db, std::int64_t id, std::int64_t folder, const std::string& name,
+             int bs) {
     db.execute("INSERT INTO HIDDEN_ITEMS (ID, Folder_ID, ItemName, BS) VALUES (?, ?, ?, ?)",
-               {platform::DbValue(id), platform::DbValue(folder), platform::DbValue(name), platform::DbValue(bs)});
+               {platform::DbValue(id), platform::DbValue(folder), platform::DbValue(name),
+                platform::DbValue(bs)});
 }
 
 }  // namespace
@@ -70,16 +74,20 @@ TEST(TreeFill, FoldersThenFunctionsOfThePlatformWithTagsAndImages) {
     EXPECT_EQ(fn->image, kActiveImage);
     EXPECT_EQ(fn->selectedImage, kSelectedFunctionImage);
     // Every folder comes before every function.
-    auto firstFunction = std::find_if(content.nodes.begin(), content.nodes.end(),
-                                      [](const auto& n) { return nodeKindOf(n.key) == NodeKind::Function; });
-    EXPECT_TRUE(std::none_of(firstFunction, content.nodes.end(), [](const auto& n) { return isFolderKey(n.key); }));
+    auto firstFunction =
+        std::find_if(content.nodes.begin(), content.nodes.end(),
+                     [](const auto& n) { return nodeKindOf(n.key) == NodeKind::Function; });
+    EXPECT_TRUE(std::none_of(firstFunction, content.nodes.end(),
+                             [](const auto& n) { return isFolderKey(n.key); }));
 }
 
 TEST(TreeFill, TheMaskDecidesThePlatform) {
     TreeFixture f;
     addItem(*f.image.database, 9001, 10, "Nine-x only", 6);
     addItem(*f.image.database, 9002, 10, "NT only", 1);
-    auto on = [&](int platform, const std::string& key) { return find(f.fill({platform, 0, false, ""}), key) != nullptr; };
+    auto on = [&](int platform, const std::string& key) {
+        return find(f.fill({platform, 0, false, ""}), key) != nullptr;
+    };
     EXPECT_TRUE(on(2, "9001IID"));
     EXPECT_TRUE(on(3, "9001IID"));
     EXPECT_FALSE(on(1, "9001IID"));
@@ -91,7 +99,8 @@ TEST(TreeFill, SubfoldersWithoutATopLevelParentAreSkipped) {
     TreeFixture f;
     auto& db = *f.image.database;
     db.execute("INSERT INTO HIDDEN_FOLDERS (ID, FolderName, UF_FID) VALUES (900, 'Orphan', 777)");
-    db.execute("INSERT INTO HIDDEN_FOLDERS (ID, FolderName, UF_FID) VALUES (901, 'Third level', 10)");
+    db.execute(
+        "INSERT INTO HIDDEN_FOLDERS (ID, FolderName, UF_FID) VALUES (901, 'Third level', 10)");
     addItem(db, 9003, 901, "Deep function", 7);
     const auto content = f.fill();
     EXPECT_FALSE(find(content, "900FFID"));
@@ -107,7 +116,8 @@ TEST(TreeFill, DeactivationIsPerGroupAndHidesUnlessShown) {
     const auto shown = f.fill({0, 2, true, ""});
     ASSERT_TRUE(find(shown, "101IID"));
     EXPECT_EQ(find(shown, "101IID")->image, kDeactivatedImage);
-    EXPECT_EQ(find(f.fill({0, 5, false, ""}), "101IID")->image, kActiveImage) << "other groups keep it active";
+    EXPECT_EQ(find(f.fill({0, 5, false, ""}), "101IID")->image, kActiveImage)
+        << "other groups keep it active";
     SetFunctionActive(f.settings, 2, "101IID", true);
     EXPECT_EQ(f.store.Get("HiddenItems\\Control_ID2", "101IID", "<none>"), "<none>");
     EXPECT_TRUE(find(f.fill({0, 2, false, ""}), "101IID"));
@@ -139,9 +149,11 @@ TEST(TreeNames, RenamingWritesTheRowOfTheKeysKind) {
     EXPECT_TRUE(RenameHiddenNode(db, "10FFID", "Files"));
     EXPECT_FALSE(RenameHiddenNode(db, "1FID", "123"));
     EXPECT_FALSE(RenameHiddenNode(db, "4242IID", "Nothing"));
-    EXPECT_EQ(db.scalar("select ItemName from HIDDEN_ITEMS where ID = 101")->toText(), "Extensions");
+    EXPECT_EQ(db.scalar("select ItemName from HIDDEN_ITEMS where ID = 101")->toText(),
+              "Extensions");
     EXPECT_EQ(db.scalar("select FolderName from HIDDEN_FOLDERS where ID = 10")->toText(), "Files");
-    EXPECT_EQ(db.scalar("select FolderName from HIDDEN_FOLDERS where ID = 1")->toText(), "Explorer");
+    EXPECT_EQ(db.scalar("select FolderName from HIDDEN_FOLDERS where ID = 1")->toText(),
+              "Explorer");
 }
 
 TEST(TreeMove, OnlyFunctionsOntoOtherFoldersAndTheRowFollows) {
@@ -161,8 +173,10 @@ TEST(TreeFolders, DeletionIsRefusedWhileFunctionsOfThisPlatformRemain) {
     EXPECT_FALSE(folderIsEmpty(db, "1FID", true, 3)) << "a node with children";
     const std::string key = NewHiddenFolder(db, "");
     EXPECT_EQ(nodeKindOf(key), NodeKind::Folder);
-    EXPECT_EQ(db.scalar("select FolderName from HIDDEN_FOLDERS where ID = " + std::to_string(keyId(key)))->toText(),
-              kNewFolderName);
+    EXPECT_EQ(
+        db.scalar("select FolderName from HIDDEN_FOLDERS where ID = " + std::to_string(keyId(key)))
+            ->toText(),
+        kNewFolderName);
     addItem(db, 9010, keyId(key), "Deactivated here", 7);
     SetFunctionActive(f.settings, 2, "9010IID", false);
     EXPECT_FALSE(find(f.fill(), "9010IID"));
@@ -171,7 +185,8 @@ TEST(TreeFolders, DeletionIsRefusedWhileFunctionsOfThisPlatformRemain) {
     EXPECT_TRUE(folderIsEmpty(db, key, false, 3)) << "functions of other platforms do not";
     EXPECT_TRUE(deleteFolderRow(db, key));
     EXPECT_FALSE(deleteFolderRow(db, key));
-    EXPECT_EQ(db.scalar("select Folder_ID from HIDDEN_ITEMS where ID = 9010")->toInteger(), keyId(key));
+    EXPECT_EQ(db.scalar("select Folder_ID from HIDDEN_ITEMS where ID = 9010")->toInteger(),
+              keyId(key));
 }
 
 TEST(TreeFolders, NewFoldersNestTwoLevelsDeepAtMost) {
@@ -205,7 +220,8 @@ TEST(TreeFilter, WordsNarrowToFunctionsAndKeepTheirFolders) {
     // Every word must be found, in the name or in the help.
     const auto both = FunctionFilter("tricked  extensions").visibleKeys(content.nodes, help);
     EXPECT_TRUE(both.contains("101IID"));
-    EXPECT_FALSE(FunctionFilter("extension zebra").visibleKeys(content.nodes, help).contains("101IID"));
+    EXPECT_FALSE(
+        FunctionFilter("extension zebra").visibleKeys(content.nodes, help).contains("101IID"));
     EXPECT_EQ(FunctionFilter("  ").visibleKeys(content.nodes, help).size(), content.nodes.size());
 }
 

@@ -13,6 +13,7 @@
 #include "shell/ui/PicturePane.h"
 #include "shell/ui/SoundPlayer.h"
 #include "tests/shell/ui/ShellFixture.h"
+#include "tweaks/ui/HiddenTreeView.h"
 
 using namespace vantix::shell;
 
