@@ -174,6 +174,7 @@ void Form5::buildControls() {
     changes_ = new QListWidget(changesBox);
     changes_->setObjectName(QStringLiteral("Changes"));
     changes_->setWordWrap(true);
+    changes_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     changesLayout->addWidget(changes_);
 
     backLayout->addWidget(optionPanel_);
@@ -222,7 +223,7 @@ void Form5::buildControls() {
         selectTab(index);
         focusSink();
     });
-    resize(480, 440);
+    resize(620, 460);
 }
 
 void Form5::load(std::int64_t itemId, const QString& caption, const QString& helpText) {
@@ -308,7 +309,12 @@ void Form5::refresh() {
     check1_->setVisible(page_->restartBoxVisible());
     undo_->setVisible(page_->undoAvailable());
     changes_->clear();
-    for (const auto& line : page_->changes()) changes_->addItem(qs(line));
+    for (const auto& line : page_->changes()) {
+        // Registry paths have no blanks: let them break after a backslash.
+        QString shown = qs(line);
+        shown.replace(QLatin1Char('\\'), QStringLiteral("\\\u200B"));
+        changes_->addItem(shown);
+    }
 }
 
 void Form5::reportApply() {
