@@ -139,6 +139,7 @@ void HiddenTreeView::FillHiddenTree() {
     clear();
     pressed_ = nullptr;
     highlight_ = nullptr;
+    menuNode_ = nullptr;
     described_.clear();
     try {
         const HiddenTreeContent content = tweaks::FillHiddenTree(
@@ -439,6 +440,7 @@ void HiddenTreeView::DeleteHiddenFolder() {
         log::warning("tweaks.tree", std::string("delete folder: ") + error.what());
         return;
     }
+    if (menuNode_ == item) menuNode_ = nullptr;
     delete item;
 }
 
