@@ -252,6 +252,7 @@ QWidget* MainWindow::buildFunctionArea() {
     connect(hiddenTree_, &tweaks::ui::HiddenTreeView::showDeactivatedChanged, this, [this](bool on) {
         const QSignalBlocker block(buttons_[7]);
         buttons_[7]->setChecked(on);
+        emit showDeactivatedFunctions(on);
     });
     connect(hiddenTree_, &tweaks::ui::HiddenTreeView::sortedChanged, this, [this](bool on) {
         const QSignalBlocker block(buttons_[10]);

@@ -95,6 +95,8 @@ signals:
     // Ribbon_1 index 0: the open group's list is to be reloaded, with the
     // deactivated entries when `show`.
     void showDeactivatedObjects(bool show);
+    // Ribbon_4 index 0: the function tree now shows (or hides) the deactivated functions.
+    void showDeactivatedFunctions(bool show);
     // A node of the navigation tree: open this group / folder.
     void groupChosen(const QString& groupKey);
     void folderChosen(const QString& folderKey);

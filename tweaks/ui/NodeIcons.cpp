@@ -1,6 +1,7 @@
 #include "tweaks/ui/NodeIcons.h"
 
 #include <QApplication>
+#include <QHash>
 #include <QPainter>
 #include <QPixmap>
 #include <QStyle>
@@ -43,10 +44,17 @@ QPixmap pixmapOf(int image) {
 }  // namespace
 
 QIcon nodeIcon(int image, int selectedImage) {
-    QIcon icon;
-    icon.addPixmap(pixmapOf(image), QIcon::Normal);
-    icon.addPixmap(pixmapOf(selectedImage), QIcon::Selected);
-    return icon;
+    // Painted once per pair: a tree of thousands of nodes shares them.
+    static QHash<int, QIcon> icons;
+    const int pair = image * 16 + selectedImage;
+    auto it = icons.find(pair);
+    if (it == icons.end()) {
+        QIcon icon;
+        icon.addPixmap(pixmapOf(image), QIcon::Normal);
+        icon.addPixmap(pixmapOf(selectedImage), QIcon::Selected);
+        it = icons.insert(pair, icon);
+    }
+    return *it;
 }
 
 }  // namespace vantix::tweaks::ui
