@@ -1,8 +1,7 @@
 #pragma once
 
-// What the View menu does to the function tree of a "HIDD" group. The owner of
-// the tree implements it and hands it to the main window; until then the main
-// window works its own tree toolbar.
+// What the View menu does to the function tree of a "HIDD" group. The main
+// window implements it over its tree; a test may hand it another.
 namespace vantix::shell {
 
 class HiddenTreeCommands {

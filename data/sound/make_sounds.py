@@ -1,5 +1,5 @@
 #!/usr/bin/env python3
-"""Synthesises the shell's four sound effects as short 16-bit mono WAV files:
+"""Synthesises the shell's five sound effects as short 16-bit mono WAV files:
 soft sine blips with an exponential fade. Run again to regenerate them."""
 import math
 import struct
@@ -11,6 +11,7 @@ EFFECTS = {
     "FLDR_KLICK.WAV": [(660, 0.04), (990, 0.05)],
     "OVER_ITEM.WAV": [(1320, 0.025)],
     "DROP.WAV": [(740, 0.05), (494, 0.08)],
+    "OVER_LINE.WAV": [(1760, 0.02)],
 }
 
 

@@ -10,6 +10,7 @@
 #include <QLabel>
 #include <QListWidget>
 #include <QMenuBar>
+#include <QSignalBlocker>
 #include <QSlider>
 #include <QSplitter>
 #include <QStatusBar>
@@ -33,6 +34,8 @@
 #include "shell/ui/PicturePane.h"
 #include "shell/ui/SoundPlayer.h"
 #include "shell/ui/Twips.h"
+#include "tweaks/ui/FilterBox.h"
+#include "tweaks/ui/HiddenTreeView.h"
 
 namespace vantix::shell {
 namespace {
@@ -200,9 +203,15 @@ QWidget* MainWindow::buildFunctionArea() {
     right2_ = new PicturePane(QStringLiteral("BACKRND_Right2"), area);
     splitHidden_ = new QSplitter(Qt::Vertical, right2_);
     splitHidden_->setObjectName(QStringLiteral("Split_Hidden"));
-    hiddenTree_ = new QTreeWidget(splitHidden_);
-    hiddenTree_->setObjectName(QStringLiteral("HiddenTreeView"));
-    hiddenTree_->setHeaderHidden(true);
+    auto* treePane = new QWidget(splitHidden_);
+    treePane->setObjectName(QStringLiteral("Pane A"));
+    auto* treeLayout = new QVBoxLayout(treePane);
+    treeLayout->setContentsMargins(0, 0, 0, 0);
+    treeLayout->setSpacing(4);
+    hiddenFilter_ = new tweaks::ui::FilterBox(treePane);
+    hiddenTree_ = new tweaks::ui::HiddenTreeView(treePane);
+    treeLayout->addWidget(hiddenFilter_);
+    treeLayout->addWidget(hiddenTree_, 1);
     auto* infoPane = new QWidget(splitHidden_);
     infoPane->setObjectName(QStringLiteral("Pane B"));
     auto* infoLayout = new QVBoxLayout(infoPane);
@@ -234,8 +243,21 @@ QWidget* MainWindow::buildFunctionArea() {
     layout->addWidget(right2Top_);
     layout->addWidget(right2_, 1);
 
+    hiddenTree_->setInfoField(infoFeld_);
+    connect(hiddenFilter_, &QLineEdit::textChanged, hiddenTree_, &tweaks::ui::HiddenTreeView::setFilterText);
+    connect(hiddenTree_, &tweaks::ui::HiddenTreeView::autoScrollWanted, this, &MainWindow::setAutoScroll);
     connect(buttons_[7], &QToolButton::toggled, this, [this](bool on) {
-        if (!state_.Starting) emit showDeactivatedFunctions(on);
+        if (!state_.Starting) hiddenTree_->setShowDeactivated(on);
+    });
+    // The View menu's entries reach the tree directly; the buttons follow it.
+    connect(hiddenTree_, &tweaks::ui::HiddenTreeView::showDeactivatedChanged, this, [this](bool on) {
+        const QSignalBlocker block(buttons_[7]);
+        buttons_[7]->setChecked(on);
+        emit showDeactivatedFunctions(on);
+    });
+    connect(hiddenTree_, &tweaks::ui::HiddenTreeView::sortedChanged, this, [this](bool on) {
+        const QSignalBlocker block(buttons_[10]);
+        buttons_[10]->setChecked(on);
     });
     connect(buttons_[8], &QToolButton::clicked, this, [this] {
         if (!state_.Starting) hiddenTree_->expandAll();
@@ -246,9 +268,7 @@ QWidget* MainWindow::buildFunctionArea() {
         buttons_[9]->setChecked(false);
     });
     connect(buttons_[10], &QToolButton::toggled, this, [this](bool on) {
-        if (state_.Starting) return;
-        hiddenTree_->setSortingEnabled(on);
-        if (on) hiddenTree_->sortItems(0, Qt::AscendingOrder);
+        if (!state_.Starting) hiddenTree_->setSorted(on);
     });
     connect(buttons_[11], &QToolButton::toggled, this, [infoPane](bool on) { infoPane->setVisible(on); });
     // The sliders and the bold box carry their values into the tree and the
@@ -269,17 +289,18 @@ QWidget* MainWindow::buildFunctionArea() {
     return area;
 }
 
-// Works the window's own tree toolbar, as clicking its buttons does.
-class ToolbarTreeCommands final : public HiddenTreeCommands {
+// The View menu's tree commands act on the function tree itself; the
+// Ribbon_4 buttons follow the tree's signals.
+class TreeViewCommands final : public HiddenTreeCommands {
 public:
-    explicit ToolbarTreeCommands(MainWindow& window) : window_(window) {}
-    void expandAll() override { window_.ribbonButton(4, 1)->click(); }
-    void collapseAll() override { window_.ribbonButton(4, 2)->click(); }
-    void toggleShowDeactivated() override { window_.ribbonButton(4, 0)->toggle(); }
-    void toggleSorted() override { window_.ribbonButton(4, 3)->toggle(); }
+    explicit TreeViewCommands(tweaks::ui::HiddenTreeView& tree) : tree_(tree) {}
+    void expandAll() override { tree_.expandAll(); }
+    void collapseAll() override { tree_.collapseAll(); }
+    void toggleShowDeactivated() override { tree_.setShowDeactivated(!tree_.showDeactivated()); }
+    void toggleSorted() override { tree_.setSorted(!tree_.sorted()); }
 
 private:
-    MainWindow& window_;
+    tweaks::ui::HiddenTreeView& tree_;
 };
 
 void MainWindow::buildMenus() {
@@ -297,7 +318,7 @@ void MainWindow::buildMenus() {
     }
     commands_.setStateObserver([this](const std::string& name) { syncBand(name); });
     for (const auto& b : commands_.bands()) syncBand(b.name);
-    ownTreeCommands_ = std::make_unique<ToolbarTreeCommands>(*this);
+    ownTreeCommands_ = std::make_unique<TreeViewCommands>(*hiddenTree_);
     registerOwnCommands();
 }
 
@@ -404,7 +425,7 @@ void MainWindow::applyViewSettings(const ViewSettings& view) {
     listView_->setWordWrap(view.LabelWrap);
     setListViewMode(view.ListViewView);
     buttons_[10]->setChecked(view.TreeViewSort);
-    hiddenTree_->setSortingEnabled(view.TreeViewSort);
+    hiddenTree_->setSorted(view.TreeViewSort);
     setCaptionColors(view.CaptionBackColor, view.CaptionForeColor);
     hScroll1_->setValue(view.HiddenNodeDiff);
     hiddenTree_->setIndentation(twipsToPixelsX(view.HiddenNodeDiff, this));

@@ -23,6 +23,11 @@ class QTextEdit;
 class QTreeWidget;
 class QTreeWidgetItem;
 
+namespace vantix::tweaks::ui {
+class FilterBox;
+class HiddenTreeView;
+}  // namespace vantix::tweaks::ui
+
 namespace vantix::shell {
 
 class PictureButton;
@@ -96,7 +101,8 @@ public:
     const QString& openFolder() const { return openFolder_; }
 
     QListWidget* listView() const { return listView_; }
-    QTreeWidget* hiddenTreeView() const { return hiddenTree_; }
+    tweaks::ui::HiddenTreeView* hiddenTreeView() const { return hiddenTree_; }
+    tweaks::ui::FilterBox* hiddenFilter() const { return hiddenFilter_; }
     QTreeWidget* dropDownView() const { return dropDownView_; }
     QTextEdit* infoFeld() const { return infoFeld_; }
     PictureButton* ribbonButton(int number, int index) const;
@@ -111,7 +117,7 @@ signals:
     // Ribbon_1 index 0: the open group's list is to be reloaded, with the
     // deactivated entries when `show`.
     void showDeactivatedObjects(bool show);
-    // Ribbon_4 index 0: the same for the function tree.
+    // Ribbon_4 index 0: the function tree now shows (or hides) the deactivated functions.
     void showDeactivatedFunctions(bool show);
     // A node of the navigation tree: open this group / folder.
     void groupChosen(const QString& groupKey);
@@ -151,7 +157,8 @@ private:
     PicturePane* right2_;
     PicturePane* dropDownPane_;
     QListWidget* listView_;
-    QTreeWidget* hiddenTree_;
+    tweaks::ui::HiddenTreeView* hiddenTree_;
+    tweaks::ui::FilterBox* hiddenFilter_;
     QTreeWidget* dropDownView_;
     QSplitter* splitHidden_;
     QTextEdit* infoFeld_;

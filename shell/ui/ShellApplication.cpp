@@ -48,8 +48,12 @@
 #include "shell/ui/PictureButton.h"
 #include "shell/ui/PicturePane.h"
 #include "shell/ui/SoundPlayer.h"
+#include "shell/ui/TweakAdapters.h"
 #include "shell/ui/Twips.h"
 #include "shell/ui/help/HelpViewer.h"
+#include "tweaks/TweakSession.h"
+#include "tweaks/ui/HiddenContext.h"
+#include "tweaks/ui/HiddenTreeView.h"
 
 namespace vantix::shell {
 
@@ -68,6 +72,7 @@ ShellApplication::ShellApplication(ShellState& state, platform::Machine& machine
 ShellApplication::~ShellApplication() {
     delete logo_.data();
     main_.reset();
+    tweaks_.reset();
 }
 
 StartupOutcome ShellApplication::start(const std::string& commandLine) {
@@ -147,6 +152,7 @@ std::int32_t ShellApplication::loadMainWindow() {
     wireMainWindow();
     registerCommands();
     help::installHelpKey(QString::fromStdString(helpFile().string()));
+    wireHiddenFunctions();
     return main_->depth();
 }
 
@@ -183,6 +189,7 @@ void ShellApplication::applyWindowSettings(const SettingsRecord& settings) {
 std::unique_ptr<platform::Database> ShellApplication::openDatabase(const std::filesystem::path& file) {
     auto database = platform::openCatalogue(file);
     context_->database = database.get();
+    hiddenContext_->database = database.get();
     return database;
 }
 
@@ -255,6 +262,7 @@ void ShellApplication::openGroup(const std::string& groupKey) {
                     sideBar_->folderBackColor(main_->openFolder()));
     main_->ribbonButton(1, 0)->setVisible(view->deactivatedToggleVisible);
     list_->showGroup(*view);
+    if (view->listKind == 1) main_->hiddenTreeView()->showGroup(view->id);
     main_->SwitchView(view->showsList ? MainWindow::Area::List : MainWindow::Area::Functions);
 }
 
@@ -447,6 +455,32 @@ bool ShellApplication::createGroupShortcut(const std::string& place) {
     const auto request = catalogue::groupShortcut(place, sideBar_->groupCaption(key).toStdString(),
                                                   catalogue::leadingNumber(key.toStdString()), state_.AppDir);
     return request && imageHost_->createShortcut(*request);
+}
+
+tweaks::TweakSession* ShellApplication::tweakSession() {
+    if (!tweaks_ && state_.Database) tweaks_ = std::make_unique<tweaks::TweakSession>(machine_, *state_.Database, programDir_);
+    return tweaks_.get();
+}
+
+void ShellApplication::wireHiddenFunctions() {
+    pageChoosers_ = std::make_unique<DialogPageChoosers>(machine_);
+    hiddenContext_ = std::make_unique<tweaks::ui::HiddenContext>();
+    tweaks::ui::HiddenContext& c = *hiddenContext_;
+    c.settings = catalogueSettings_.get();
+    c.prompter = prompter_.get();
+    c.choosers = pageChoosers_.get();
+    c.session = [this] { return tweakSession(); };
+    c.winVersion = [this] { return static_cast<int>(state_.WinVersion); };
+    c.treeSettings = [this] {
+        const SettingsRecord& s = state_.Settings;
+        return tweaks::ui::HiddenTreeSettings{s.OnlyRightMaus, s.OnlyDubbleClick, s.ViewHiddenStruktur, s.Sicherheit};
+    };
+    c.lastHiddenWork = [this] { return state_.Settings.LastHiddenWork; };
+    c.setLastHiddenWork = [this](const std::string& key) { state_.Settings.LastHiddenWork = key; };
+    c.playSound = [this](const QString& file) { main_->PlaySound(file); };
+    c.fileExists = [this](const std::string& path) { return state_.fkt().GET_FileExist(path); };
+    c.closeShell = [this] { main_->close(); };
+    main_->hiddenTreeView()->setContext(hiddenContext_.get());
 }
 
 void ShellApplication::showOptions() {

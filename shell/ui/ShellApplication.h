@@ -34,9 +34,17 @@ class SideBar;
 }  // namespace ui
 }  // namespace vantix::catalogue
 
+namespace vantix::tweaks {
+class TweakSession;
+namespace ui {
+struct HiddenContext;
+}
+}  // namespace vantix::tweaks
+
 namespace vantix::shell {
 
 class DialogChoosers;
+class DialogPageChoosers;
 class DialogPrompter;
 class MainWindow;
 class SoundPlayer;
@@ -111,6 +119,8 @@ private:
     // Rebuilds the sidebar from the catalogue, keeping the open folder and group.
     void refreshSideBar();
     QString commandGroup() const;
+    void wireHiddenFunctions();
+    tweaks::TweakSession* tweakSession();
 
     ShellState& state_;
     platform::Machine& machine_;
@@ -126,6 +136,9 @@ private:
     std::unique_ptr<DialogPrompter> prompter_;
     std::unique_ptr<DialogChoosers> choosers_;
     std::unique_ptr<catalogue::ui::CatalogueContext> context_;
+    std::unique_ptr<DialogPageChoosers> pageChoosers_;
+    std::unique_ptr<tweaks::ui::HiddenContext> hiddenContext_;
+    std::unique_ptr<tweaks::TweakSession> tweaks_;
     QWidget* dialogOwner_ = nullptr;
     SoundPlayer* sound_;
     QPointer<LogoWindow> logo_;

@@ -16,6 +16,7 @@
 #include "shell/ui/PictureButton.h"
 #include "shell/ui/PicturePane.h"
 #include "tests/shell/ui/ShellDriver.h"
+#include "tweaks/ui/HiddenTreeView.h"
 
 using namespace vantix::shell;
 using vantix::catalogue::ui::Form2;
@@ -322,13 +323,21 @@ private slots:
         QCOMPARE(w->currentViewSettings().ListViewArrange, std::int16_t(1));
 
         f.shell->openGroup("2CID");
-        QTreeWidget* tree = w->hiddenTreeView();
-        auto* folder = new QTreeWidgetItem(tree, {"Folder"});
-        new QTreeWidgetItem(folder, {"Function"});
+        vantix::tweaks::ui::HiddenTreeView* tree = w->hiddenTreeView();
+        QVERIFY(tree->topLevelItemCount() > 0);
+        QTreeWidgetItem* folder = tree->topLevelItem(0);
         w->commandAction("Ansicht", 300)->trigger();
-        QVERIFY2(folder->isExpanded(), "the window's own tree until the tree's owner is attached");
+        QVERIFY(folder->isExpanded());
         w->commandAction("Ansicht", 305)->trigger();
         QVERIFY(!folder->isExpanded());
+        const bool deactivatedShown = tree->showDeactivated();
+        w->commandAction("Ansicht", 310)->trigger();
+        QCOMPARE(tree->showDeactivated(), !deactivatedShown);
+        QCOMPARE(w->ribbonButton(4, 0)->isChecked(), !deactivatedShown);
+        const bool treeSorted = tree->sorted();
+        w->commandAction("Ansicht", 340)->trigger();
+        QCOMPARE(tree->sorted(), !treeSorted);
+        QCOMPARE(w->ribbonButton(4, 3)->isChecked(), !treeSorted);
         RecordingTree recording;
         w->setHiddenTreeCommands(&recording);
         for (int id : {300, 305, 310, 340}) w->commandAction("Ansicht", id)->trigger();

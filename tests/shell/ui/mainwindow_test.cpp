@@ -1,7 +1,7 @@
 #include <QCheckBox>
 #include <QListWidget>
-#include <QSlider>
 #include <QSignalSpy>
+#include <QSlider>
 #include <QStatusBar>
 #include <QTest>
 #include <QTextEdit>
@@ -13,6 +13,7 @@
 #include "shell/ui/PicturePane.h"
 #include "shell/ui/SoundPlayer.h"
 #include "tests/shell/ui/ShellFixture.h"
+#include "tweaks/ui/HiddenTreeView.h"
 
 using namespace vantix::shell;
 
@@ -34,12 +35,14 @@ private slots:
         QVERIFY(w->dropDownShown());
         const auto& steps = w->lastDropDownSteps();
         QVERIFY(steps.size() > 1);
-        for (std::size_t i = 0; i < steps.size(); ++i) QCOMPARE(steps[i], std::int32_t(30 + 200 * i));
+        for (std::size_t i = 0; i < steps.size(); ++i)
+            QCOMPARE(steps[i], std::int32_t(30 + 200 * i));
         // Folders as roots with their groups, the open group selected.
         QTreeWidget* tree = w->dropDownView();
         QCOMPARE(tree->topLevelItemCount(), 3);
         QCOMPARE(tree->topLevelItem(0)->data(0, Qt::UserRole).toString(), QStringLiteral("1GID"));
-        QCOMPARE(tree->topLevelItem(0)->child(0)->data(0, Qt::UserRole).toString(), QStringLiteral("1CID"));
+        QCOMPARE(tree->topLevelItem(0)->child(0)->data(0, Qt::UserRole).toString(),
+                 QStringLiteral("1CID"));
         QCOMPARE(tree->currentItem()->data(0, Qt::UserRole).toString(), w->openGroup());
         w->ShowDropDown(false);
         QVERIFY(!w->dropDownShown());
@@ -59,7 +62,8 @@ private slots:
         QTreeWidgetItem* tools = w->dropDownView()->topLevelItem(2);
         QTreeWidgetItem* group195 = nullptr;
         for (int i = 0; i < tools->childCount(); ++i)
-            if (tools->child(i)->data(0, Qt::UserRole).toString() == QLatin1String("195CID")) group195 = tools->child(i);
+            if (tools->child(i)->data(0, Qt::UserRole).toString() == QLatin1String("195CID"))
+                group195 = tools->child(i);
         QVERIFY(group195);
         emit w->dropDownView()->itemClicked(group195, 0);
         QCOMPARE(w->openGroup(), QStringLiteral("195CID"));
@@ -82,7 +86,8 @@ private slots:
         ShellFixture f;
         started(f);
         MainWindow* w = f.shell->mainWindow();
-        emit f.shell->sideBar()->groupHovered(QStringLiteral("1CID"), QStringLiteral("The applets"));
+        emit f.shell->sideBar()->groupHovered(QStringLiteral("1CID"),
+                                              QStringLiteral("The applets"));
         QCOMPARE(w->statusBar()->currentMessage(), QStringLiteral("The applets"));
         emit f.shell->sideBar()->groupHovered(QStringLiteral("4CID"), QStringLiteral("*"));
         QCOMPARE(w->statusBar()->currentMessage(), QStringLiteral("The applets"));
@@ -161,7 +166,8 @@ private slots:
         started(f);
         MainWindow* w = f.shell->mainWindow();
         QTreeWidget* tree = w->hiddenTreeView();
-        for (int i = 0; i < 5; ++i) tree->addTopLevelItem(new QTreeWidgetItem({QString::number(i)}));
+        for (int i = 0; i < 5; ++i)
+            tree->addTopLevelItem(new QTreeWidgetItem({QString::number(i)}));
         tree->setCurrentItem(tree->topLevelItem(0));
         w->setAutoScroll(2);
         QTRY_VERIFY_WITH_TIMEOUT(tree->currentIndex().row() > 0, 1000);
