@@ -132,9 +132,9 @@ TEST(PngImage, DamagedFilesGiveClearErrors) {
         {"palette missing", encode({1, 1, 8, 3, {0, 0}, {}, {}}), "no palette"},
         {"bad zlib header", patched(idat, 0x79), "zlib header"},
         {"preset dictionary", patched(idat + 1, 0x20), "dictionary"},
-        {"reserved block type", patched(idat + 2, 0x07), "reserved"},
-        {"stored length check", patched(idat + 5, 0x00), "length check"},
-        {"checksum", patched(good.size() - 12 - 4 - 1, 0xEE), "checksum"},
+        {"reserved block type", patched(idat + 2, 0x07), "invalid block type"},
+        {"stored length check", patched(idat + 5, 0x00), "invalid stored block lengths"},
+        {"checksum", patched(good.size() - 12 - 4 - 1, 0xEE), "incorrect data check"},
         {"rows missing", fewRows, "fewer rows"},
         {"unknown filter", encode({1, 1, 8, 6, {9, 1, 2, 3, 4}, {}, {}}), "filter"},
     };
@@ -162,7 +162,7 @@ TEST(Inflate, RejectsDistancesBeforeTheStart) {
         inflateZlib(z, 1000);
         ADD_FAILURE() << "no error";
     } catch (const PeImageError& e) {
-        EXPECT_NE(std::string(e.what()).find("before the start"), std::string::npos) << e.what();
+        EXPECT_NE(std::string(e.what()).find("too far back"), std::string::npos) << e.what();
     }
 }
 
