@@ -10,6 +10,7 @@
 #include <memory>
 #include <string>
 
+#include "GeneratedCatalogue.h"
 #include "catalogue/SettingsStoreAccess.h"
 #include "lindrel32/QVREG.h"
 #include "lindrel32/SettingsStore.h"
@@ -25,12 +26,8 @@ namespace {
 
 namespace fs = std::filesystem;
 
-constexpr int kFunctions = 5000;
-const std::string kBenchKey = "HKEY_CURRENT_USER\\Software\\Vantix Bench";
-
-fs::path buildDir() {
-    return fs::read_symlink("/proc/self/exe").parent_path().parent_path();
-}
+using bench::buildDir;
+using bench::kFunctions;
 
 // A Windows 98 image and a catalogue of 5,000 OPTION functions in ten topics
 // with five subfolders each, two commands per function.
@@ -45,7 +42,7 @@ public:
         ::setenv("VANTIX_PROGRAM_DIR", (dir / "program").c_str(), 1);
         fs::copy_file(buildDir() / "bin" / "QUORVIA.MDE", dir / "program" / "QUORVIA.MDE");
         database = platform::Database::open(dir / "program" / "QUORVIA.MDE");
-        generate();
+        bench::generateFunctions(*database, 1);
         machine = platform::Machine::create(dir / "image", platform::WindowsPlatform::Win98);
         reg = std::make_unique<lindrel32::QVREG>(*machine);
         store = std::make_unique<lindrel32::SettingsStore>(*reg);
@@ -71,43 +68,6 @@ public:
     std::unique_ptr<catalogue::SettingsStoreAccess> settings;
     std::unique_ptr<tweaks::TweakSession> session;
     tweaks::ui::HiddenContext context;
-
-private:
-    void generate() {
-        platform::Database::Transaction transaction(*database);
-        database->executeScript(
-            "DELETE FROM HIDDEN_BEFEHLE; DELETE FROM HIDDEN_EIGENSCHAFT; DELETE FROM HIDDEN_ITEMS; "
-            "DELETE FROM HIDDEN_FOLDERS;");
-        int folder = 0;
-        for (int top = 1; top <= 10; ++top) {
-            database->execute(
-                "INSERT INTO HIDDEN_FOLDERS (ID, FolderName, UF_FID) VALUES (?, ?, 0)",
-                {top, "Topic " + std::to_string(top)});
-            for (int sub = 0; sub < 5; ++sub)
-                database->execute(
-                    "INSERT INTO HIDDEN_FOLDERS (ID, FolderName, UF_FID) VALUES (?, ?, ?)",
-                    {100 + ++folder, "Subtopic " + std::to_string(sub), top});
-        }
-        for (int id = 1; id <= kFunctions; ++id) {
-            const std::string name = "Value" + std::to_string(id);
-            database->execute(
-                "INSERT INTO HIDDEN_ITEMS (ID, Folder_ID, ItemName, BS) VALUES (?, ?, ?, 7)",
-                {id, 101 + id % 50, "Generated function " + std::to_string(id)});
-            database->execute(
-                "INSERT INTO HIDDEN_EIGENSCHAFT (ITEM_ID, TYP, A_BESCHRIFTUNG, B_BESCHRIFTUNG, "
-                "Hilfe, MOM_Art, "
-                "MOM_MainSubKey, MOM_ValueKey, MOM_ValueFormat, Wenn, Dann, Sonst, Standard) "
-                "VALUES "
-                "(?, 'OPTION', 'On', 'Off', 'A generated function.', 'REG', ?, ?, 'D', '1', 1, 2, "
-                "'2')",
-                {id, kBenchKey, name});
-            for (const char* letter : {"A", "B"})
-                database->execute(
-                    "INSERT INTO HIDDEN_BEFEHLE VALUES (?, ?, 'REGSET', '#', ?, ?, ?, 'D')",
-                    {id, letter, kBenchKey, name, std::string(letter[0] == 'A' ? "1" : "0")});
-        }
-        transaction.commit();
-    }
 };
 
 Setup& setup() {

@@ -14,6 +14,7 @@
 #include <string>
 #include <vector>
 
+#include "GeneratedCatalogue.h"
 #include "platform/database/CatalogueFile.h"
 #include "platform/database/Database.h"
 #include "platform/machine/Machine.h"
@@ -29,12 +30,9 @@ namespace {
 
 namespace fs = std::filesystem;
 
-constexpr int kFunctions = 5000;
-const std::string kBenchKey = "HKEY_CURRENT_USER\\Software\\Vantix Bench";
-
-fs::path buildDir() {
-    return fs::read_symlink("/proc/self/exe").parent_path().parent_path();
-}
+using bench::buildDir;
+using bench::generateFunctions;
+using bench::kFunctions;
 
 // A program folder with a catalogue of 5,000 generated functions (ten topics
 // with five subfolders each, three commands per function) and the build's
@@ -68,39 +66,7 @@ private:
         // The built default catalogue gives the schema; its functions make way.
         fs::copy_file(buildDir() / "bin" / "QUORVIA.MDE", program / "QUORVIA.MDE");
         auto db = platform::Database::open(program / "QUORVIA.MDE");
-        platform::Database::Transaction transaction(*db);
-        db->executeScript(
-            "DELETE FROM HIDDEN_BEFEHLE; DELETE FROM HIDDEN_EIGENSCHAFT; DELETE FROM HIDDEN_ITEMS; "
-            "DELETE FROM HIDDEN_FOLDERS;");
-        int folder = 0;
-        for (int top = 1; top <= 10; ++top) {
-            db->execute("INSERT INTO HIDDEN_FOLDERS (ID, FolderName, UF_FID) VALUES (?, ?, 0)",
-                        {top, "Topic " + std::to_string(top)});
-            for (int sub = 0; sub < 5; ++sub)
-                db->execute("INSERT INTO HIDDEN_FOLDERS (ID, FolderName, UF_FID) VALUES (?, ?, ?)",
-                            {100 + ++folder, "Subtopic " + std::to_string(sub), top});
-        }
-        for (int id = 1; id <= kFunctions; ++id) {
-            const std::string name = "Value" + std::to_string(id);
-            db->execute(
-                "INSERT INTO HIDDEN_ITEMS (ID, Folder_ID, ItemName, BS) VALUES (?, ?, ?, 7)",
-                {id, 101 + id % 50, "Generated function " + std::to_string(id)});
-            db->execute(
-                "INSERT INTO HIDDEN_EIGENSCHAFT (ITEM_ID, TYP, A_BESCHRIFTUNG, B_BESCHRIFTUNG, "
-                "Hilfe, MOM_Art, "
-                "MOM_MainSubKey, MOM_ValueKey, MOM_ValueFormat, Wenn, Dann, Sonst, Standard) "
-                "VALUES "
-                "(?, 'OPTION', 'On', 'Off', 'A generated function.', 'REG', ?, ?, 'D', '1', 1, 2, "
-                "'2')",
-                {id, kBenchKey, name});
-            for (const char* letter : {"A", "B"})
-                for (int c = 0; c < 3; ++c)
-                    db->execute(
-                        "INSERT INTO HIDDEN_BEFEHLE VALUES (?, ?, 'REGSET', '#', ?, ?, ?, 'D')",
-                        {id, letter, kBenchKey, c == 0 ? name : name + "_" + std::to_string(c),
-                         std::string(letter[0] == 'A' ? "1" : "0")});
-        }
-        transaction.commit();
+        generateFunctions(*db, 3);
     }
 
     void padRegistry() {
