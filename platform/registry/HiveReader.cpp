@@ -18,7 +18,10 @@ struct Failure {
 
 class Reader {
 public:
-    Reader(Hive& hive, std::string_view source) : hive_(hive), text_(hive.text), source_(source) {}
+    // Checking only: every line is read as for loading, but no tree is built.
+    enum class Mode { Load, Check };
+    Reader(Hive& hive, std::string_view text, std::string_view source, Mode mode)
+        : hive_(hive), text_(text), source_(source), mode_(mode) {}
 
     HiveParse run() {
         HiveParse result;
@@ -86,7 +89,7 @@ private:
     }
 
     void closeBlock(std::size_t end) {
-        if (key_) key_->blocks.back().end = static_cast<std::uint32_t>(end);
+        if (key_ && mode_ == Mode::Load) key_->blocks.back().end = static_cast<std::uint32_t>(end);
     }
 
     void keyHeader(std::string_view line) {
@@ -107,6 +110,7 @@ private:
             time = now();
         }
         HiveKey* key = hive_.root.get();
+        const bool build = mode_ == Mode::Load;
         std::size_t depth = 0;
         std::size_t start = 0;
         std::size_t chainIndex = 0;
@@ -119,14 +123,15 @@ private:
                 if (component.empty()) throw Failure{"empty name in key path"};
                 if (component.size() > kMaxKeyNameUnits) throw Failure{"key name longer than 256 characters"};
                 if (++depth > kMaxKeyDepth) throw Failure{"keys nested too deep"};
-                key = descend(key, component, time, chainIndex, chainValid);
+                if (build) key = descend(key, component, time, chainIndex, chainValid);
                 ++chainIndex;
             }
         }
+        key_ = key;
+        if (!build) return;
         chain_.resize(chainIndex);
         key->time = time;
         key->blocks.push_back({static_cast<std::uint32_t>(lineStart_), static_cast<std::uint32_t>(text_.size())});
-        key_ = key;
     }
 
     // A path of plain ASCII names joined by "\\\\", widened without decoding.
@@ -190,7 +195,7 @@ private:
             return true;
         };
         if (!parseWineData(rest, more, value.type, value.data, reason)) throw Failure{reason};
-        key_->putValue(std::move(value));
+        if (mode_ == Mode::Load) key_->putValue(std::move(value));
     }
 
     void parseName(std::string_view line, std::size_t& pos, HiveValue& value) {
@@ -240,6 +245,7 @@ private:
     Hive& hive_;
     std::string_view text_;
     std::string_view source_;
+    Mode mode_;
     std::size_t pos_ = 0;
     std::size_t lineStart_ = 0;
     std::size_t lineNo_ = 0;
@@ -255,9 +261,14 @@ private:
 HiveParse parseHive(std::string text, std::string_view source) {
     auto hive = std::make_unique<Hive>();
     hive->text = std::move(text);
-    HiveParse result = Reader(*hive, source).run();
+    HiveParse result = Reader(*hive, hive->text, source, Reader::Mode::Load).run();
     if (result.error.empty()) result.hive = std::move(hive);
     return result;
+}
+
+std::string checkHive(std::string_view text, std::string_view source) {
+    Hive scratch;
+    return Reader(scratch, text, source, Reader::Mode::Check).run().error;
 }
 
 }  // namespace vantix::platform::reg

@@ -27,4 +27,8 @@ struct HiveParse {
 // kept in the raw text; anything that would lose or misread data is an error.
 HiveParse parseHive(std::string text, std::string_view source);
 
+// Reads `text` as parseHive does without building its tree: the error
+// parseHive would give ("" when it reads).
+std::string checkHive(std::string_view text, std::string_view source);
+
 }  // namespace vantix::platform::reg

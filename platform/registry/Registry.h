@@ -151,7 +151,8 @@ public:
     const std::filesystem::path& imageDir() const;
 
 private:
-    struct Impl;
+    struct Impl;  // the parts behind the facade, one concern to a file
+    RegStatus change(const std::function<RegStatus()>& operation);
     std::unique_ptr<Impl> impl_;
 };
 
