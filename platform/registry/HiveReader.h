@@ -19,7 +19,7 @@ constexpr std::size_t kMaxKeyDepth = 512;
 struct HiveParse {
     std::unique_ptr<Hive> hive;  // null on error
     std::size_t errorLine = 0;
-    std::string error;           // "<source>: line N: reason"
+    std::string error;  // "<source>: line N: reason"
 };
 
 // Parses `text` (taking ownership). `source` names the file in error messages.

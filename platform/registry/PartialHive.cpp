@@ -118,7 +118,8 @@ HeaderIndex::HeaderIndex(std::string_view text) {
 }
 
 HiveParse parsePartialHive(std::string_view text, const HeaderIndex& index,
-                           const std::vector<std::string>& components, std::string_view source) {
+                           const std::vector<std::string>& components, std::string_view source,
+                           std::vector<std::pair<std::uint32_t, ByteRange>>* blocks) {
     if (text.size() > kMaxHiveBytes || std::memchr(text.data(), 0, text.size()))
         return parseHive(std::string(text), source);
     std::vector<std::string> folded;
@@ -136,6 +137,10 @@ HiveParse parsePartialHive(std::string_view text, const HeaderIndex& index,
         Relation relation;
         if (!comparePlain(line, folded, relation)) relation = compareDecoded(line, folded);
         if (relation.undecodable || relation.exact) {
+            if (blocks)
+                blocks->push_back(
+                    {static_cast<std::uint32_t>(part.size()),
+                     {static_cast<std::uint32_t>(begin), static_cast<std::uint32_t>(end)}});
             part.append(text, begin, end - begin);  // the whole block: options and values
         } else if (relation.matched > deepestMade) {
             part.append(text, begin, lineEnd - begin);  // only the header: it makes the keys
@@ -146,6 +151,55 @@ HiveParse parsePartialHive(std::string_view text, const HeaderIndex& index,
         deepestMade = std::max(deepestMade, relation.matched);
     }
     return parseHive(std::move(part), source);
+}
+
+namespace {
+
+// A header's path folded as the tree orders keys: name by name, a key before
+// the keys below it (the separator, a NUL, sorts before every character).
+bool orderKey(std::string_view line, std::string& out) {
+    out.clear();
+    for (std::size_t i = 1; i < line.size(); ++i) {
+        const char c = line[i];
+        if (c == ']') return true;
+        if (static_cast<unsigned char>(c) >= 0x80 || c == '[') break;
+        if (c == '\\') {
+            if (i + 1 >= line.size() || line[i + 1] != '\\') break;
+            ++i;
+            out.push_back('\0');
+            continue;
+        }
+        out.push_back(lowerAscii(c));
+    }
+    std::u16string units;
+    std::size_t pos = 1;
+    if (!parseEscaped(line, pos, ']', units)) return false;
+    out.clear();
+    for (std::size_t start = 0, i = 0; !units.empty() && i <= units.size(); ++i) {
+        if (i < units.size() && units[i] != u'\\') continue;
+        if (start > 0) out.push_back('\0');
+        out += vantix::text::foldCase(
+            vantix::text::toUtf8(std::u16string_view(units.data() + start, i - start)));
+        start = i + 1;
+    }
+    return true;
+}
+
+}  // namespace
+
+bool headersInSaveOrder(std::string_view text, const HeaderIndex& index) {
+    std::string previous, current;
+    const auto& headers = index.headers();
+    for (std::size_t h = 0; h < headers.size(); ++h) {
+        std::size_t begin = headers[h];
+        while (isBlank(text[begin])) ++begin;
+        const std::size_t end =
+            std::min(h + 1 < headers.size() ? headers[h + 1] : text.size(), text.find('\n', begin));
+        if (!orderKey(text.substr(begin, end - begin), current)) return false;
+        if (h > 0 && !(previous < current)) return false;
+        previous.swap(current);
+    }
+    return true;
 }
 
 }  // namespace vantix::platform::reg

@@ -2,7 +2,9 @@
 
 #include <cstdint>
 #include <string>
+#include <utility>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 #include "platform/registry/HiveReader.h"
@@ -31,8 +33,16 @@ private:
 // header that makes each of those keys exist. Walking it finds the same key,
 // values and links as walking the whole file does; faults in blocks it does
 // not read are not seen. Text too large or holding a NUL is read whole, so
-// that it fails as the whole file does.
+// that it fails as the whole file does. `blocks`, when given, receives the
+// range in `text` of each whole block read, by where it begins in the part
+// (the blocks of the part's keys refer to the part's own text).
 HiveParse parsePartialHive(std::string_view text, const HeaderIndex& index,
-                           const std::vector<std::string>& components, std::string_view source);
+                           const std::vector<std::string>& components, std::string_view source,
+                           std::vector<std::pair<std::uint32_t, ByteRange>>* blocks = nullptr);
+
+// Whether every header names a plain path and comes after the one before it
+// in save order (so no key has two blocks, and the file's order is the
+// order the writer keeps): then one key's block can be rewritten alone.
+bool headersInSaveOrder(std::string_view text, const HeaderIndex& index);
 
 }  // namespace vantix::platform::reg

@@ -141,7 +141,10 @@ RegStatus Registry::change(const std::function<RegStatus()>& operation) {
 }
 
 RegStatus Registry::setValue(Root root, std::string_view subKey, const RegValue& value) {
-    return change([&] { return impl_->setValue(root, subKey, value); });
+    impl_->prepareOneBlockChange(root, subKey);
+    const RegStatus st = change([&] { return impl_->setValue(root, subKey, value); });
+    impl_->endOneBlockChange();
+    return st;
 }
 
 RegStatus Registry::createKey(Root root, std::string_view subKey) {

@@ -1,8 +1,11 @@
 #include <fcntl.h>
 #include <unistd.h>
 
+#include <algorithm>
+
 #include "platform/registry/HiveReader.h"
 #include "platform/registry/RegistryImpl.h"
+#include "platform/text/Text.h"
 
 // The hive files of an image: checked on every call, reread when they
 // changed, loaded whole or, for a single lookup, only in the blocks it needs.
@@ -39,6 +42,7 @@ bool Registry::Impl::ensureCurrent(Slot& s) {
 
 void Registry::Impl::load(Slot& s) {
     s.loaded = true;
+    s.blockKey = nullptr;
     s.hive.reset();
     s.part.reset();
     s.headers.reset();
@@ -62,26 +66,32 @@ void Registry::Impl::load(Slot& s) {
 
 void Registry::Impl::unload(Slot& s) {
     s.loaded = false;
+    s.blockKey = nullptr;
     s.hive.reset();
     s.touched = false;
     s.preview = false;
 }
 
-reg::Hive* Registry::Impl::partFor(Slot& s, const std::vector<std::string>& components) {
+bool Registry::Impl::freshText(Slot& s) {
     const reg::FileStamp now = currentStamp(s);
     if (!s.headers || !now.exists || now != s.textStamp) {
         std::string error;
         reg::FileStamp stamp;
         auto bytes = reg::readWholeFile(s.file, stamp, error);
-        if (!bytes) return nullptr;  // a missing or unreadable file: the whole load says what it is
+        if (!bytes) return false;  // a missing or unreadable file: the whole load says what it is
         s.text = std::move(*bytes);
         s.textStamp = stamp;
         s.headers.reset();
+        s.saveOrder.reset();
         s.lookups = 0;
         // A fault anywhere fails every lookup, as it fails the whole load.
         if (reg::checkHive(s.text, s.file.string()).empty()) s.headers.emplace(s.text);
     }
-    if (!s.headers || ++s.lookups > kLookupsBeforeWholeLoad) return nullptr;
+    return s.headers.has_value();
+}
+
+reg::Hive* Registry::Impl::partFor(Slot& s, const std::vector<std::string>& components) {
+    if (!freshText(s) || ++s.lookups > kLookupsBeforeWholeLoad) return nullptr;
     auto parsed = reg::parsePartialHive(s.text, *s.headers, components, s.file.string());
     if (!parsed.hive) return nullptr;  // the whole load reports the fault with its line in the file
     s.part = std::move(parsed.hive);
@@ -101,6 +111,43 @@ reg::Hive* Registry::Impl::hiveFor(int hive, const std::vector<std::string>& com
         return nullptr;
     }
     return s.hive.get();
+}
+
+void Registry::Impl::prepareOneBlockChange(Root root, std::string_view subKey) {
+    reg::Location loc;
+    RegStatus st;
+    if (batchDepth > 0 || dryRun || !reg::locate(root, subKey, loc, st) || loc.virtualRoot) return;
+    Slot& s = slots[static_cast<std::size_t>(loc.hive)];
+    if (s.loaded || !freshText(s)) return;
+    if (!s.saveOrder) s.saveOrder = reg::headersInSaveOrder(s.text, *s.headers);
+    if (!*s.saveOrder) return;
+    std::vector<std::pair<std::uint32_t, reg::ByteRange>> blocks;
+    auto parsed =
+        reg::parsePartialHive(s.text, *s.headers, loc.components, s.file.string(), &blocks);
+    if (!parsed.hive) return;
+    // The key itself, reached without a link, with the one block the order allows.
+    const reg::HiveKey* key = parsed.hive->root.get();
+    for (const auto& name : loc.components) {
+        key = key->child(vantix::text::foldCase(name));
+        if (!key || key->isLink) return;
+    }
+    if (key->blocks.size() != 1) return;
+    const auto origin = std::find_if(blocks.begin(), blocks.end(), [&](const auto& b) {
+        return b.first == key->blocks.front().begin;
+    });
+    if (origin == blocks.end()) return;
+    s.hive = std::move(parsed.hive);
+    s.loaded = true;
+    s.stamp = s.textStamp;
+    s.error.clear();
+    s.blockKey = key;
+    s.block = origin->second;
+}
+
+void Registry::Impl::endOneBlockChange() {
+    // The hive held one key only: it must never pass for the whole file.
+    for (Slot& s : slots)
+        if (s.blockKey) unload(s);
 }
 
 reg::HiveKey* Registry::Impl::find(Root root, std::string_view subKey, int& hive,

@@ -36,6 +36,12 @@ struct Registry::Impl : reg::HiveSource {
         std::optional<reg::HeaderIndex> headers;
         std::unique_ptr<reg::Hive> part;  // the blocks of the last lookup
         std::size_t lookups = 0;          // since the file was last read
+        std::optional<bool> saveOrder;    // of `text`'s headers
+
+        // Set while `hive` holds only the blocks of one key about to change:
+        // that key and where its block stands in `text`.
+        const reg::HiveKey* blockKey = nullptr;
+        reg::ByteRange block;
     };
 
     // Whether a read may be served from the blocks it needs or wants the whole hive.
@@ -65,6 +71,12 @@ struct Registry::Impl : reg::HiveSource {
     // The blocks `components` need; null when only the whole hive will do
     // (no file, a fault in those blocks, or many lookups already).
     [[nodiscard]] reg::Hive* partFor(Slot& s, const std::vector<std::string>& components);
+    // `text` and its headers as the file now is; false when it cannot be read or fails the check.
+    [[nodiscard]] bool freshText(Slot& s);
+    // Before a value of an existing key is set: when the file allows it, the
+    // hive holds only that key's blocks and the save rewrites only its block.
+    void prepareOneBlockChange(Root root, std::string_view subKey);
+    void endOneBlockChange();
     reg::Hive* hiveFor(int hive, const std::vector<std::string>& components,
                        RegStatus& st) override;
     // A key for reading; `reach` says whether the blocks of that key are enough.

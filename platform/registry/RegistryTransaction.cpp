@@ -44,7 +44,11 @@ RegStatus Registry::Impl::saveTouched() {
         if (!s.touched) continue;
         std::string error;
         if (touchedCount > 1 && !kept[i].keep(s.file, error)) return fail(error);
-        const std::string bytes = reg::writeHive(*s.hive, kRootComments[i]);
+        // A key changed alone rewrites its own block; the rest of the file is copied.
+        const std::string bytes =
+            s.blockKey && s.blockKey->dirty
+                ? reg::writeReplacingBlock(s.text, s.headers->preambleEnd(), s.block, *s.blockKey)
+                : reg::writeHive(*s.hive, kRootComments[i]);
         if (!reg::replaceFileDurably(s.file, bytes, s.stamp, error)) return fail(error);
         s.touched = false;
         saved.push_back(i);

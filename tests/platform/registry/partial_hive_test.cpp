@@ -5,6 +5,7 @@
 
 #include "RegistryTestSupport.h"
 #include "platform/registry/HiveReader.h"
+#include "platform/registry/HiveWriter.h"
 #include "platform/registry/KeyResolution.h"
 #include "platform/registry/PartialHive.h"
 #include "platform/registry/Registry.h"
@@ -256,4 +257,107 @@ TEST(KeyResolution, RootsLandInTheirHives) {
     EXPECT_EQ(st.code, RegStatus::NotFound);
     EXPECT_FALSE(locate(Root::LocalMachine, "a\\\\b", loc, st));
     EXPECT_EQ(st.code, RegStatus::InvalidArgument);
+}
+
+namespace {
+
+// The change a set of a value makes to its key, at a fixed time.
+void setFixed(HiveKey& key) {
+    key.putValue(HiveValue{"Vantix Set", "vantix set", 4, {1, 2, 3, 4}});
+    key.time = kUnixEpochFileTime + 1700000000ULL * 10000000ULL;
+    key.dirty = true;
+}
+
+}  // namespace
+
+TEST(PartialHive, OneKeysBlockRewrittenAloneIsWhatTheWholeWriterWrites) {
+    for (const auto name : kFixtures) {
+        const std::string text = readFixture(name);
+        const HeaderIndex index(text);
+        ASSERT_TRUE(headersInSaveOrder(text, index))
+            << name;  // Wine writes its files in save order
+        auto whole = parseHive(text, name);
+        ASSERT_TRUE(whole.hive);
+        std::size_t rewritten = 0;
+        std::vector<std::string> path;
+        forEachKey(
+            *whole.hive->root, path, [&](const HiveKey& key, const std::vector<std::string>& p) {
+                if (key.blocks.size() != 1) return;
+                auto full = parseHive(text, name);
+                HiveKey* fullKey = full.hive->root.get();
+                for (const auto& n : p) fullKey = fullKey->child(vantix::text::foldCase(n));
+                setFixed(*fullKey);
+                const std::string expected = writeHive(*full.hive, "");
+
+                std::vector<std::pair<std::uint32_t, ByteRange>> blocks;
+                auto part = parsePartialHive(text, index, p, name, &blocks);
+                ASSERT_TRUE(part.hive);
+                HiveKey* partKey = part.hive->root.get();
+                for (const auto& n : p) partKey = partKey->child(vantix::text::foldCase(n));
+                ASSERT_TRUE(partKey);
+                ASSERT_EQ(partKey->blocks.size(), 1u);
+                const auto origin = std::find_if(blocks.begin(), blocks.end(), [&](const auto& b) {
+                    return b.first == partKey->blocks.front().begin;
+                });
+                ASSERT_NE(origin, blocks.end());
+                setFixed(*partKey);
+                EXPECT_EQ(writeReplacingBlock(text, index.preambleEnd(), origin->second, *partKey),
+                          expected)
+                    << keyPath(key);
+                ++rewritten;
+            });
+        EXPECT_GT(rewritten, 1u) << name;
+    }
+}
+
+TEST(PartialHive, SaveOrderIsRefusedForRepeatedOrUnsortedKeys) {
+    const auto order = [](std::string body) {
+        const std::string text = std::string(kHeader) + body;
+        return headersInSaveOrder(text, HeaderIndex(text));
+    };
+    EXPECT_TRUE(order("\n[A] 1\n\n[A\\\\B] 1\n\n[A B] 1\n\n[b] 1\n"));
+    EXPECT_FALSE(
+        order("\n[A B] 1\n\n[A\\\\B] 1\n"));    // a key's subkeys come before its next sibling
+    EXPECT_FALSE(order("\n[A] 1\n\n[a] 1\n"));  // one key, two blocks
+    EXPECT_TRUE(order("\n[Caf\\xe9] 1\n\n[Caf\\xe9\\x] 1\n"));  // decoded names compare folded
+    EXPECT_FALSE(order("\n[Caf\\xe9] 1\n\n[CAF\\xc9] 1\n"));
+}
+
+TEST(PartialHive, ASetValueRewritesOnlyItsKeysBlockAndReportsAsBefore) {
+    ScratchDir dir;
+    copyWineHives(dir);
+    const std::string before = ScratchDir::read(dir / "system.reg");
+    struct Recorder : RegistryObserver {
+        void registryChanging(const RegistryChange& change) override { changes.push_back(change); }
+        std::vector<RegistryChange> changes;
+    } recorder;
+    const std::string key = "Software\\VantixFixture\\Exotic\\sub[1]";
+    const std::size_t valuesBefore = Registry(dir.path()).values(Root::LocalMachine, key)->size();
+    Registry registry(dir.path());
+    registry.setObserver(&recorder);
+    ASSERT_TRUE(registry.setValue(Root::LocalMachine, key, RegValue::dword("Added", 7)))
+        << registry.lastError();
+    ASSERT_TRUE(registry.setValue(Root::LocalMachine, key, RegValue::dword("added", 8)))
+        << registry.lastError();
+    const std::string after = ScratchDir::read(dir / "system.reg");
+    // Everything before and after the key's block is byte for byte as it was.
+    const std::size_t begin = before.find("[Software\\\\VantixFixture\\\\Exotic\\\\sub\\[1\\]]");
+    ASSERT_NE(begin, std::string::npos);
+    const std::size_t end = before.find("\n[", begin + 1) + 1;
+    EXPECT_EQ(after.substr(0, begin), before.substr(0, begin));
+    EXPECT_EQ(after.substr(after.size() - (before.size() - end)), before.substr(end));
+    // Reported as any change: the first set finds no value, the second the first's.
+    ASSERT_EQ(recorder.changes.size(), 2u);
+    EXPECT_EQ(recorder.changes[0].kind, RegistryChange::SetValue);
+    EXPECT_EQ(recorder.changes[0].key, key);
+    EXPECT_FALSE(recorder.changes[0].before);
+    ASSERT_TRUE(recorder.changes[1].before);
+    EXPECT_EQ(recorder.changes[1].before->data, (std::vector<std::uint8_t>{7, 0, 0, 0}));
+    EXPECT_EQ(recorder.changes[1].after->name, "Added");  // the stored spelling stays
+    // The new file reads whole, with the new value and every old one.
+    Registry reread(dir.path());
+    EXPECT_EQ(reread.getValue(Root::LocalMachine, key, "ADDED")->data,
+              (std::vector<std::uint8_t>{8, 0, 0, 0}));
+    EXPECT_EQ(reread.values(Root::LocalMachine, key)->size(), valuesBefore + 1);
+    EXPECT_EQ(reread.subKeyNames(Root::LocalMachine, "Software\\VantixFixture")->size(), 2u);
 }
