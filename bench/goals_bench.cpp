@@ -87,11 +87,16 @@ void compare(benchmark::State& state, const std::function<void()>& subject,
     state.counters["ratio"] = inverse ? b / a : a / b;
 }
 
-// The copy, fsync and rename of a file, as any durable writer must do it.
+// A plain durable rewrite of a file, as any writer of new contents must do
+// it: read it, write all of it to a temporary file, fsync, rename, fsync the folder.
 void durableRewrite(const fs::path& file) {
+    std::string bytes(fs::file_size(file), '\0');
+    const int in = ::open(file.c_str(), O_RDONLY);
+    if (::read(in, bytes.data(), bytes.size()) != static_cast<ssize_t>(bytes.size())) std::abort();
+    ::close(in);
     const fs::path temporary = file.string() + ".bench-tmp";
-    fs::copy_file(file, temporary, fs::copy_options::overwrite_existing);
-    const int fd = ::open(temporary.c_str(), O_WRONLY);
+    const int fd = ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
+    if (::write(fd, bytes.data(), bytes.size()) != static_cast<ssize_t>(bytes.size())) std::abort();
     ::fsync(fd);
     ::close(fd);
     fs::rename(temporary, file);
