@@ -15,7 +15,7 @@ namespace {
 
 // Lookups of one unchanged file served from its blocks before it is loaded
 // whole: past this many, one full load costs less than the scans.
-constexpr std::size_t kLookupsBeforeWholeLoad = 64;
+constexpr std::size_t kLookupsBeforeWholeLoad = 8;
 
 }  // namespace
 
