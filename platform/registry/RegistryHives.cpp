@@ -14,7 +14,7 @@ namespace vantix::platform {
 namespace {
 
 // Lookups of one unchanged file served from its blocks before it is loaded
-// whole: past this many, one full load costs less than the scans.
+// whole: a process that reads more reads many (a start-up, a status).
 constexpr std::size_t kLookupsBeforeWholeLoad = 8;
 
 }  // namespace
@@ -45,10 +45,16 @@ void Registry::Impl::load(Slot& s) {
     s.blockKey = nullptr;
     s.hive.reset();
     s.part.reset();
+    std::string error;
+    std::optional<std::string> bytes;
+    if (s.headers && currentStamp(s) == s.textStamp) {
+        bytes = std::move(s.text);  // read for lookups already: not read again
+        s.stamp = s.textStamp;
+    } else {
+        bytes = reg::readWholeFile(s.file, s.stamp, error);
+    }
     s.headers.reset();
     std::string().swap(s.text);
-    std::string error;
-    auto bytes = reg::readWholeFile(s.file, s.stamp, error);
     if (!bytes) {
         if (error.empty()) {
             s.hive = std::make_unique<reg::Hive>();  // no file yet: an empty hive
