@@ -59,7 +59,6 @@ namespace vantix::shell {
 
 ShellApplication::ShellApplication(ShellState& state, platform::Machine& machine, std::filesystem::path programDir)
     : state_(state), machine_(machine), programDir_(std::move(programDir)), sound_(new SoundPlayer(this)) {
-    state_.useMachine(machine_);
     store_ = std::make_unique<lindrel32::SettingsStore>(state_.reg());
     settings_ = std::make_unique<StoreSettingsAccess>(*store_);
     catalogueSettings_ = std::make_unique<catalogue::SettingsStoreAccess>(*store_);
