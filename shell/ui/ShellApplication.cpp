@@ -457,7 +457,7 @@ bool ShellApplication::createGroupShortcut(const std::string& place) {
 }
 
 tweaks::TweakSession* ShellApplication::tweakSession() {
-    if (!tweaks_ && state_.Database) tweaks_ = std::make_unique<tweaks::TweakSession>(machine_, *state_.Database, programDir_);
+    if (!tweaks_ && state_.Database) tweaks_ = std::make_unique<tweaks::TweakSession>(machine_, *state_.Database, programDir_, state_.reg(), state_.fkt());
     return tweaks_.get();
 }
 
