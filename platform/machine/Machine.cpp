@@ -116,6 +116,9 @@ std::unique_ptr<Machine> Machine::create(const fs::path& dir, WindowsPlatform pl
             Machine image(staging);
             importRegistryTemplates(image.registry(), platform, templates);
         }
+        // Before /INIT: the modules create the library's classes by their identifiers.
+        step("Registering the standard functions library", options.wine ? 90 : 60);
+        runLibraryRegistration(programDir(), staging);
         step("Registering the modules", options.wine ? 92 : 70);
         for (const fs::path& program : modulePrograms(programDir()))
             runModuleInit(program, staging);

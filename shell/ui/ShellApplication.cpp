@@ -59,7 +59,6 @@ namespace vantix::shell {
 
 ShellApplication::ShellApplication(ShellState& state, platform::Machine& machine, std::filesystem::path programDir)
     : state_(state), machine_(machine), programDir_(std::move(programDir)), sound_(new SoundPlayer(this)) {
-    state_.useMachine(machine_);
     store_ = std::make_unique<lindrel32::SettingsStore>(state_.reg());
     settings_ = std::make_unique<StoreSettingsAccess>(*store_);
     catalogueSettings_ = std::make_unique<catalogue::SettingsStoreAccess>(*store_);
@@ -458,7 +457,7 @@ bool ShellApplication::createGroupShortcut(const std::string& place) {
 }
 
 tweaks::TweakSession* ShellApplication::tweakSession() {
-    if (!tweaks_ && state_.Database) tweaks_ = std::make_unique<tweaks::TweakSession>(machine_, *state_.Database, programDir_);
+    if (!tweaks_ && state_.Database) tweaks_ = std::make_unique<tweaks::TweakSession>(machine_, *state_.Database, programDir_, state_.reg(), state_.fkt());
     return tweaks_.get();
 }
 

@@ -17,6 +17,7 @@
 struct ShellFixture {
     explicit ShellFixture(vantix::platform::WindowsPlatform platform = vantix::platform::WindowsPlatform::Win98)
         : image(platform), registry(*image.machine), store(registry) {
+        state.useMachine(*image.machine);
         vantix::shell::Dialogs::reset();
     }
     ~ShellFixture() { vantix::shell::Dialogs::reset(); }
