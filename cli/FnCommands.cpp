@@ -6,6 +6,7 @@
 #include "cli/ProfileCommands.h"
 #include "cli/SubCommands.h"
 #include "platform/database/CatalogueFile.h"
+#include "platform/database/UserCatalogue.h"
 #include "platform/machine/Machine.h"
 #include "tweaks/ChangeText.h"
 #include "tweaks/Numbers.h"
@@ -19,7 +20,7 @@ namespace {
 using tweaks::TweakError;
 
 std::unique_ptr<platform::Database> openCatalogueOfProgram() {
-    return platform::openCatalogue(platform::programDir() / platform::kCatalogueFileName);
+    return platform::openCatalogue(platform::userCatalogue(platform::programDir()));
 }
 
 std::string platformsOf(std::int64_t bs) {

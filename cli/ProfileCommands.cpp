@@ -1,6 +1,7 @@
 #include "cli/ProfileCommands.h"
 
 #include "platform/database/CatalogueFile.h"
+#include "platform/database/UserCatalogue.h"
 #include "platform/files/FileIo.h"
 #include "platform/machine/Machine.h"
 #include "tweaks/ChangeText.h"
@@ -15,7 +16,7 @@ constexpr std::size_t kMaxProfileBytes = 4 * 1024 * 1024;
 
 struct Session {
     Session()
-        : database(platform::openCatalogue(platform::programDir() / platform::kCatalogueFileName)),
+        : database(platform::openCatalogue(platform::userCatalogue(platform::programDir()))),
           tweaks(platform::currentMachine(), *database, platform::programDir()) {}
     std::unique_ptr<platform::Database> database;
     tweaks::TweakSession tweaks;

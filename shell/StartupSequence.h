@@ -70,7 +70,7 @@ public:
 
 struct StartupInputs {
     std::string commandLine;
-    std::filesystem::path catalogueFile;  // the program folder's QUORVIA.MDE
+    std::filesystem::path catalogueFile;  // the user's copy of QUORVIA.MDE
 };
 
 // Runs `Main` on `state`. Database open errors (DatabaseError) are shown by

@@ -57,8 +57,14 @@
 
 namespace vantix::shell {
 
-ShellApplication::ShellApplication(ShellState& state, platform::Machine& machine, std::filesystem::path programDir)
-    : state_(state), machine_(machine), programDir_(std::move(programDir)), sound_(new SoundPlayer(this)) {
+ShellApplication::ShellApplication(ShellState& state, platform::Machine& machine, std::filesystem::path programDir,
+                                   std::filesystem::path catalogueFile)
+    : state_(state),
+      machine_(machine),
+      programDir_(std::move(programDir)),
+      catalogueFile_(catalogueFile.empty() ? programDir_ / std::string(platform::kCatalogueFileName)
+                                           : std::move(catalogueFile)),
+      sound_(new SoundPlayer(this)) {
     state_.useMachine(machine_);
     store_ = std::make_unique<lindrel32::SettingsStore>(state_.reg());
     settings_ = std::make_unique<StoreSettingsAccess>(*store_);
@@ -76,7 +82,7 @@ ShellApplication::~ShellApplication() {
 }
 
 StartupOutcome ShellApplication::start(const std::string& commandLine) {
-    StartupInputs inputs{commandLine, programDir_ / std::string(platform::kCatalogueFileName)};
+    StartupInputs inputs{commandLine, catalogueFile_};
     return runStartup(state_, *this, *settings_, inputs);
 }
 

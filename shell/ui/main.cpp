@@ -5,9 +5,11 @@
 #include <cstdio>
 #include <cstring>
 #include <exception>
+#include <filesystem>
 #include <string>
 #include <vector>
 
+#include "platform/database/UserCatalogue.h"
 #include "platform/machine/Machine.h"
 #include "platform/process/CommandLine.h"
 #include "platform/windowing/ui/InstallWindowing.h"
@@ -58,8 +60,16 @@ int main(int argc, char** argv) {
         return 1;
     }
 
+    // The program folder may be read-only: the shell works on the user's copy of its catalogue.
+    std::filesystem::path catalogue;
+    try {
+        catalogue = vantix::platform::userCatalogue(vantix::platform::programDir());
+    } catch (const std::exception& error) {
+        std::fprintf(stderr, "vantix: %s\n", error.what());
+        return 1;
+    }
     vantix::shell::ShellState& state = vantix::shell::shellState();
-    vantix::shell::ShellApplication shell(state, *machine, vantix::platform::programDir());
+    vantix::shell::ShellApplication shell(state, *machine, vantix::platform::programDir(), catalogue);
     switch (shell.start(vantix::platform::joinArguments(systemArguments))) {
         case vantix::shell::StartupOutcome::Running: break;
         case vantix::shell::StartupOutcome::SecondInstance:
