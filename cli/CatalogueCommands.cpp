@@ -17,7 +17,7 @@ namespace {
 
 // The user's copy, which every other command works on.
 std::filesystem::path catalogueFile() {
-    return platform::userCatalogue(platform::programDir());
+    return platform::userCatalogue(platform::programDir() / platform::kCatalogueFileName);
 }
 
 int info(CommandContext& context, Args) {

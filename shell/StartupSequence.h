@@ -54,6 +54,7 @@ public:
     // picture and button style of the settings record.
     virtual void placeMainWindow(const WindowRectTwips& rect) = 0;
     virtual void applyWindowSettings(const SettingsRecord& settings) = 0;
+    // Opens the catalogue of the installed file `file` (the user's copy of it).
     virtual std::unique_ptr<platform::Database> openDatabase(const std::filesystem::path& file) = 0;
     virtual void showError(const std::string& message) = 0;
     // One first-start row for the utility group; the catalogue stores it only
@@ -70,7 +71,7 @@ public:
 
 struct StartupInputs {
     std::string commandLine;
-    std::filesystem::path catalogueFile;  // the user's copy of QUORVIA.MDE
+    std::filesystem::path catalogueFile;  // the program folder's QUORVIA.MDE
 };
 
 // Runs `Main` on `state`. Database open errors (DatabaseError) are shown by

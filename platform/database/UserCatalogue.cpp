@@ -95,13 +95,13 @@ void prepareUserCatalogue(const fs::path& installed, const fs::path& user) {
     }
 }
 
-fs::path userCatalogue(const fs::path& programDir) {
+fs::path userCatalogue(const fs::path& installed) {
     const auto data = userDataDir();
     if (!data)
         throw DatabaseError(DatabaseError::kNotACatalogue,
                             "neither XDG_DATA_HOME nor HOME is set: no place for the catalogue");
     const fs::path user = *data / std::string(kCatalogueFileName);
-    prepareUserCatalogue(programDir / std::string(kCatalogueFileName), user);
+    prepareUserCatalogue(installed, user);
     return user;
 }
 

@@ -19,8 +19,9 @@ namespace vantix::platform {
 void prepareUserCatalogue(const std::filesystem::path& installed,
                           const std::filesystem::path& user);
 
-// The user's copy of the catalogue of `programDir`, made ready with
-// prepareUserCatalogue: $XDG_DATA_HOME/vantix/QUORVIA.MDE. Throws DatabaseError.
-std::filesystem::path userCatalogue(const std::filesystem::path& programDir);
+// The user's copy of the installed catalogue file `installed` (the program
+// folder's QUORVIA.MDE), made ready with prepareUserCatalogue:
+// $XDG_DATA_HOME/vantix/QUORVIA.MDE. Throws DatabaseError.
+std::filesystem::path userCatalogue(const std::filesystem::path& installed);
 
 }  // namespace vantix::platform

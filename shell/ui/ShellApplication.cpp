@@ -32,6 +32,7 @@
 #include "lindrel32/SettingsStore.h"
 #include "platform/database/CatalogueFile.h"
 #include "platform/database/Database.h"
+#include "platform/database/UserCatalogue.h"
 #include "platform/log/Log.h"
 #include "platform/machine/Machine.h"
 #include "platform/process/SingleInstance.h"
@@ -57,14 +58,8 @@
 
 namespace vantix::shell {
 
-ShellApplication::ShellApplication(ShellState& state, platform::Machine& machine, std::filesystem::path programDir,
-                                   std::filesystem::path catalogueFile)
-    : state_(state),
-      machine_(machine),
-      programDir_(std::move(programDir)),
-      catalogueFile_(catalogueFile.empty() ? programDir_ / std::string(platform::kCatalogueFileName)
-                                           : std::move(catalogueFile)),
-      sound_(new SoundPlayer(this)) {
+ShellApplication::ShellApplication(ShellState& state, platform::Machine& machine, std::filesystem::path programDir)
+    : state_(state), machine_(machine), programDir_(std::move(programDir)), sound_(new SoundPlayer(this)) {
     state_.useMachine(machine_);
     store_ = std::make_unique<lindrel32::SettingsStore>(state_.reg());
     settings_ = std::make_unique<StoreSettingsAccess>(*store_);
@@ -82,7 +77,7 @@ ShellApplication::~ShellApplication() {
 }
 
 StartupOutcome ShellApplication::start(const std::string& commandLine) {
-    StartupInputs inputs{commandLine, catalogueFile_};
+    StartupInputs inputs{commandLine, programDir_ / std::string(platform::kCatalogueFileName)};
     return runStartup(state_, *this, *settings_, inputs);
 }
 
@@ -193,7 +188,8 @@ void ShellApplication::applyWindowSettings(const SettingsRecord& settings) {
 }
 
 std::unique_ptr<platform::Database> ShellApplication::openDatabase(const std::filesystem::path& file) {
-    auto database = platform::openCatalogue(file);
+    // The program folder may be shared and read-only: the shell works on the user's copy.
+    auto database = platform::openCatalogue(platform::userCatalogue(file));
     context_->database = database.get();
     hiddenContext_->database = database.get();
     return database;

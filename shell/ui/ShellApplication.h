@@ -55,9 +55,7 @@ struct ShellState;
 class ShellApplication : public QObject, public StartupHost {
     Q_OBJECT
 public:
-    // `catalogueFile`: the catalogue to open; empty for the program folder's own.
-    ShellApplication(ShellState& state, platform::Machine& machine, std::filesystem::path programDir,
-                     std::filesystem::path catalogueFile = {});
+    ShellApplication(ShellState& state, platform::Machine& machine, std::filesystem::path programDir);
     ~ShellApplication() override;
 
     StartupOutcome start(const std::string& commandLine);
@@ -127,7 +125,6 @@ private:
     ShellState& state_;
     platform::Machine& machine_;
     std::filesystem::path programDir_;
-    std::filesystem::path catalogueFile_;
     std::unique_ptr<platform::SingleInstance> instance_;
     std::unique_ptr<lindrel32::SettingsStore> store_;
     std::unique_ptr<SettingsAccess> settings_;

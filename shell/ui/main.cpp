@@ -5,11 +5,9 @@
 #include <cstdio>
 #include <cstring>
 #include <exception>
-#include <filesystem>
 #include <string>
 #include <vector>
 
-#include "platform/database/UserCatalogue.h"
 #include "platform/machine/Machine.h"
 #include "platform/process/CommandLine.h"
 #include "platform/windowing/ui/InstallWindowing.h"
@@ -60,16 +58,8 @@ int main(int argc, char** argv) {
         return 1;
     }
 
-    // The program folder may be read-only: the shell works on the user's copy of its catalogue.
-    std::filesystem::path catalogue;
-    try {
-        catalogue = vantix::platform::userCatalogue(vantix::platform::programDir());
-    } catch (const std::exception& error) {
-        std::fprintf(stderr, "vantix: %s\n", error.what());
-        return 1;
-    }
     vantix::shell::ShellState& state = vantix::shell::shellState();
-    vantix::shell::ShellApplication shell(state, *machine, vantix::platform::programDir(), catalogue);
+    vantix::shell::ShellApplication shell(state, *machine, vantix::platform::programDir());
     switch (shell.start(vantix::platform::joinArguments(systemArguments))) {
         case vantix::shell::StartupOutcome::Running: break;
         case vantix::shell::StartupOutcome::SecondInstance:

@@ -128,7 +128,7 @@ TEST_F(FnCommands, ProgramFolderIsOnlyRead) {
     const std::string before = ScratchDir::read(installed);
     fs::permissions(dir / "program", fs::perms::owner_read | fs::perms::owner_exec);
     ASSERT_EQ(fn({"list"}), 0) << err;
-    ASSERT_EQ(fn({"apply", "101", "B"}), 0) << err;
+    ASSERT_EQ(fn({"apply", "101", "A"}), 0) << err;
     ASSERT_EQ(fn({"undo", "101"}), 0) << err;
     ASSERT_EQ(run({"catalogue", "info"}), 0) << err;
     fs::permissions(dir / "program", fs::perms::owner_all);
