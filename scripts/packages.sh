@@ -14,9 +14,10 @@ VANTIX_TEST_PACKAGES=(
   xvfb
 )
 # scripts/package-test needs these besides: file (CPack finds the programs to
-# check with dpkg-shlibdeps), the manual reader, and the AppStream validator.
+# check with dpkg-shlibdeps), the manual reader, and the validators of the
+# desktop entry and the AppStream metadata.
 VANTIX_PACKAGE_TEST_PACKAGES=(
-  file man-db appstream
+  file man-db desktop-file-utils appstream
 )
 
 vantix_install_missing() {

@@ -5,4 +5,4 @@ set -euo pipefail
 scratch=$(mktemp -d)
 trap 'rm -rf "$scratch"' EXIT
 cmake --install "$1" --prefix "$scratch/prefix" >/dev/null
-"$2/tests/install/check_installed.sh" "$scratch/prefix" "$2" "$scratch" "${3:-}"
+"$2/tests/install/check_installed.sh" "$scratch/prefix" "$2/tests/install/consumer" "$scratch" "${3:-}"
