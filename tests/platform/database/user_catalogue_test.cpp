@@ -21,12 +21,16 @@ std::string bytesOf(const fs::path& file) {
     return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
 }
 
-// The default catalogue of this source tree, as a release installs it, of `revision`.
+// The default catalogue of this source tree, as a release installs it (read-only
+// for everybody), of `revision`.
 void install(const fs::path& file, std::int64_t revision, const std::string& changes = "") {
     fs::remove(file);
-    auto db = makeCatalogue(file, true);
-    if (!changes.empty()) db->executeScript(changes);
-    stampCatalogue(*db, catalogueConnectString(), revision);
+    {
+        auto db = makeCatalogue(file, true);
+        if (!changes.empty()) db->executeScript(changes);
+        stampCatalogue(*db, catalogueConnectString(), revision);
+    }
+    ::chmod(file.c_str(), 0444);
 }
 
 std::string text(Database& db, const std::string& sql) {
@@ -55,7 +59,6 @@ protected:
 TEST_F(UserCatalogue, FirstUseCopiesAndTheProgramFolderStaysAsItWas) {
     install(installed(), 1);
     const std::string before = bytesOf(installed());
-    ::chmod(installed().c_str(), 0444);
     ::chmod(program.path().c_str(), 0555);
 
     auto db = openUser();
@@ -198,6 +201,7 @@ TEST_F(UserCatalogue, BadInstalledFileFailsOnlyWithoutACopy) {
     auto db = openUser();
     db->execute("UPDATE HIDDEN_ITEMS SET ItemName = 'Kept' WHERE ID = 101");
     db.reset();
+    fs::remove(installed());  // installed read-only
     ScratchDir::write(installed(), std::string(8192, 'Z'));
     db = openUser();
     EXPECT_EQ(text(*db, "SELECT ItemName FROM HIDDEN_ITEMS WHERE ID = 101"), "Kept");
