@@ -140,7 +140,8 @@ std::unique_ptr<Machine> Machine::create(const fs::path& dir, WindowsPlatform pl
 
 fs::path Machine::defaultDir() {
     const auto data = userDataDir();
-    if (!data) throw MachineError("neither XDG_DATA_HOME nor HOME is set: no default machine image");
+    if (!data)
+        throw MachineError("neither XDG_DATA_HOME nor HOME is set: no default machine image");
     return *data / "machine";
 }
 

@@ -5,7 +5,7 @@
 namespace vantix::platform {
 
 std::optional<std::filesystem::path> userDataDir() {
-    // The base directory specification ignores a relative XDG_DATA_HOME.
+    // A relative XDG_DATA_HOME is invalid by the XDG rules and ignored.
     const char* data = std::getenv("XDG_DATA_HOME");
     if (data && *data == '/') return std::filesystem::path(data) / "vantix";
     const char* home = std::getenv("HOME");
