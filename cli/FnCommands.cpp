@@ -7,6 +7,7 @@
 #include "cli/SubCommands.h"
 #include "lindrel32/client/LibraryObjects.h"
 #include "platform/database/CatalogueFile.h"
+#include "platform/database/UserCatalogue.h"
 #include "platform/machine/Machine.h"
 #include "tweaks/ChangeText.h"
 #include "tweaks/Numbers.h"
@@ -20,7 +21,8 @@ namespace {
 using tweaks::TweakError;
 
 std::unique_ptr<platform::Database> openCatalogueOfProgram() {
-    return platform::openCatalogue(platform::programDir() / platform::kCatalogueFileName);
+    return platform::openCatalogue(
+        platform::userCatalogue(platform::programDir() / platform::kCatalogueFileName));
 }
 
 std::string platformsOf(std::int64_t bs) {

@@ -2,6 +2,7 @@
 
 #include "lindrel32/client/LibraryObjects.h"
 #include "platform/database/CatalogueFile.h"
+#include "platform/database/UserCatalogue.h"
 #include "platform/files/FileIo.h"
 #include "platform/machine/Machine.h"
 #include "tweaks/ChangeText.h"
@@ -16,7 +17,8 @@ constexpr std::size_t kMaxProfileBytes = 4 * 1024 * 1024;
 
 struct Session {
     Session()
-        : database(platform::openCatalogue(platform::programDir() / platform::kCatalogueFileName)),
+        : database(platform::openCatalogue(
+              platform::userCatalogue(platform::programDir() / platform::kCatalogueFileName))),
           tweaks(platform::currentMachine(), *database, platform::programDir(),
                  lindrel32::registryObject(), lindrel32::functionsObject()) {}
     std::unique_ptr<platform::Database> database;

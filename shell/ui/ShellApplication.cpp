@@ -32,6 +32,7 @@
 #include "lindrel32/SettingsStore.h"
 #include "platform/database/CatalogueFile.h"
 #include "platform/database/Database.h"
+#include "platform/database/UserCatalogue.h"
 #include "platform/log/Log.h"
 #include "platform/machine/Machine.h"
 #include "platform/process/SingleInstance.h"
@@ -186,7 +187,8 @@ void ShellApplication::applyWindowSettings(const SettingsRecord& settings) {
 }
 
 std::unique_ptr<platform::Database> ShellApplication::openDatabase(const std::filesystem::path& file) {
-    auto database = platform::openCatalogue(file);
+    // The program folder may be shared and read-only: the shell works on the user's copy.
+    auto database = platform::openCatalogue(platform::userCatalogue(file));
     context_->database = database.get();
     hiddenContext_->database = database.get();
     return database;
