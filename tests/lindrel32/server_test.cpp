@@ -11,6 +11,7 @@
 #include "platform/component/ClassRegistration.h"
 #include "platform/component/ObjectCreation.h"
 #include "platform/machine/Machine.h"
+#include "tests/support/ClassesImage.h"
 #include "tests/support/ScratchDir.h"
 
 namespace fs = std::filesystem;
@@ -109,16 +110,7 @@ TEST(ClassFactory, CanUnloadOnlyWithoutObjectsFactoriesAndLocks) {
 class SelfRegistration : public ::testing::Test {
 protected:
     void SetUp() override {
-        ScratchDir::write(
-            image() / "system.reg",
-            "WINE REGISTRY Version 2\n;; All keys relative to "
-            "REGISTRY\\\\Machine\n\n#arch=win64\n\n"
-            "[Software\\\\Classes\\\\.txt] 1600000000\n#time=1d6b1f0a0000000\n@=\"txtfile\"\n\n"
-            "[Software\\\\Classes\\\\CLSID\\\\{00021401-0000-0000-C000-000000000046}] 1600000000\n"
-            "#time=1d6b1f0a0000000\n@=\"Shortcut\"\n");
-        ScratchDir::write(image() / "user.reg", "WINE REGISTRY Version 2\n\n#arch=win64\n");
-        ScratchDir::write(image() / "userdef.reg", "WINE REGISTRY Version 2\n\n#arch=win64\n");
-        fs::create_directories(image() / "dosdevices");
+        writeImageWithClasses(image());
         selectMachine(image());
     }
     void TearDown() override { resetCurrentMachine(); }

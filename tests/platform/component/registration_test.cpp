@@ -4,6 +4,7 @@
 
 #include "platform/component/Guid.h"
 #include "platform/component/Unknown.h"
+#include "tests/support/ClassesImage.h"
 #include "tests/support/ScratchDir.h"
 
 namespace fs = std::filesystem;
@@ -28,15 +29,7 @@ TEST(GuidText, RegistryFormRoundTrips) {
 class Registration : public ::testing::Test {
 protected:
     void SetUp() override {
-        ScratchDir::write(
-            image() / "system.reg",
-            "WINE REGISTRY Version 2\n;; All keys relative to "
-            "REGISTRY\\\\Machine\n\n#arch=win64\n\n"
-            "[Software\\\\Classes\\\\.txt] 1600000000\n#time=1d6b1f0a0000000\n@=\"txtfile\"\n\n"
-            "[Software\\\\Classes\\\\CLSID\\\\{00021401-0000-0000-C000-000000000046}] 1600000000\n"
-            "#time=1d6b1f0a0000000\n@=\"Shortcut\"\n");
-        ScratchDir::write(image() / "user.reg", "WINE REGISTRY Version 2\n\n#arch=win64\n");
-        ScratchDir::write(image() / "userdef.reg", "WINE REGISTRY Version 2\n\n#arch=win64\n");
+        writeImageWithClasses(image());
         hives = std::make_unique<Registry>(image());
         ScratchDir::write(server(), "not really a library");
     }
