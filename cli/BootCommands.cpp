@@ -2,6 +2,7 @@
 
 #include "cli/Commands.h"
 #include "cli/SubCommands.h"
+#include "lindrel32/client/LibraryObjects.h"
 #include "modules/bootlam/BootOptions.h"
 #include "platform/machine/Machine.h"
 
@@ -41,7 +42,7 @@ int save(CommandContext& context, BootOptions& options) {
 
 // "timeout" first, then one line per entry: number, "*" for the default, path, name, switches.
 int list(CommandContext& context, Args) {
-    BootOptions options(ntMachine());
+    BootOptions options(ntMachine(), lindrel32::registryObject(), lindrel32::functionsObject());
     options.load();
     const auto timeout = options.timeoutValue();
     context.out << "timeout\t" << (timeout ? *timeout : "(none)") << "\n";
@@ -54,7 +55,7 @@ int list(CommandContext& context, Args) {
 }
 
 int setDefault(CommandContext& context, Args args) {
-    BootOptions options(ntMachine());
+    BootOptions options(ntMachine(), lindrel32::registryObject(), lindrel32::functionsObject());
     options.start();  // the one-time backup first, as the module's start makes it
     options.makeDefault(entryIndex(options, args[0]));
     return save(context, options);
@@ -68,7 +69,7 @@ int setTimeout(CommandContext& context, Args args) {
                           seconds < 0 || seconds > 999))
         throw std::invalid_argument(
             "a timeout is -1 (wait), 0 (start at once) or seconds up to 999");
-    BootOptions options(ntMachine());
+    BootOptions options(ntMachine(), lindrel32::registryObject(), lindrel32::functionsObject());
     options.start();
     if (value == "-1")
         options.chooseTimeout(bootlam::TimeoutChoice::Wait);
@@ -82,7 +83,7 @@ int setTimeout(CommandContext& context, Args args) {
 }
 
 int setSwitches(CommandContext& context, Args args) {
-    BootOptions options(ntMachine());
+    BootOptions options(ntMachine(), lindrel32::registryObject(), lindrel32::functionsObject());
     options.start();
     auto& entry = options.entry(entryIndex(options, args[0]));
     std::string text;
@@ -97,7 +98,7 @@ int setSwitches(CommandContext& context, Args args) {
 }
 
 int restore(CommandContext& context, Args) {
-    BootOptions options(ntMachine());
+    BootOptions options(ntMachine(), lindrel32::registryObject(), lindrel32::functionsObject());
     std::string reason;
     if (!options.restore(&reason)) {
         context.err << "vantix-cli: " << reason << "\n";

@@ -5,6 +5,7 @@
 #include "cli/Commands.h"
 #include "cli/SubCommands.h"
 #include "platform/database/CatalogueFile.h"
+#include "platform/database/UserCatalogue.h"
 #include "platform/machine/Machine.h"
 #include "tweaks/HiddenCatalogue.h"
 #include "tweaks/SelfTest.h"
@@ -14,8 +15,9 @@ namespace vantix::cli {
 
 namespace {
 
+// The user's copy, which every other command works on.
 std::filesystem::path catalogueFile() {
-    return platform::programDir() / platform::kCatalogueFileName;
+    return platform::userCatalogue(platform::programDir() / platform::kCatalogueFileName);
 }
 
 int info(CommandContext& context, Args) {
@@ -29,8 +31,10 @@ int info(CommandContext& context, Args) {
     std::snprintf(id, sizeof id, "0x%08X",
                   static_cast<unsigned>(db->scalar("PRAGMA application_id")->toInteger()));
     out << "file\t" << file.string() << "\n"
+        << "installed\t" << (platform::programDir() / platform::kCatalogueFileName).string() << "\n"
         << "application id\t" << id << "\n"
-        << "schema version\t" << db->scalar("PRAGMA user_version")->toInteger() << "\n"
+        << "schema version\t" << platform::catalogueSchemaVersion(*db) << "\n"
+        << "revision\t" << platform::catalogueRevision(*db) << "\n"
         << "sidebar folders\t" << count("BAR_FOLDER") << "\n"
         << "groups\t" << count("BAR_CONTROL") << "\n"
         << "tools\t" << count("LIST_UTILITI") << "\n"

@@ -3,6 +3,7 @@
 #include <exception>
 
 #include "cli/Commands.h"
+#include "lindrel32/client/LibraryObjects.h"
 #include "platform/machine/Machine.h"
 
 namespace vantix::cli {
@@ -20,6 +21,7 @@ constexpr CommandGroup kGroups[] = {
     {"drives", "list drives; hide, show and relabel them", runDrivesCommand},
     {"boot", "BOOT.INI of an NT image: list, default entry, timeout, switches, restore",
      runBootCommand},
+    {"lib", "register and unregister the standard functions library in the image", runLibCommand},
 };
 
 void printHelp(std::ostream& out) {
@@ -65,6 +67,9 @@ int runCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
             return group.run(context, Args(args).subspan(next + 1));
         } catch (const std::invalid_argument& error) {
             return usageError(context, error.what());
+        } catch (const lindrel32::LibraryUnavailable& error) {
+            context.err << "vantix-cli: " << error.what() << "\n";
+            return kAbsent;
         } catch (const std::exception& error) {
             context.err << "vantix-cli: " << error.what() << "\n";
             return kBadUsage;

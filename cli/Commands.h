@@ -12,5 +12,6 @@ int runFnCommand(CommandContext& context, Args args);
 int runCatalogueCommand(CommandContext& context, Args args);
 int runDrivesCommand(CommandContext& context, Args args);
 int runBootCommand(CommandContext& context, Args args);
+int runLibCommand(CommandContext& context, Args args);
 
 }  // namespace vantix::cli

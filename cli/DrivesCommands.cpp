@@ -2,6 +2,7 @@
 
 #include "cli/Commands.h"
 #include "cli/SubCommands.h"
+#include "lindrel32/client/LibraryObjects.h"
 #include "modules/drevion/DriveList.h"
 #include "modules/drevion/DriveOptions.h"
 #include "platform/machine/Machine.h"
@@ -11,7 +12,8 @@ namespace vantix::cli {
 namespace {
 
 drevion::DriveOptions optionsOf(platform::Machine& machine) {
-    return drevion::DriveOptions(machine, static_cast<int>(machine.platform()));
+    return drevion::DriveOptions(machine, static_cast<int>(machine.platform()),
+                                 lindrel32::registryObject(), lindrel32::functionsObject());
 }
 
 // One line per drive: letter, type code, type text, label, capacity, free

@@ -5,7 +5,9 @@
 #include "cli/Commands.h"
 #include "cli/ProfileCommands.h"
 #include "cli/SubCommands.h"
+#include "lindrel32/client/LibraryObjects.h"
 #include "platform/database/CatalogueFile.h"
+#include "platform/database/UserCatalogue.h"
 #include "platform/machine/Machine.h"
 #include "tweaks/ChangeText.h"
 #include "tweaks/Numbers.h"
@@ -19,7 +21,8 @@ namespace {
 using tweaks::TweakError;
 
 std::unique_ptr<platform::Database> openCatalogueOfProgram() {
-    return platform::openCatalogue(platform::programDir() / platform::kCatalogueFileName);
+    return platform::openCatalogue(
+        platform::userCatalogue(platform::programDir() / platform::kCatalogueFileName));
 }
 
 std::string platformsOf(std::int64_t bs) {
@@ -112,8 +115,9 @@ std::optional<Target> target(CommandContext& context, const std::string& idText,
     Target t;
     t.database = openCatalogueOfProgram();
     auto& machine = platform::currentMachine();
-    t.session =
-        std::make_unique<tweaks::TweakSession>(machine, *t.database, platform::programDir());
+    t.session = std::make_unique<tweaks::TweakSession>(machine, *t.database, platform::programDir(),
+                                                       lindrel32::registryObject(),
+                                                       lindrel32::functionsObject());
     try {
         t.function = t.session->open(*id);
     } catch (const TweakError& error) {
@@ -318,7 +322,8 @@ int journal(CommandContext& context, Args args) {
 int statusAll(CommandContext& context, Args) {
     auto database = openCatalogueOfProgram();
     auto& machine = platform::currentMachine();
-    tweaks::TweakSession session(machine, *database, platform::programDir());
+    tweaks::TweakSession session(machine, *database, platform::programDir(),
+                                 lindrel32::registryObject(), lindrel32::functionsObject());
     const auto journal = session.journal().lastOfEach();
     std::string out;
     for (const auto& f : tweaks::listHiddenFunctions(*database, session.platformCode())) {

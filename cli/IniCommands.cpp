@@ -1,6 +1,6 @@
 #include "cli/Commands.h"
 #include "cli/SubCommands.h"
-#include "lindrel32/QVFKT.h"
+#include "lindrel32/client/LibraryObjects.h"
 #include "platform/machine/Machine.h"
 #include "platform/paths/Confinement.h"
 #include "platform/profile/IniDocument.h"
@@ -11,7 +11,7 @@ namespace {
 
 // Entries are read as GET_Ini reads them, so a missing or empty one is absent.
 int get(CommandContext& context, Args args) {
-    lindrel32::QVFKT functions(platform::currentMachine());
+    lindrel32::IQVFKT& functions = lindrel32::functionsObject();
     const std::string value = functions.GET_Ini(args[0], args[1], args[2]);
     if (value == "NO Key") return kAbsent;
     context.out << value << "\n";
@@ -33,7 +33,7 @@ int set(CommandContext& context, Args args) {
     if (auto invalid = platform::IniDocument::invalidEntry(args[1], args[2], args[3]))
         return usageError(context, *invalid);
     if (auto unusable = unusableFile(args[0])) return usageError(context, *unusable);
-    lindrel32::QVFKT functions(platform::currentMachine());
+    lindrel32::IQVFKT& functions = lindrel32::functionsObject();
     if (functions.SET_Ini(args[0], args[1], args[2], args[3])) return kSuccess;
     context.err << "vantix-cli: the entry could not be written to " << args[0] << "\n";
     return kAbsent;

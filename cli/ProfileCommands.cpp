@@ -1,6 +1,8 @@
 #include "cli/ProfileCommands.h"
 
+#include "lindrel32/client/LibraryObjects.h"
 #include "platform/database/CatalogueFile.h"
+#include "platform/database/UserCatalogue.h"
 #include "platform/files/FileIo.h"
 #include "platform/machine/Machine.h"
 #include "tweaks/ChangeText.h"
@@ -15,8 +17,10 @@ constexpr std::size_t kMaxProfileBytes = 4 * 1024 * 1024;
 
 struct Session {
     Session()
-        : database(platform::openCatalogue(platform::programDir() / platform::kCatalogueFileName)),
-          tweaks(platform::currentMachine(), *database, platform::programDir()) {}
+        : database(platform::openCatalogue(
+              platform::userCatalogue(platform::programDir() / platform::kCatalogueFileName))),
+          tweaks(platform::currentMachine(), *database, platform::programDir(),
+                 lindrel32::registryObject(), lindrel32::functionsObject()) {}
     std::unique_ptr<platform::Database> database;
     tweaks::TweakSession tweaks;
 };

@@ -3,7 +3,7 @@
 
 #include "cli/Commands.h"
 #include "cli/SubCommands.h"
-#include "lindrel32/QVREG.h"
+#include "lindrel32/client/LibraryObjects.h"
 #include "platform/machine/Machine.h"
 #include "platform/registry/RegFile.h"
 
@@ -35,7 +35,7 @@ std::optional<KeyPath> knownKey(CommandContext& context, const std::string& path
 
 // A refused input (a name the registry cannot hold, a root key to delete) is
 // status 2; anything else that failed is 1.
-int failed(CommandContext& context, const lindrel32::QVREG& registry) {
+int failed(CommandContext& context, const lindrel32::IQVREG& registry) {
     if (registry.LastErrorIsBadInput()) return usageError(context, registry.LastError());
     if (!registry.LastError().empty())
         context.err << "vantix-cli: " << registry.LastError() << "\n";
@@ -49,7 +49,7 @@ std::string typeOf(Args args, std::size_t index) {
 int get(CommandContext& context, Args args) {
     int status = kSuccess;
     if (!knownKey(context, args[0], status)) return status;
-    lindrel32::QVREG registry(platform::currentMachine());
+    lindrel32::IQVREG& registry = lindrel32::registryObject();
     // "NO Key" is also a possible stored text: only absence is exit status 1.
     if (!registry.ValueExists(args[0], args[1])) return kAbsent;
     const std::string text = registry.GetReg(args[0], args[1], typeOf(args, 2));
@@ -61,7 +61,7 @@ int get(CommandContext& context, Args args) {
 int set(CommandContext& context, Args args) {
     int status = kSuccess;
     if (!knownKey(context, args[0], status)) return status;
-    lindrel32::QVREG registry(platform::currentMachine());
+    lindrel32::IQVREG& registry = lindrel32::registryObject();
     return registry.SetReg(args[0], args[1], args[2], typeOf(args, 3)) ? kSuccess
                                                                        : failed(context, registry);
 }
@@ -69,7 +69,7 @@ int set(CommandContext& context, Args args) {
 int del(CommandContext& context, Args args) {
     int status = kSuccess;
     if (!knownKey(context, args[0], status)) return status;
-    lindrel32::QVREG registry(platform::currentMachine());
+    lindrel32::IQVREG& registry = lindrel32::registryObject();
     return registry.DelReg(args[0], args[1]) ? kSuccess : failed(context, registry);
 }
 
@@ -78,7 +78,7 @@ int keys(CommandContext& context, Args args) {
     const auto key = knownKey(context, args[0], status);
     if (!key) return status;
     if (!platform::currentMachine().registry().keyExists(key->root, key->subKey)) return kAbsent;
-    lindrel32::QVREG registry(platform::currentMachine());
+    lindrel32::IQVREG& registry = lindrel32::registryObject();
     std::vector<std::string> names(static_cast<std::size_t>(registry.GetSubKeyAnzahl(args[0])));
     const std::int16_t last = registry.GetPfad(args[0], names);
     for (std::int32_t i = 0; i <= last; ++i)
@@ -92,7 +92,7 @@ int values(CommandContext& context, Args args) {
     if (!key) return status;
     const auto info = platform::currentMachine().registry().keyInfo(key->root, key->subKey);
     if (!info) return kAbsent;
-    lindrel32::QVREG registry(platform::currentMachine());
+    lindrel32::IQVREG& registry = lindrel32::registryObject();
     std::vector<std::string> names(info->valueCount);
     std::vector<std::int32_t> types(info->valueCount);
     const std::int16_t last = registry.GetPfadValue(args[0], names, types);
@@ -105,7 +105,7 @@ int values(CommandContext& context, Args args) {
 int rename(CommandContext& context, Args args) {
     int status = kSuccess;
     if (!knownKey(context, args[0], status)) return status;
-    lindrel32::QVREG registry(platform::currentMachine());
+    lindrel32::IQVREG& registry = lindrel32::registryObject();
     return registry.RenameReg(args[0], args[1], args[2], typeOf(args, 3))
                ? kSuccess
                : failed(context, registry);

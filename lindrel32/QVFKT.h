@@ -6,6 +6,7 @@
 #include <string>
 
 #include "lindrel32/Export.h"
+#include "lindrel32/Interfaces.h"
 #include "platform/peimage/RgbaImage.h"
 
 namespace vantix::platform {
@@ -20,46 +21,46 @@ namespace lindrel32 {
 // operations outside the image's drives and the program folder are refused.
 // Window handles are those of the installed platform WindowSystem (0: none). CRYPT's
 // key is kCryptKey (0x80, AnsiScramble.h).
-class LINDREL32_API QVFKT {
+class LINDREL32_API QVFKT : public OwnedObject<IQVFKT> {
 public:
     QVFKT();  // works on platform::currentMachine()
     explicit QVFKT(vantix::platform::Machine& machine);
 
     bool GET_IsBitSet(std::int32_t Num,
-                      std::int32_t bit);  // throws std::overflow_error for bit >= 32
+                      std::int32_t bit) override;  // throws std::overflow_error for bit >= 32
     std::int32_t SET_Bit(std::int32_t& Num,
-                         std::int32_t bit);  // throws std::overflow_error for bit >= 32
+                         std::int32_t bit) override;  // throws std::overflow_error for bit >= 32
     std::int32_t DEL_Bit(std::int32_t& Num,
-                         std::int32_t bit);  // throws std::overflow_error for bit >= 32
-    std::string CRYPT(const std::string& XText);
-    std::int32_t GET_TaskHandle(std::int32_t& Handle, std::string& TaskName);
+                         std::int32_t bit) override;  // throws std::overflow_error for bit >= 32
+    std::string CRYPT(const std::string& XText) override;
+    std::int32_t GET_TaskHandle(std::int32_t& Handle, std::string& TaskName) override;
     std::int32_t GET_WindowPos(std::int32_t Handle, std::int32_t& RLeft, std::int32_t& RTop,
-                               std::int32_t& RWidth, std::int32_t& RHeight);
-    bool SET_CenterWindow(std::int32_t MainHandle, std::int32_t SubForm);
-    void SET_ViewWindow(std::int32_t Handle, std::int16_t Attribut = 1);
-    void FILE_Copy(const std::string& Quelldatei, const std::string& Zieldatei);
-    void FILE_Delete(const std::string& Datei);
+                               std::int32_t& RWidth, std::int32_t& RHeight) override;
+    bool SET_CenterWindow(std::int32_t MainHandle, std::int32_t SubForm) override;
+    void SET_ViewWindow(std::int32_t Handle, std::int16_t Attribut = 1) override;
+    void FILE_Copy(const std::string& Quelldatei, const std::string& Zieldatei) override;
+    void FILE_Delete(const std::string& Datei) override;
     bool ShellExec(std::int32_t Handle, const std::string& Datei, const std::string& Param,
-                   const std::string& WorkPath, std::int16_t Style = 0);
+                   const std::string& WorkPath, std::int16_t Style = 0) override;
     // Draws icon IconNummer (or the index after a comma in ExeFile) of a program,
     // library or .ico file into Picture; false when the file has no such icon.
     bool GET_FileIcon(vantix::platform::RgbaImage& Picture, const std::string& ExeFile,
-                      std::int16_t IconNummer = 0);
-    void APP_Terminate(std::int32_t ProcessID);
-    bool GET_FileExecutable(const std::string& ExeFile);
-    std::string GET_ShortFileName(const std::string& FileName);
-    bool GET_FileExist(const std::string& File);
-    std::int32_t GET_WinVersion();
-    std::int32_t GET_WinVersion(std::int16_t& Number);
+                      std::int16_t IconNummer = 0) override;
+    void APP_Terminate(std::int32_t ProcessID) override;
+    bool GET_FileExecutable(const std::string& ExeFile) override;
+    std::string GET_ShortFileName(const std::string& FileName) override;
+    bool GET_FileExist(const std::string& File) override;
+    std::int32_t GET_WinVersion() override;
+    std::int32_t GET_WinVersion(std::int16_t& Number) override;
     void CREATE_Shortcut(const std::string& DestFolder, const std::string& LinkName,
-                         const std::string& LinkPath, const std::string& Arguments);
-    std::string GET_Dateiname(const std::string& Pfad, bool Ext);
-    std::string GET_Pfadname(const std::string& Pfad);
+                         const std::string& LinkPath, const std::string& Arguments) override;
+    std::string GET_Dateiname(const std::string& Pfad, bool Ext) override;
+    std::string GET_Pfadname(const std::string& Pfad) override;
     std::string GET_Ini(const std::string& FileName, const std::string& Section,
-                        const std::string& Keyword);
+                        const std::string& Keyword) override;
     bool SET_Ini(const std::string& FileName, const std::string& Section,
-                 const std::string& Keyword, const std::string& Wert);
-    void SET_FormTop(std::int32_t Handle, bool Top);
+                 const std::string& Keyword, const std::string& Wert) override;
+    void SET_FormTop(std::int32_t Handle, bool Top) override;
 
 private:
     vantix::platform::Machine& machine();

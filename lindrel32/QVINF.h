@@ -4,6 +4,7 @@
 #include <string>
 
 #include "lindrel32/Export.h"
+#include "lindrel32/Interfaces.h"
 
 namespace vantix::platform {
 class Machine;
@@ -14,26 +15,27 @@ namespace lindrel32 {
 // System information as Wine reports it to a Windows program running in the
 // machine image: names, memory, processor, keyboard and the image's drives.
 // Stateless: each call asks the platform anew.
-class LINDREL32_API QVINF {
+class LINDREL32_API QVINF : public OwnedObject<IQVINF> {
 public:
     QVINF();  // works on platform::currentMachine()
     explicit QVINF(vantix::platform::Machine& machine);
 
     // "" when the platform gives no name.
-    std::string INF_GetCompName();
-    std::string INF_GetUserName();
+    std::string INF_GetCompName() override;
+    std::string INF_GetUserName() override;
     // Kilobytes, rounded; outputs left unchanged when the memory status is unreadable.
-    void INF_GetMemory(std::uint8_t& PercentUsed, std::int32_t& TotalRam, std::int32_t& FreeRam);
+    void INF_GetMemory(std::uint8_t& PercentUsed, std::int32_t& TotalRam,
+                       std::int32_t& FreeRam) override;
     // ProcessorTyp is only set for the types 386, 486 and 586.
     void INF_Processor(std::string& ProcessorTyp, std::int32_t& NumOfProcessors,
-                       std::int32_t& ActiveProcessor);
+                       std::int32_t& ActiveProcessor) override;
     // The keyboard type's name ("" for an unknown type).
-    std::string INF_GetKeyboardType(std::int32_t& FunctionKeys);
+    std::string INF_GetKeyboardType(std::int32_t& FunctionKeys) override;
     // Adds 1 to the counter of each drive's type; the caller zeroes them first.
     void INF_DriveAnz(std::int16_t& Removable, std::int16_t& NotRemovable, std::int16_t& CD,
-                      std::int16_t& RAM, std::int16_t& Network);
+                      std::int16_t& RAM, std::int16_t& Network) override;
     // The drive type code of a root such as "C:\" (1 for an invalid root).
-    std::int32_t INF_DriveType(const std::string& strRoot);
+    std::int32_t INF_DriveType(const std::string& strRoot) override;
 
 private:
     vantix::platform::Machine& machine();

@@ -6,21 +6,24 @@ namespace {
 constexpr const char* kAbsent = "NO Key";
 }
 
-SettingsStore::SettingsStore(QVREG& registry, std::string application)
-    : registry_(registry), application_(std::move(application)) {}
+SettingsStore::SettingsStore(IQVREG& registry, std::string application)
+    : registry_(registry), application_(std::move(application)) {
+}
 
 std::string SettingsStore::SectionPath(const std::string& section) const {
     return std::string(kRoot) + "\\" + application_ + "\\" + section;
 }
 
-std::string SettingsStore::Get(const std::string& section, const std::string& key, const std::string& defaultValue) {
+std::string SettingsStore::Get(const std::string& section, const std::string& key,
+                               const std::string& defaultValue) {
     const std::string path = SectionPath(section);
     std::string value = registry_.GetReg(path, key);
     if (value == kAbsent && !registry_.ValueExists(path, key)) return defaultValue;
     return value;
 }
 
-bool SettingsStore::Save(const std::string& section, const std::string& key, const std::string& value) {
+bool SettingsStore::Save(const std::string& section, const std::string& key,
+                         const std::string& value) {
     return registry_.SetReg(SectionPath(section), key, value);
 }
 

@@ -4,7 +4,7 @@
 #include <vector>
 
 #include "lindrel32/Export.h"
-#include "lindrel32/QVREG.h"
+#include "lindrel32/Interfaces.h"
 
 namespace lindrel32 {
 
@@ -17,9 +17,10 @@ public:
     static constexpr const char* kRoot = "HKEY_CURRENT_USER\\Software\\VB and VBA Program Settings";
     static constexpr const char* kApplication = "Windows Quorvia";
 
-    explicit SettingsStore(QVREG& registry, std::string application = kApplication);
+    explicit SettingsStore(IQVREG& registry, std::string application = kApplication);
 
-    std::string Get(const std::string& section, const std::string& key, const std::string& defaultValue = "");
+    std::string Get(const std::string& section, const std::string& key,
+                    const std::string& defaultValue = "");
     bool Save(const std::string& section, const std::string& key, const std::string& value);
     bool DeleteValue(const std::string& section, const std::string& key);
     // Removes the section with everything in it; false when it does not exist.
@@ -29,7 +30,7 @@ public:
     std::string SectionPath(const std::string& section) const;
 
 private:
-    QVREG& registry_;
+    IQVREG& registry_;
     std::string application_;
 };
 

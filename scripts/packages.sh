@@ -13,6 +13,12 @@ VANTIX_TEST_PACKAGES=(
   clang libclang-rt-14-dev
   xvfb
 )
+# scripts/package-test needs these besides: file (CPack finds the programs to
+# check with dpkg-shlibdeps), the manual reader, and the validators of the
+# desktop entry and the AppStream metadata.
+VANTIX_PACKAGE_TEST_PACKAGES=(
+  file man-db desktop-file-utils appstream
+)
 
 vantix_install_missing() {
   local missing=()

@@ -7,7 +7,7 @@
 
 namespace vantix::shell {
 
-std::string readStoredPassword(lindrel32::QVREG& registry) {
+std::string readStoredPassword(lindrel32::IQVREG& registry) {
     return registry.GetReg(kPasswordKey, kPasswordValue);
 }
 
@@ -40,7 +40,7 @@ std::string passwordEntryError(PasswordEntryCheck check) {
     return "Please check your password entry!\r\rThe password must be between 3 and 10 characters long.";
 }
 
-std::string storePassword(lindrel32::QVREG& registry, const std::string& entry) {
+std::string storePassword(lindrel32::IQVREG& registry, const std::string& entry) {
     std::string scrambled = platform::Scramble(text::toUpperAscii(entry));
     if (!registry.SetReg(kPasswordKey, kPasswordValue, scrambled)) {
         log::warning("shell.password", "could not store the password: " + registry.LastError());
@@ -49,7 +49,7 @@ std::string storePassword(lindrel32::QVREG& registry, const std::string& entry) 
     return scrambled;
 }
 
-void clearPassword(lindrel32::QVREG& registry) {
+void clearPassword(lindrel32::IQVREG& registry) {
     if (!registry.DelReg(kPasswordKey, kPasswordValue))
         log::debug("shell.password", "no password to remove: " + registry.LastError());
 }

@@ -4,7 +4,7 @@
 #include <string_view>
 
 namespace lindrel32 {
-class QVREG;
+class IQVREG;
 }
 
 // The access password: upper case, 3 to 10 characters, stored scrambled as the
@@ -18,7 +18,7 @@ inline constexpr std::size_t kPasswordMinLength = 3;
 inline constexpr std::size_t kPasswordMaxLength = 10;
 
 // The stored (scrambled) password, or "NO Key" when none is set.
-std::string readStoredPassword(lindrel32::QVREG& registry);
+std::string readStoredPassword(lindrel32::IQVREG& registry);
 // The password in clear, "" when none is set.
 std::string unscrambledPassword(const std::string& storedPassword);
 bool passwordIsSet(const std::string& storedPassword);
@@ -38,8 +38,8 @@ std::string passwordEntryError(PasswordEntryCheck check);
 
 // Writes the entry upper-cased and scrambled; returns what was stored (the new
 // StoredPassword) or "" when the write failed.
-std::string storePassword(lindrel32::QVREG& registry, const std::string& entry);
+std::string storePassword(lindrel32::IQVREG& registry, const std::string& entry);
 // Removes the value; the new StoredPassword is "NO Key".
-void clearPassword(lindrel32::QVREG& registry);
+void clearPassword(lindrel32::IQVREG& registry);
 
 }  // namespace vantix::shell

@@ -15,7 +15,7 @@ std::string withTrailingSeparator(std::string folder) {
     return folder;
 }
 
-void InitDirectories(ShellState& state, platform::Machine& machine, lindrel32::QVREG& registry,
+void InitDirectories(ShellState& state, platform::Machine& machine, lindrel32::IQVREG& registry,
                      const std::filesystem::path& programDir) {
     auto windowsForm = machine.windowsPath(programDir);
     state.AppDir = withTrailingSeparator(windowsForm ? *windowsForm : programDir.string());

@@ -4,7 +4,7 @@
 #include <string>
 
 namespace lindrel32 {
-class QVREG;
+class IQVREG;
 }
 
 namespace vantix::platform {
@@ -22,7 +22,7 @@ std::string withTrailingSeparator(std::string folder);
 // InitDirectories: the program folder (in the image's Windows form when one of
 // its drives reaches it, else as a host path), the image's system, Windows and
 // temporary folders, and "BootDir" of the Setup key as the registry gives it.
-void InitDirectories(ShellState& state, platform::Machine& machine, lindrel32::QVREG& registry,
+void InitDirectories(ShellState& state, platform::Machine& machine, lindrel32::IQVREG& registry,
                      const std::filesystem::path& programDir);
 
 }  // namespace vantix::shell

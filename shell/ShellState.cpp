@@ -2,6 +2,7 @@
 
 #include "lindrel32/QVFKT.h"
 #include "lindrel32/QVREG.h"
+#include "lindrel32/client/LibraryObjects.h"
 #include "platform/database/Database.h"
 
 namespace vantix::shell {
@@ -9,13 +10,15 @@ namespace vantix::shell {
 ShellState::ShellState() = default;
 ShellState::~ShellState() = default;
 
-lindrel32::QVFKT& ShellState::fkt() {
-    if (!fkt_) fkt_ = machine_ ? std::make_unique<lindrel32::QVFKT>(*machine_) : std::make_unique<lindrel32::QVFKT>();
+lindrel32::IQVFKT& ShellState::fkt() {
+    if (!machine_) return lindrel32::functionsObject();
+    if (!fkt_) fkt_ = std::make_unique<lindrel32::QVFKT>(*machine_);
     return *fkt_;
 }
 
-lindrel32::QVREG& ShellState::reg() {
-    if (!reg_) reg_ = machine_ ? std::make_unique<lindrel32::QVREG>(*machine_) : std::make_unique<lindrel32::QVREG>();
+lindrel32::IQVREG& ShellState::reg() {
+    if (!machine_) return lindrel32::registryObject();
+    if (!reg_) reg_ = std::make_unique<lindrel32::QVREG>(*machine_);
     return *reg_;
 }
 

@@ -7,6 +7,8 @@
 #include "shell/ShellSettings.h"
 
 namespace lindrel32 {
+class IQVFKT;
+class IQVREG;
 class QVFKT;
 class QVREG;
 }  // namespace lindrel32
@@ -43,11 +45,13 @@ struct ShellState {
     std::unique_ptr<platform::Database> Database;
     bool FirstStart = false;
 
-    // The library objects, created on first use and kept until the process ends;
-    // they work on `machine` when one is given before, else on the current image.
+    // The library objects, created on first use and kept until the process ends:
+    // by class identifier on the current image (a first use may throw
+    // lindrel32::LibraryUnavailable), or, once `machine` is given, objects of
+    // the library's C++ interface on that image (tests on scratch images).
     void useMachine(platform::Machine& machine) { machine_ = &machine; }
-    lindrel32::QVFKT& fkt();
-    lindrel32::QVREG& reg();
+    lindrel32::IQVFKT& fkt();
+    lindrel32::IQVREG& reg();
 
 private:
     platform::Machine* machine_ = nullptr;

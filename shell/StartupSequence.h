@@ -54,6 +54,7 @@ public:
     // picture and button style of the settings record.
     virtual void placeMainWindow(const WindowRectTwips& rect) = 0;
     virtual void applyWindowSettings(const SettingsRecord& settings) = 0;
+    // Opens the catalogue of the installed file `file` (the user's copy of it).
     virtual std::unique_ptr<platform::Database> openDatabase(const std::filesystem::path& file) = 0;
     virtual void showError(const std::string& message) = 0;
     // One first-start row for the utility group; the catalogue stores it only

@@ -24,37 +24,44 @@ std::string withBackslash(std::string folder) {
 
 }  // namespace
 
+LibraryHost::LibraryHost(platform::Machine& machine, std::filesystem::path programDir,
+                         lindrel32::IQVREG& registry, lindrel32::IQVFKT& functions)
+    : machine_(machine), programDir_(std::move(programDir)), reg_(registry), fkt_(functions) {
+}
+
 LibraryHost::LibraryHost(platform::Machine& machine, std::filesystem::path programDir)
     : machine_(machine),
       programDir_(std::move(programDir)),
-      reg_(std::make_unique<lindrel32::QVREG>(machine)),
-      fkt_(std::make_unique<lindrel32::QVFKT>(machine)) {
+      ownReg_(std::make_unique<lindrel32::QVREG>(machine)),
+      ownFkt_(std::make_unique<lindrel32::QVFKT>(machine)),
+      reg_(*ownReg_),
+      fkt_(*ownFkt_) {
 }
 
 LibraryHost::~LibraryHost() = default;
 
 std::string LibraryHost::GetReg(const std::string& path, const std::string& name,
                                 const std::string& type) {
-    return reg_->GetReg(path, name, type);
+    return reg_.GetReg(path, name, type);
 }
 
 bool LibraryHost::SetReg(const std::string& path, const std::string& name, const std::string& value,
                          const std::string& type) {
-    return reg_->SetReg(path, name, value, type);
+    return reg_.SetReg(path, name, value, type);
 }
 
 bool LibraryHost::DelReg(const std::string& path, const std::string& name) {
-    return reg_->DelReg(path, name);
+    return reg_.DelReg(path, name);
 }
 
 std::string LibraryHost::GET_Ini(const std::string& file, const std::string& section,
                                  const std::string& key) {
-    return fkt_->GET_Ini(file, section, key);
+    return fkt_.GET_Ini(file, section, key);
 }
 
 bool LibraryHost::SET_Ini(const std::string& file, const std::string& section,
                           const std::string& key, const std::string& value) {
-    return fkt_->SET_Ini(file, section, key, value);
+    return fkt_.SET_Ini(file, section, key, value);
 }
 
 std::optional<std::filesystem::path> LibraryHost::confined(const std::string& file) {
@@ -74,11 +81,11 @@ bool LibraryHost::setNormalAttributes(const std::string& file) {
 }
 
 void LibraryHost::FILE_Copy(const std::string& source, const std::string& target) {
-    fkt_->FILE_Copy(source, target);
+    fkt_.FILE_Copy(source, target);
 }
 
 void LibraryHost::FILE_Delete(const std::string& file) {
-    fkt_->FILE_Delete(file);
+    fkt_.FILE_Delete(file);
     // The library's delete reports nothing; a single file that is still
     // there was refused (a file already gone is no failure).
     if (auto host = confined(file); host && !platform::hasDosWildcard(host->filename().string()) &&
@@ -105,7 +112,7 @@ std::vector<std::string> LibraryHost::takeRefusals() {
 }
 
 bool LibraryHost::ShellExec(const std::string& file) {
-    return fkt_->ShellExec(0, file, "", "", 0);
+    return fkt_.ShellExec(0, file, "", "", 0);
 }
 
 bool LibraryHost::restartMachine() {
@@ -126,7 +133,7 @@ bool LibraryHost::restartMachine() {
 PlaceholderDirectories LibraryHost::directories() {
     if (!directories_) {
         PlaceholderDirectories d;
-        d.bootDir = reg_->GetReg(
+        d.bootDir = reg_.GetReg(
             "HKEY_LOCAL_MACHINE\\SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Setup", "BootDir");
         d.windowsDir = withBackslash(machine_.windowsDir());
         d.systemDir = withBackslash(machine_.systemDir());

@@ -12,6 +12,8 @@ namespace vantix::platform {
 class Machine;
 }
 namespace lindrel32 {
+class IQVREG;
+class IQVFKT;
 class QVREG;
 class QVFKT;
 }  // namespace lindrel32
@@ -22,6 +24,10 @@ namespace vantix::tweaks {
 // library (QVREG, QVFKT) and the platform's file operations.
 class LibraryHost : public TweakHost {
 public:
+    // Through the program's objects of the library, which work on `machine`, the current image.
+    LibraryHost(platform::Machine& machine, std::filesystem::path programDir,
+                lindrel32::IQVREG& registry, lindrel32::IQVFKT& functions);
+    // Through objects of the library's C++ interface on `machine` (scratch images).
     LibraryHost(platform::Machine& machine, std::filesystem::path programDir);
     ~LibraryHost() override;
 
@@ -55,8 +61,10 @@ private:
 
     platform::Machine& machine_;
     std::filesystem::path programDir_;
-    std::unique_ptr<lindrel32::QVREG> reg_;
-    std::unique_ptr<lindrel32::QVFKT> fkt_;
+    std::unique_ptr<lindrel32::QVREG> ownReg_;
+    std::unique_ptr<lindrel32::QVFKT> ownFkt_;
+    lindrel32::IQVREG& reg_;
+    lindrel32::IQVFKT& fkt_;
     std::optional<PlaceholderDirectories> directories_;
     std::vector<std::string> refusals_;
 };

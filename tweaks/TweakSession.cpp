@@ -108,6 +108,15 @@ TweakSession::TweakSession(platform::Machine& machine, platform::Database& datab
       journal_(machine.dir()) {
 }
 
+TweakSession::TweakSession(platform::Machine& machine, platform::Database& database,
+                           std::filesystem::path programDir, lindrel32::IQVREG& registry,
+                           lindrel32::IQVFKT& functions)
+    : machine_(machine),
+      database_(database),
+      host_(machine, std::move(programDir), registry, functions),
+      journal_(machine.dir()) {
+}
+
 int TweakSession::platformCode() {
     return static_cast<int>(machine_.platform());
 }

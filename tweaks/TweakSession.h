@@ -72,6 +72,10 @@ class TweakSession {
 public:
     TweakSession(platform::Machine& machine, platform::Database& database,
                  std::filesystem::path programDir);
+    // Through the program's library objects (see LibraryHost).
+    TweakSession(platform::Machine& machine, platform::Database& database,
+                 std::filesystem::path programDir, lindrel32::IQVREG& registry,
+                 lindrel32::IQVFKT& functions);
 
     int platformCode();
     // Throws TweakError for an unknown function or one without a property row.

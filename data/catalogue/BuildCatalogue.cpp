@@ -1,5 +1,5 @@
 // Build tool: turns the SQL text of this folder into QUORVIA.MDE.
-//   catalogue-build OUTPUT.MDE SCRIPT.sql...
+//   catalogue-build [--revision N] OUTPUT.MDE SCRIPT.sql...
 // The scripts run in the order given inside one transaction; the result is
 // stamped as a Vantix catalogue and checked, then moved over OUTPUT, so a
 // failed build never leaves a half-written catalogue behind.
@@ -68,11 +68,21 @@ void checkContent(Database& db) {
 }  // namespace
 
 int main(int argc, char** argv) {
-    if (argc < 3) {
-        std::fprintf(stderr, "usage: %s OUTPUT.MDE SCRIPT.sql...\n", argv[0]);
+    std::int64_t revision = 0;
+    int first = 1;
+    if (argc > 2 && std::string(argv[1]) == "--revision") {
+        try {
+            revision = std::stoll(argv[2]);
+        } catch (const std::exception&) {
+            revision = -1;
+        }
+        first = 3;
+    }
+    if (argc - first < 2 || revision < 0) {
+        std::fprintf(stderr, "usage: %s [--revision N] OUTPUT.MDE SCRIPT.sql...\n", argv[0]);
         return 2;
     }
-    const fs::path output = argv[1];
+    const fs::path output = argv[first];
     fs::path temporary = output;
     temporary += ".building";
     try {
@@ -80,7 +90,7 @@ int main(int argc, char** argv) {
         {
             auto db = Database::open(temporary, {.create = true});
             Database::Transaction transaction(*db);
-            for (int i = 2; i < argc; ++i) {
+            for (int i = first + 1; i < argc; ++i) {
                 try {
                     db->executeScript(readText(argv[i]));
                 } catch (const DatabaseError& error) {
@@ -88,7 +98,7 @@ int main(int argc, char** argv) {
                 }
             }
             checkContent(*db);
-            stampCatalogue(*db);
+            stampCatalogue(*db, catalogueConnectString(), revision);
             transaction.commit();
             db->executeScript("VACUUM;");
         }

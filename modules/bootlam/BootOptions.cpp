@@ -32,9 +32,26 @@ bool fail(std::string* reason, std::string text) {
 
 }  // namespace
 
-BootOptions::BootOptions(platform::Machine& machine) : machine_(machine) {
-    lindrel32::QVREG registry(machine);
-    std::string bootDir = registry.GetReg(kSetupKey, "BootDir");
+BootOptions::BootOptions(platform::Machine& machine, lindrel32::IQVREG& registry,
+                         lindrel32::IQVFKT& functions)
+    : machine_(machine), registry_(registry), functions_(functions) {
+    locateFiles();
+}
+
+BootOptions::BootOptions(platform::Machine& machine)
+    : machine_(machine),
+      ownRegistry_(std::make_unique<lindrel32::QVREG>(machine)),
+      ownFunctions_(std::make_unique<lindrel32::QVFKT>(machine)),
+      registry_(*ownRegistry_),
+      functions_(*ownFunctions_) {
+    locateFiles();
+}
+
+BootOptions::~BootOptions() = default;
+
+void BootOptions::locateFiles() {
+    platform::Machine& machine = machine_;
+    std::string bootDir = registry_.GetReg(kSetupKey, "BootDir");
     // Without "BootDir" (or with one that is no folder path) the image's boot folder stands in.
     if (bootDir == "NO Key" || bootDir.size() < 2 || bootDir[1] != ':') bootDir = machine.bootDir();
     if (!bootDir.ends_with('\\')) bootDir += '\\';
@@ -183,13 +200,12 @@ bool BootOptions::save(std::string* reason) {
     if (!bytes) return fail(reason, "a name holds a character that BOOT.INI cannot store");
     if (const auto status = platform::replaceFile(files_.working, *bytes, before); !status)
         return fail(reason, "working file: " + status.message);
-    lindrel32::QVFKT functions(machine_);
     if (const auto value = timeoutValue();
-        value && !functions.SET_Ini(files_.workingWindowsPath, kLoaderSection, "timeout", *value))
+        value && !functions_.SET_Ini(files_.workingWindowsPath, kLoaderSection, "timeout", *value))
         return fail(reason, "cannot write the timeout into the working file");
     if (defaultEntry < entries_.size() &&
-        !functions.SET_Ini(files_.workingWindowsPath, kLoaderSection, "default",
-                           entries_[defaultEntry].path))
+        !functions_.SET_Ini(files_.workingWindowsPath, kLoaderSection, "default",
+                            entries_[defaultEntry].path))
         return fail(reason, "cannot write the default entry into the working file");
     if (!fs::exists(files_.working)) return fail(reason, "the working file was not created");
     if (const auto status = platform::copyFile(files_.working, files_.real); !status)

@@ -2,11 +2,19 @@
 
 #include <cstddef>
 #include <filesystem>
+#include <memory>
 #include <optional>
 #include <string>
 #include <vector>
 
 #include "modules/bootlam/BootIni.h"
+
+namespace lindrel32 {
+class IQVFKT;
+class IQVREG;
+class QVFKT;
+class QVREG;
+}  // namespace lindrel32
 
 namespace vantix::platform {
 class Machine;
@@ -56,7 +64,12 @@ public:
 
     // Finds the boot files ("BootDir", else the image's boot folder) and reads
     // nothing yet. Throws platform::MachineError when they map nowhere.
+    // Through the program's objects of the library, which work on `machine`, the current image.
+    BootOptions(platform::Machine& machine, lindrel32::IQVREG& registry,
+                lindrel32::IQVFKT& functions);
+    // Through objects of the library's C++ interface on `machine`.
     explicit BootOptions(platform::Machine& machine);
+    ~BootOptions();
 
     const BootFiles& files() const { return files_; }
 
@@ -105,7 +118,13 @@ public:
     void removeWorkingFile();
 
 private:
+    void locateFiles();
+
     platform::Machine& machine_;
+    std::unique_ptr<lindrel32::QVREG> ownRegistry_;
+    std::unique_ptr<lindrel32::QVFKT> ownFunctions_;
+    lindrel32::IQVREG& registry_;
+    lindrel32::IQVFKT& functions_;
     BootFiles files_;
     std::vector<BootEntry> entries_;
     std::optional<std::size_t> defaultIndex_;

@@ -37,13 +37,25 @@ bool zeroOrMissing(const std::string& text) {
 
 }  // namespace
 
-DriveOptions::DriveOptions(platform::Machine& machine, int versionCode)
-    : machine_(machine), versionCode_(versionCode) {
+DriveOptions::DriveOptions(platform::Machine& machine, int versionCode, lindrel32::IQVREG& registry,
+                           lindrel32::IQVFKT& functions)
+    : machine_(machine), versionCode_(versionCode), registry_(registry), functions_(functions) {
 }
 
+DriveOptions::DriveOptions(platform::Machine& machine, int versionCode)
+    : machine_(machine),
+      versionCode_(versionCode),
+      ownRegistry_(std::make_unique<lindrel32::QVREG>(machine)),
+      ownFunctions_(std::make_unique<lindrel32::QVFKT>(machine)),
+      registry_(*ownRegistry_),
+      functions_(*ownFunctions_) {
+}
+
+DriveOptions::~DriveOptions() = default;
+
 SystemSettings DriveOptions::read() {
-    lindrel32::QVREG registry(machine_);
-    lindrel32::QVFKT functions(machine_);
+    lindrel32::IQVREG& registry = registry_;
+    lindrel32::IQVFKT& functions = functions_;
     SystemSettings settings;
     settings.ntBoxes = versionCode_ == 1;
     settings.nineXBoxes = versionCode_ == 2 || versionCode_ == 3;
@@ -69,8 +81,8 @@ SystemSettings DriveOptions::read() {
 }
 
 void DriveOptions::apply(const SystemSettings& settings) {
-    lindrel32::QVREG registry(machine_);
-    lindrel32::QVFKT functions(machine_);
+    lindrel32::IQVREG& registry = registry_;
+    lindrel32::IQVFKT& functions = functions_;
     if (versionCode_ == 1) {
         registry.SetReg(kFileSystemKey, "NtfsDisable8dot3NameCreation",
                         settings.generateShortNames ? "0" : "1", "D");
@@ -90,12 +102,12 @@ void DriveOptions::apply(const SystemSettings& settings) {
 }
 
 bool DriveOptions::isHidden(char letter) {
-    lindrel32::QVREG registry(machine_);
+    lindrel32::IQVREG& registry = registry_;
     return driveBit(parseDriveMask(registry.GetReg(kPolicyKey, "NoDrives", "B")), letter);
 }
 
 bool DriveOptions::setHidden(char letter, bool hidden) {
-    lindrel32::QVREG registry(machine_);
+    lindrel32::IQVREG& registry = registry_;
     const std::uint32_t mask = parseDriveMask(registry.GetReg(kPolicyKey, "NoDrives", "B"));
     const bool written = registry.SetReg(kPolicyKey, "NoDrives",
                                          formatDriveMask(withDrive(mask, letter, hidden)), "B");
@@ -104,12 +116,12 @@ bool DriveOptions::setHidden(char letter, bool hidden) {
 }
 
 bool DriveOptions::notViewInfo() {
-    lindrel32::QVREG registry(machine_);
+    lindrel32::IQVREG& registry = registry_;
     return registry.GetReg(ownKey(), "NotViewInfo") == "1";
 }
 
 void DriveOptions::setNotViewInfo(bool checked) {
-    lindrel32::QVREG registry(machine_);
+    lindrel32::IQVREG& registry = registry_;
     registry.SetReg(ownKey(), "NotViewInfo", checked ? "1" : "0");
 }
 

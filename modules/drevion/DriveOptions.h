@@ -1,8 +1,16 @@
 #pragma once
 
+#include <memory>
 #include <string>
 
 #include "modules/drevion/Masks.h"
+
+namespace lindrel32 {
+class IQVFKT;
+class IQVREG;
+class QVFKT;
+class QVREG;
+}  // namespace lindrel32
 
 namespace vantix::platform {
 class Machine;
@@ -43,7 +51,12 @@ struct SystemSettings {
 class DriveOptions {
 public:
     // `versionCode`: 1 NT, 2 and 3 Windows 9x (what the start queried).
+    // Through the program's objects of the library, which work on `machine`, the current image.
+    DriveOptions(platform::Machine& machine, int versionCode, lindrel32::IQVREG& registry,
+                 lindrel32::IQVFKT& functions);
+    // Through objects of the library's C++ interface on `machine`.
     DriveOptions(platform::Machine& machine, int versionCode);
+    ~DriveOptions();
 
     int versionCode() const { return versionCode_; }
     SystemSettings read();
@@ -65,6 +78,10 @@ public:
 private:
     platform::Machine& machine_;
     int versionCode_;
+    std::unique_ptr<lindrel32::QVREG> ownRegistry_;
+    std::unique_ptr<lindrel32::QVFKT> ownFunctions_;
+    lindrel32::IQVREG& registry_;
+    lindrel32::IQVFKT& functions_;
 };
 
 }  // namespace vantix::drevion

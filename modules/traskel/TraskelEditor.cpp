@@ -23,7 +23,7 @@ std::int32_t parseMask(const std::string& text) {
 
 }  // namespace
 
-TraskelEditor::TraskelEditor(lindrel32::QVREG& registry, lindrel32::QVFKT& functions,
+TraskelEditor::TraskelEditor(lindrel32::IQVREG& registry, lindrel32::IQVFKT& functions,
                              TrayLink& tray, const platform::Machine* machine)
     : registry_(registry), functions_(functions), tray_(tray), machine_(machine) {
 }

@@ -7,8 +7,8 @@
 #include "modules/traskel/TrayList.h"
 
 namespace lindrel32 {
-class QVFKT;
-class QVREG;
+class IQVFKT;
+class IQVREG;
 }  // namespace lindrel32
 
 namespace vantix::platform {
@@ -32,7 +32,7 @@ class TraskelEditor {
 public:
     // With `machine`, chosen files inside the image's drives are kept in their
     // Windows form ("C:\APPS\EDIT.EXE"), as the tray program and Windows read them.
-    TraskelEditor(lindrel32::QVREG& registry, lindrel32::QVFKT& functions, TrayLink& tray,
+    TraskelEditor(lindrel32::IQVREG& registry, lindrel32::IQVFKT& functions, TrayLink& tray,
                   const platform::Machine* machine = nullptr);
 
     void load();
@@ -77,8 +77,8 @@ private:
         }
     }
 
-    lindrel32::QVREG& registry_;
-    lindrel32::QVFKT& functions_;
+    lindrel32::IQVREG& registry_;
+    lindrel32::IQVFKT& functions_;
     TrayLink& tray_;
     const platform::Machine* machine_;
     std::vector<TrayEntry> entries_;

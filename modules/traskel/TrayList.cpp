@@ -15,7 +15,7 @@ std::string key() {
     return std::string(kTrayKey);
 }
 
-std::string readOrEmpty(lindrel32::QVREG& registry, const std::string& name) {
+std::string readOrEmpty(lindrel32::IQVREG& registry, const std::string& name) {
     std::string value = registry.GetReg(key(), name);
     return value == kAbsent ? std::string() : value;
 }
@@ -48,7 +48,7 @@ std::int16_t parseStartState(std::string_view text) {
     return static_cast<std::int16_t>(value == 0 ? 1 : value);
 }
 
-std::vector<TrayEntry> readTrayList(lindrel32::QVREG& registry, lindrel32::QVFKT& functions) {
+std::vector<TrayEntry> readTrayList(lindrel32::IQVREG& registry, lindrel32::IQVFKT& functions) {
     std::vector<TrayEntry> entries;
     for (int n = 1; n <= kMaxEntries; ++n) {
         const std::string prefix = positionPrefix(n);
@@ -72,7 +72,7 @@ std::vector<TrayEntry> readTrayList(lindrel32::QVREG& registry, lindrel32::QVFKT
     return entries;
 }
 
-void saveTrayList(lindrel32::QVREG& registry, const std::vector<TrayEntry>& entries) {
+void saveTrayList(lindrel32::IQVREG& registry, const std::vector<TrayEntry>& entries) {
     registry.DelReg(key(), "%ROOT%");
     int n = 0;
     for (const TrayEntry& entry : entries) {

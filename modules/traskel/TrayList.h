@@ -7,8 +7,8 @@
 #include <vector>
 
 namespace lindrel32 {
-class QVFKT;
-class QVREG;
+class IQVFKT;
+class IQVREG;
 }  // namespace lindrel32
 
 // The taskbar launcher list: up to 20 entries below "TrayIcons", which the
@@ -58,9 +58,9 @@ FallbackPicture fallbackPicture(const TrayEntry& entry);
 std::string positionPrefix(int position);
 
 // Positions 1 to 20 in order; missing positions are skipped, "DUMMY" gives a spacer.
-std::vector<TrayEntry> readTrayList(lindrel32::QVREG& registry, lindrel32::QVFKT& functions);
+std::vector<TrayEntry> readTrayList(lindrel32::IQVREG& registry, lindrel32::IQVFKT& functions);
 // Deletes the whole key, then writes the entries densely from "01 ".
-void saveTrayList(lindrel32::QVREG& registry, const std::vector<TrayEntry>& entries);
+void saveTrayList(lindrel32::IQVREG& registry, const std::vector<TrayEntry>& entries);
 
 // A stored start state as a number: the leading digits; 0, none or missing give 1.
 std::int16_t parseStartState(std::string_view text);

@@ -48,13 +48,12 @@ std::unique_ptr<Database> openCatalogue(const std::filesystem::path& file, std::
         throw DatabaseError(
             DatabaseError::kNotACatalogue,
             "Unrecognized database format '" + file.string() + "': not a Vantix catalogue.");
-    const auto version = database->scalar("PRAGMA user_version");
-    if (!version || version->toInteger() != kCatalogueSchemaVersion)
+    const std::int64_t version = catalogueSchemaVersion(*database);
+    if (version != kCatalogueSchemaVersion)
         throw DatabaseError(DatabaseError::kWrongSchemaVersion,
                             "Unrecognized database format '" + file.string() +
-                                "': catalogue schema version " +
-                                std::to_string(version ? version->toInteger() : 0) + ", expected " +
-                                std::to_string(kCatalogueSchemaVersion) + ".");
+                                "': catalogue schema version " + std::to_string(version) +
+                                ", expected " + std::to_string(kCatalogueSchemaVersion) + ".");
     // The full integrity check reads every page: it is left to checkCatalogue.
     // A damaged page still fails here when the schema or the access row is hit.
     const auto stored = database->scalar("SELECT Pwd FROM CATALOGUE_ACCESS");
@@ -70,16 +69,30 @@ void checkCatalogue(Database& database, const std::filesystem::path& file) {
                                                 (check ? " (" + check->toText() + ")" : ""));
 }
 
-void stampCatalogue(Database& database, std::string_view connect) {
+std::int64_t catalogueSchemaVersion(Database& database) {
+    const auto version = database.scalar("PRAGMA user_version");
+    return version ? (version->toInteger() & ((1 << kCatalogueRevisionShift) - 1)) : 0;
+}
+
+std::int64_t catalogueRevision(Database& database) {
+    const auto version = database.scalar("PRAGMA user_version");
+    return version ? (version->toInteger() >> kCatalogueRevisionShift) : 0;
+}
+
+void stampCatalogue(Database& database, std::string_view connect, std::int64_t revision) {
+    if (revision < 0 || revision >= (std::int64_t{1} << (31 - kCatalogueRevisionShift)))
+        throw DatabaseError(DatabaseError::kWrongSchemaVersion,
+                            "catalogue revision out of range: " + std::to_string(revision));
     const std::string password = passwordOf(connect);
     database.executeScript(
         "CREATE TABLE IF NOT EXISTS CATALOGUE_ACCESS (Pwd TEXT NOT NULL); "
         "DELETE FROM CATALOGUE_ACCESS;");
     database.execute("INSERT INTO CATALOGUE_ACCESS (Pwd) VALUES (?)", {DbValue(password)});
-    database.executeScript("PRAGMA application_id = " +
-                           std::to_string(static_cast<std::int32_t>(kCatalogueApplicationId)) +
-                           "; PRAGMA user_version = " + std::to_string(kCatalogueSchemaVersion) +
-                           ";");
+    database.executeScript(
+        "PRAGMA application_id = " +
+        std::to_string(static_cast<std::int32_t>(kCatalogueApplicationId)) +
+        "; PRAGMA user_version = " +
+        std::to_string((revision << kCatalogueRevisionShift) | kCatalogueSchemaVersion) + ";");
 }
 
 }  // namespace vantix::platform

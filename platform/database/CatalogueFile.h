@@ -11,10 +11,17 @@
 // QUORVIA.MDE, the catalogue file beside the program: an SQLite database that
 // carries our application id, a schema version and the password its connect
 // string must name.
+//
+// Its user_version holds two numbers: the low 16 bits are the schema version,
+// which a program must know to open the file at all; the bits above are the
+// content revision, raised whenever a release adds or changes functions or
+// folders, so that a user's copy knows when the installed catalogue is newer.
+// A file of revision 0 reads exactly as the plain schema version.
 namespace vantix::platform {
 
 constexpr std::uint32_t kCatalogueApplicationId = 0x56544E58;  // "VTNX"
 constexpr std::int64_t kCatalogueSchemaVersion = 1;
+constexpr int kCatalogueRevisionShift = 16;
 constexpr std::string_view kCatalogueFileName = "QUORVIA.MDE";
 
 // The connect string (";PWD=..."), built from its scrambled form just before use.
@@ -33,8 +40,13 @@ std::unique_ptr<Database> openCatalogue(const std::filesystem::path& file,
 // checks only the header, the schema and the access row.
 void checkCatalogue(Database& database, const std::filesystem::path& file);
 
-// Marks a freshly built catalogue as ours: application id, schema version and
-// the password of `connect`. Used by the build tool and by tests.
-void stampCatalogue(Database& database, std::string_view connect = catalogueConnectString());
+// Marks a freshly built catalogue as ours: application id, schema version,
+// content revision and the password of `connect`. Used by the build tool and by tests.
+void stampCatalogue(Database& database, std::string_view connect = catalogueConnectString(),
+                    std::int64_t revision = 0);
+
+// The schema version and the content revision of an open catalogue's user_version.
+std::int64_t catalogueSchemaVersion(Database& database);
+std::int64_t catalogueRevision(Database& database);
 
 }  // namespace vantix::platform

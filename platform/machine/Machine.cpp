@@ -7,6 +7,7 @@
 #include "platform/machine/ModuleInit.h"
 #include "platform/machine/WindowsVersion.h"
 #include "platform/machine/WinePrefix.h"
+#include "platform/paths/DataHome.h"
 #include "platform/paths/DriveLinks.h"
 #include "platform/paths/HostPath.h"
 
@@ -116,6 +117,9 @@ std::unique_ptr<Machine> Machine::create(const fs::path& dir, WindowsPlatform pl
             Machine image(staging);
             importRegistryTemplates(image.registry(), platform, templates);
         }
+        // Before /INIT: the modules create the library's classes by their identifiers.
+        step("Registering the standard functions library", options.wine ? 90 : 60);
+        runLibraryRegistration(programDir(), staging);
         step("Registering the modules", options.wine ? 92 : 70);
         for (const fs::path& program : modulePrograms(programDir()))
             runModuleInit(program, staging);
@@ -138,12 +142,10 @@ std::unique_ptr<Machine> Machine::create(const fs::path& dir, WindowsPlatform pl
 }
 
 fs::path Machine::defaultDir() {
-    const char* data = std::getenv("XDG_DATA_HOME");
-    if (data && *data == '/') return fs::path(data) / "vantix" / "machine";
-    const char* home = std::getenv("HOME");
-    if (!home || !*home)
+    const auto data = userDataDir();
+    if (!data)
         throw MachineError("neither XDG_DATA_HOME nor HOME is set: no default machine image");
-    return fs::path(home) / ".local" / "share" / "vantix" / "machine";
+    return *data / "machine";
 }
 
 const fs::path& Machine::dir() const {

@@ -64,4 +64,24 @@ bool runModuleInit(const fs::path& program, const fs::path& imageDir,
     return *status == 0;
 }
 
+bool runLibraryRegistration(const fs::path& programDir, const fs::path& imageDir,
+                            std::chrono::milliseconds limit) {
+    const fs::path tool = programDir / "vantix-cli";
+    if (!isNativeProgram(tool)) {
+        log::info("machine", "no registration tool " + tool.string() +
+                                 ": the library is registered on first use");
+        return false;
+    }
+    SpawnRequest request;
+    request.program = tool;
+    request.arguments = {"lib", "register"};
+    request.environment = {{"VANTIX_MACHINE", imageDir.string()}};
+    const auto status = runAndWait(request, limit);
+    if (!status || *status != 0) {
+        log::warning("machine", tool.string() + " lib register failed");
+        return false;
+    }
+    return true;
+}
+
 }  // namespace vantix::platform

@@ -18,4 +18,12 @@ std::vector<std::filesystem::path> modulePrograms(const std::filesystem::path& p
 bool runModuleInit(const std::filesystem::path& program, const std::filesystem::path& imageDir,
                    std::chrono::milliseconds limit = std::chrono::seconds(60));
 
+// Registers the standard functions library in the new image as an installer
+// runs the registration tool: `programDir`/vantix-cli "lib register" with
+// VANTIX_MACHINE=`imageDir`. False (logged) when the tool is missing or fails;
+// the image's first program then registers the library itself.
+bool runLibraryRegistration(const std::filesystem::path& programDir,
+                            const std::filesystem::path& imageDir,
+                            std::chrono::milliseconds limit = std::chrono::seconds(60));
+
 }  // namespace vantix::platform

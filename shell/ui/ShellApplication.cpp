@@ -32,6 +32,7 @@
 #include "lindrel32/SettingsStore.h"
 #include "platform/database/CatalogueFile.h"
 #include "platform/database/Database.h"
+#include "platform/database/UserCatalogue.h"
 #include "platform/log/Log.h"
 #include "platform/machine/Machine.h"
 #include "platform/process/SingleInstance.h"
@@ -59,7 +60,6 @@ namespace vantix::shell {
 
 ShellApplication::ShellApplication(ShellState& state, platform::Machine& machine, std::filesystem::path programDir)
     : state_(state), machine_(machine), programDir_(std::move(programDir)), sound_(new SoundPlayer(this)) {
-    state_.useMachine(machine_);
     store_ = std::make_unique<lindrel32::SettingsStore>(state_.reg());
     settings_ = std::make_unique<StoreSettingsAccess>(*store_);
     catalogueSettings_ = std::make_unique<catalogue::SettingsStoreAccess>(*store_);
@@ -187,7 +187,8 @@ void ShellApplication::applyWindowSettings(const SettingsRecord& settings) {
 }
 
 std::unique_ptr<platform::Database> ShellApplication::openDatabase(const std::filesystem::path& file) {
-    auto database = platform::openCatalogue(file);
+    // The program folder may be shared and read-only: the shell works on the user's copy.
+    auto database = platform::openCatalogue(platform::userCatalogue(file));
     context_->database = database.get();
     hiddenContext_->database = database.get();
     return database;
@@ -458,7 +459,7 @@ bool ShellApplication::createGroupShortcut(const std::string& place) {
 }
 
 tweaks::TweakSession* ShellApplication::tweakSession() {
-    if (!tweaks_ && state_.Database) tweaks_ = std::make_unique<tweaks::TweakSession>(machine_, *state_.Database, programDir_);
+    if (!tweaks_ && state_.Database) tweaks_ = std::make_unique<tweaks::TweakSession>(machine_, *state_.Database, programDir_, state_.reg(), state_.fkt());
     return tweaks_.get();
 }
 

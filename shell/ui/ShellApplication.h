@@ -12,7 +12,7 @@
 #include "shell/ui/LogoWindow.h"
 
 namespace lindrel32 {
-class QVREG;
+class IQVREG;
 class SettingsStore;
 }  // namespace lindrel32
 

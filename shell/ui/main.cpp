@@ -8,10 +8,12 @@
 #include <string>
 #include <vector>
 
+#include "lindrel32/client/LibraryObjects.h"
 #include "platform/machine/Machine.h"
 #include "platform/process/CommandLine.h"
 #include "platform/windowing/ui/InstallWindowing.h"
 #include "shell/ShellState.h"
+#include "shell/ui/Dialogs.h"
 #include "shell/ui/FirstImage.h"
 #include "shell/ui/MainWindow.h"
 #include "shell/ui/ShellApplication.h"
@@ -21,7 +23,8 @@ namespace {
 constexpr const char* kUsage =
     "usage: vantix [--machine DIR] [--quit-when-shown] [/DS:NNNNN]\n"
     "  --machine DIR      work on the machine image (or Wine prefix) in DIR\n"
-    "  --quit-when-shown  print \"shown\" once the main window shows, then close it (start-up timing)\n"
+    "  --quit-when-shown  print \"shown\" once the main window shows, then close it (start-up "
+    "timing)\n"
     "  /DS:NNNNN          open the group with that ID\n";
 
 }  // namespace
@@ -59,13 +62,27 @@ int main(int argc, char** argv) {
     }
 
     vantix::shell::ShellState& state = vantix::shell::shellState();
+    try {
+        // The library's classes by their identifiers: the first use, before anything needs them.
+        state.reg();
+        state.fkt();
+    } catch (const lindrel32::LibraryUnavailable& error) {
+        std::fprintf(stderr, "vantix: %s\n", error.what());
+        vantix::shell::Dialogs::message(nullptr, vantix::shell::Dialogs::Icon::Exclamation,
+                                        QStringLiteral("Error!"),
+                                        QString::fromStdString(error.what()));
+        return 1;
+    }
     vantix::shell::ShellApplication shell(state, *machine, vantix::platform::programDir());
     switch (shell.start(vantix::platform::joinArguments(systemArguments))) {
-        case vantix::shell::StartupOutcome::Running: break;
+        case vantix::shell::StartupOutcome::Running:
+            break;
         case vantix::shell::StartupOutcome::SecondInstance:
-        case vantix::shell::StartupOutcome::UnsupportedPlatform: return 0;
+        case vantix::shell::StartupOutcome::UnsupportedPlatform:
+            return 0;
         case vantix::shell::StartupOutcome::AccessDenied:
-        case vantix::shell::StartupOutcome::DatabaseFailed: return 1;
+        case vantix::shell::StartupOutcome::DatabaseFailed:
+            return 1;
     }
     if (quitWhenShown) {
         // A timing harness waits for this line, then for the end of the shutdown.

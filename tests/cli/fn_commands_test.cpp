@@ -2,6 +2,7 @@
 
 #include <stdlib.h>
 
+#include <set>
 #include <sstream>
 
 #include "../support/ScratchDir.h"
@@ -23,6 +24,7 @@ protected:
                                      dir / "program" / "machine");
         makeCatalogue(dir / "program" / "QUORVIA.MDE", true);
         ::setenv("VANTIX_PROGRAM_DIR", (dir / "program").c_str(), 1);
+        ::setenv("XDG_DATA_HOME", (dir / "data").c_str(), 1);  // the user's copy of the catalogue
         vantix::platform::resetCurrentMachine();
         EXPECT_EQ(run({"machine", "create", (dir / "image").string()}), 0) << err;
         image = (dir / "image").string();
@@ -112,10 +114,29 @@ TEST_F(FnCommands, CatalogueInfoAndADamagedCatalogue) {
     ASSERT_EQ(run({"catalogue", "info"}), 0) << err;
     EXPECT_NE(out.find("application id\t0x56544E58\n"), std::string::npos);
     EXPECT_NE(out.find("schema version\t1\n"), std::string::npos);
-    ScratchDir::write(dir / "program" / "QUORVIA.MDE", std::string(8192, 'Z'));
+    // The commands work on the user's copy; that is the file whose damage they report.
+    const fs::path copy = dir / "data" / "vantix" / "QUORVIA.MDE";
+    EXPECT_NE(out.find("file\t" + copy.string() + "\n"), std::string::npos) << out;
+    ScratchDir::write(copy, std::string(8192, 'Z'));
     EXPECT_EQ(run({"catalogue", "info"}), 2);
     EXPECT_NE(err.find("file is not a database"), std::string::npos) << err;
     EXPECT_EQ(fn({"list"}), 2);
+}
+
+TEST_F(FnCommands, ProgramFolderIsOnlyRead) {
+    const fs::path installed = dir / "program" / "QUORVIA.MDE";
+    const std::string before = ScratchDir::read(installed);
+    fs::permissions(dir / "program", fs::perms::owner_read | fs::perms::owner_exec);
+    ASSERT_EQ(fn({"list"}), 0) << err;
+    ASSERT_EQ(fn({"apply", "101", "A"}), 0) << err;
+    ASSERT_EQ(fn({"undo", "101"}), 0) << err;
+    ASSERT_EQ(run({"catalogue", "info"}), 0) << err;
+    fs::permissions(dir / "program", fs::perms::owner_all);
+    EXPECT_EQ(ScratchDir::read(installed), before);
+    std::set<std::string> names;
+    for (const auto& entry : fs::directory_iterator(dir / "program"))
+        names.insert(entry.path().filename().string());
+    EXPECT_EQ(names, (std::set<std::string>{"QUORVIA.MDE", "machine"}));
 }
 
 TEST_F(FnCommands, CatalogueCheckOfOnePlatform) {

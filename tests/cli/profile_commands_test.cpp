@@ -22,6 +22,7 @@ protected:
                                      dir / "program" / "machine");
         makeCatalogue(dir / "program" / "QUORVIA.MDE", true);
         ::setenv("VANTIX_PROGRAM_DIR", (dir / "program").c_str(), 1);
+        ::setenv("XDG_DATA_HOME", (dir / "data").c_str(), 1);  // the user's copy of the catalogue
         vantix::platform::resetCurrentMachine();
     }
     ~ProfileCommands() override { vantix::platform::resetCurrentMachine(); }

@@ -23,6 +23,7 @@ struct ImageFixture {
             fs::copy(build / file, program() / file, fs::copy_options::recursive, missing);
         }
         ::setenv("VANTIX_PROGRAM_DIR", program().c_str(), 1);
+        ::setenv("XDG_DATA_HOME", (scratch / "data").c_str(), 1);  // the user's copy of the catalogue
         machine = vantix::platform::Machine::create(scratch / "machine", platform);
         vantix::platform::selectMachine(scratch / "machine");
     }

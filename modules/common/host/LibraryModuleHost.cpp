@@ -10,17 +10,34 @@
 
 namespace vantix::modules {
 
-LibraryModuleHost::LibraryModuleHost(platform::Machine& machine, std::filesystem::path executableDir,
-                                     MessageSink messages)
-    : machine_(machine), executableDir_(std::move(executableDir)), messages_(std::move(messages)) {}
+LibraryModuleHost::LibraryModuleHost(platform::Machine& machine,
+                                     std::filesystem::path executableDir, MessageSink messages,
+                                     lindrel32::IQVREG& registry, lindrel32::IQVFKT& functions)
+    : machine_(machine),
+      executableDir_(std::move(executableDir)),
+      messages_(std::move(messages)),
+      registry_(registry),
+      functions_(functions) {
+}
+
+LibraryModuleHost::LibraryModuleHost(platform::Machine& machine,
+                                     std::filesystem::path executableDir, MessageSink messages)
+    : machine_(machine),
+      executableDir_(std::move(executableDir)),
+      messages_(std::move(messages)),
+      ownRegistry_(std::make_unique<lindrel32::QVREG>(machine)),
+      ownFunctions_(std::make_unique<lindrel32::QVFKT>(machine)),
+      registry_(*ownRegistry_),
+      functions_(*ownFunctions_) {
+}
 
 LibraryModuleHost::~LibraryModuleHost() = default;
 
-bool LibraryModuleHost::writeString(const std::string& keyPath, const std::string& name, const std::string& value) {
-    lindrel32::QVREG registry(machine_);
+bool LibraryModuleHost::writeString(const std::string& keyPath, const std::string& name,
+                                    const std::string& value) {
     try {
-        if (registry.SetReg(keyPath, name, value, "")) return true;
-        log::debug("module", "registration write failed: " + registry.LastError());
+        if (registry_.SetReg(keyPath, name, value, "")) return true;
+        log::debug("module", "registration write failed: " + registry_.LastError());
     } catch (const std::exception& error) {
         log::debug("module", std::string("registration write failed: ") + error.what());
     }
@@ -37,8 +54,7 @@ bool LibraryModuleHost::claimSingleInstance(const std::string& executableName) {
 }
 
 int LibraryModuleHost::windowsVersionCode() {
-    lindrel32::QVFKT functions(machine_);
-    return functions.GET_WinVersion();
+    return functions_.GET_WinVersion();
 }
 
 std::string LibraryModuleHost::executableFolder() {

@@ -7,6 +7,13 @@
 
 #include "modules/common/ModuleHost.h"
 
+namespace lindrel32 {
+class IQVFKT;
+class IQVREG;
+class QVFKT;
+class QVREG;
+}  // namespace lindrel32
+
 namespace vantix::platform {
 class Machine;
 class SingleInstance;
@@ -15,16 +22,23 @@ class SingleInstance;
 namespace vantix::modules {
 
 // The module host of a real module program: registry writes through the
-// standard functions library on the current machine image, the per-user
+// standard functions library on the machine image, the per-user
 // single-instance lock, and message boxes shown by the program's window layer.
 class LibraryModuleHost : public ModuleHost {
 public:
     using MessageSink = std::function<void(const std::string& text, const std::string& caption)>;
 
-    LibraryModuleHost(platform::Machine& machine, std::filesystem::path executableDir, MessageSink messages);
+    // Through the program's objects of the library, which work on `machine`, the current image.
+    LibraryModuleHost(platform::Machine& machine, std::filesystem::path executableDir,
+                      MessageSink messages, lindrel32::IQVREG& registry,
+                      lindrel32::IQVFKT& functions);
+    // Through objects of the library's C++ interface on `machine`.
+    LibraryModuleHost(platform::Machine& machine, std::filesystem::path executableDir,
+                      MessageSink messages);
     ~LibraryModuleHost() override;
 
-    bool writeString(const std::string& keyPath, const std::string& name, const std::string& value) override;
+    bool writeString(const std::string& keyPath, const std::string& name,
+                     const std::string& value) override;
     void showMessage(const std::string& text, const std::string& caption) override;
     bool claimSingleInstance(const std::string& executableName) override;
     int windowsVersionCode() override;
@@ -34,6 +48,10 @@ private:
     platform::Machine& machine_;
     std::filesystem::path executableDir_;
     MessageSink messages_;
+    std::unique_ptr<lindrel32::QVREG> ownRegistry_;
+    std::unique_ptr<lindrel32::QVFKT> ownFunctions_;
+    lindrel32::IQVREG& registry_;
+    lindrel32::IQVFKT& functions_;
     std::unique_ptr<platform::SingleInstance> instance_;
 };
 

@@ -8,6 +8,7 @@
 #include <exception>
 #include <memory>
 
+#include "lindrel32/client/LibraryObjects.h"
 #include "modules/common/ModuleCommandLine.h"
 #include "modules/common/ProcessText.h"
 #include "platform/machine/Machine.h"
@@ -50,8 +51,19 @@ int runModuleProgram(int argc, char** argv, ModuleId id,
     };
     try {
         platform::Machine& machine = platform::currentMachine();
+        lindrel32::IQVREG* registry = nullptr;
+        lindrel32::IQVFKT* functions = nullptr;
+        try {
+            // The library's classes by their identifiers, before the entry procedure needs them.
+            registry = &lindrel32::registryObject();
+            functions = &lindrel32::functionsObject();
+        } catch (const lindrel32::LibraryUnavailable& error) {
+            std::fprintf(stderr, "%s: %s\n", program.c_str(), error.what());
+            if (haveDisplay) message(error.what(), "Error!");
+            return 1;
+        }
         const auto executableDir = std::filesystem::read_symlink("/proc/self/exe").parent_path();
-        LibraryModuleHost host(machine, executableDir, message);
+        LibraryModuleHost host(machine, executableDir, message, *registry, *functions);
         const StartDecision decision = runEntryProcedure(module, commandLine.arguments, host);
         if (!decision.showWindow) return 0;
         if (!haveDisplay) {

@@ -6,6 +6,7 @@
 #include <cctype>
 #include <optional>
 
+#include "lindrel32/client/LibraryObjects.h"
 #include "modules/common/ui/ModuleProgram.h"
 #include "modules/drevion/DriveOptions.h"
 #include "modules/drevion/ui/DrevionWindow.h"
@@ -21,7 +22,9 @@ int main(int argc, char** argv) {
                 std::isalpha(static_cast<unsigned char>(folder[0])))
                 drive = static_cast<char>(std::toupper(static_cast<unsigned char>(folder[0])));
             QApplication::setOverrideCursor(Qt::WaitCursor);
-            drevion::DriveOptions options(start.machine, start.decision.versionCode);
+            drevion::DriveOptions options(start.machine, start.decision.versionCode,
+                                          lindrel32::registryObject(),
+                                          lindrel32::functionsObject());
             drevion::ui::DrevionWindow window(start.machine, options, drive);
             window.show();
             QApplication::restoreOverrideCursor();

@@ -30,17 +30,22 @@ std::optional<std::vector<std::uint8_t>> parseHex(const std::string& text) {
         unsigned value = 0;
         for (char c : text.substr(i, 2)) {
             value <<= 4;
-            if (c >= '0' && c <= '9') value |= static_cast<unsigned>(c - '0');
-            else if (c >= 'A' && c <= 'F') value |= static_cast<unsigned>(c - 'A' + 10);
-            else if (c >= 'a' && c <= 'f') value |= static_cast<unsigned>(c - 'a' + 10);
-            else return std::nullopt;
+            if (c >= '0' && c <= '9')
+                value |= static_cast<unsigned>(c - '0');
+            else if (c >= 'A' && c <= 'F')
+                value |= static_cast<unsigned>(c - 'A' + 10);
+            else if (c >= 'a' && c <= 'f')
+                value |= static_cast<unsigned>(c - 'a' + 10);
+            else
+                return std::nullopt;
         }
         bytes.push_back(static_cast<std::uint8_t>(value));
     }
     return bytes;
 }
 
-// The library addresses a root key itself as "HKEY_...\"; the tree's path of a root has no backslash.
+// The library addresses a root key itself as "HKEY_...\"; the tree's path of a root has no
+// backslash.
 std::string libraryPath(const std::string& path) {
     return path.find('\\') == std::string::npos ? path + "\\" : path;
 }
@@ -51,7 +56,13 @@ void logFailure(const std::string& what, const std::string& reason) {
 
 }  // namespace
 
-LibraryRegistryPort::LibraryRegistryPort(platform::Machine& machine) : machine_(machine), qvreg_(machine) {}
+LibraryRegistryPort::LibraryRegistryPort(platform::Machine& machine, lindrel32::IQVREG& qvreg)
+    : machine_(machine), qvreg_(qvreg) {
+}
+
+LibraryRegistryPort::LibraryRegistryPort(platform::Machine& machine)
+    : machine_(machine), own_(std::make_unique<lindrel32::QVREG>(machine)), qvreg_(*own_) {
+}
 
 std::string LibraryRegistryPort::getValue(const std::string& path, const std::string& name,
                                           const std::string& letter) {
@@ -63,8 +74,8 @@ std::string LibraryRegistryPort::getValue(const std::string& path, const std::st
     }
 }
 
-bool LibraryRegistryPort::setValue(const std::string& path, const std::string& name, const std::string& value,
-                                   const std::string& letter) {
+bool LibraryRegistryPort::setValue(const std::string& path, const std::string& name,
+                                   const std::string& value, const std::string& letter) {
     try {
         // Kinds the type letters cannot name keep their type when written over.
         if (const auto where = splitRoot(path); where && (letter.empty() || letter == "B")) {
@@ -72,21 +83,25 @@ bool LibraryRegistryPort::setValue(const std::string& path, const std::string& n
             if (const auto existing = registry.getValue(where->root, where->subKey, name)) {
                 const auto type = existing->type;
                 if (letter.empty() && type == platform::regtype::ExpandSz) {
-                    return static_cast<bool>(
-                        registry.setValue(where->root, where->subKey, platform::RegValue::string(name, value, type)));
+                    return static_cast<bool>(registry.setValue(
+                        where->root, where->subKey, platform::RegValue::string(name, value, type)));
                 }
-                if (letter == "B" && (type == platform::regtype::MultiSz || type == 8 || type == 9)) {
+                if (letter == "B" &&
+                    (type == platform::regtype::MultiSz || type == 8 || type == 9)) {
                     const auto bytes = parseHex(value);
                     if (!bytes) return false;
                     if (type == platform::regtype::MultiSz) {
                         // The hex digits are the ANSI bytes a "B" read gave: back to UTF-16.
-                        std::string text = vantix::text::fromWindows1252(std::string(bytes->begin(), bytes->end()));
-                        if (!text.empty() && text.back() == '\0') text.pop_back();  // string() ends it again
-                        return static_cast<bool>(registry.setValue(where->root, where->subKey,
-                                                                   platform::RegValue::string(name, text, type)));
+                        std::string text = vantix::text::fromWindows1252(
+                            std::string(bytes->begin(), bytes->end()));
+                        if (!text.empty() && text.back() == '\0')
+                            text.pop_back();  // string() ends it again
+                        return static_cast<bool>(
+                            registry.setValue(where->root, where->subKey,
+                                              platform::RegValue::string(name, text, type)));
                     }
-                    return static_cast<bool>(
-                        registry.setValue(where->root, where->subKey, platform::RegValue{name, type, *bytes}));
+                    return static_cast<bool>(registry.setValue(
+                        where->root, where->subKey, platform::RegValue{name, type, *bytes}));
                 }
             }
         }
@@ -160,7 +175,8 @@ std::vector<ValueName> LibraryRegistryPort::values(const std::string& path, std:
         std::vector<std::int32_t> types(size);
         const auto last = qvreg_.GetPfadValue(libraryPath(path), names, types);
         for (std::int32_t i = 0; i <= last && static_cast<std::size_t>(i) < size; ++i) {
-            result.push_back({names[static_cast<std::size_t>(i)], types[static_cast<std::size_t>(i)]});
+            result.push_back(
+                {names[static_cast<std::size_t>(i)], types[static_cast<std::size_t>(i)]});
         }
     } catch (const std::exception& error) {
         logFailure("list values of " + path, error.what());
@@ -170,7 +186,8 @@ std::vector<ValueName> LibraryRegistryPort::values(const std::string& path, std:
 
 std::vector<std::string> LibraryRegistryPort::subKeys(const std::string& path) {
     try {
-        std::vector<std::string> names(static_cast<std::size_t>(std::max(0, qvreg_.GetSubKeyAnzahl(libraryPath(path)))));
+        std::vector<std::string> names(
+            static_cast<std::size_t>(std::max(0, qvreg_.GetSubKeyAnzahl(libraryPath(path)))));
         if (names.empty()) return names;
         const auto last = qvreg_.GetPfad(libraryPath(path), names);
         names.resize(static_cast<std::size_t>(std::max<std::int32_t>(0, last + 1)));
@@ -190,11 +207,13 @@ std::int32_t LibraryRegistryPort::subKeyCount(const std::string& path) {
     }
 }
 
-std::string LibraryRegistryPort::exportKey(const std::string& path, const std::filesystem::path& file) {
+std::string LibraryRegistryPort::exportKey(const std::string& path,
+                                           const std::filesystem::path& file) {
     const auto where = splitRoot(path);
     if (!where) return "no such key: " + path;
     try {
-        const auto status = platform::exportRegFile(machine_.registry(), where->root, where->subKey, file);
+        const auto status =
+            platform::exportRegFile(machine_.registry(), where->root, where->subKey, file);
         return status ? std::string() : status.message;
     } catch (const std::exception& error) {
         return error.what();

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <memory>
+
 #include "lindrel32/QVREG.h"
 #include "modules/regalto/RegistryPort.h"
 
@@ -15,15 +17,19 @@ namespace vantix::regalto {
 // lists), so that editing or renaming such a value does not change its kind.
 class LibraryRegistryPort : public RegistryPort {
 public:
+    // Through `qvreg`, the program's object of the library (on `machine`, the current image).
+    LibraryRegistryPort(platform::Machine& machine, lindrel32::IQVREG& qvreg);
+    // Through an object of the library's C++ interface on `machine`.
     explicit LibraryRegistryPort(platform::Machine& machine);
 
-    std::string getValue(const std::string& path, const std::string& name, const std::string& letter) override;
+    std::string getValue(const std::string& path, const std::string& name,
+                         const std::string& letter) override;
     bool setValue(const std::string& path, const std::string& name, const std::string& value,
                   const std::string& letter) override;
     bool deleteValue(const std::string& path, const std::string& name) override;
     bool deleteKey(const std::string& path) override;
-    bool renameValue(const std::string& path, const std::string& oldName, const std::string& newName,
-                     const std::string& letter) override;
+    bool renameValue(const std::string& path, const std::string& oldName,
+                     const std::string& newName, const std::string& letter) override;
     std::vector<ValueName> values(const std::string& path, std::size_t limit) override;
     std::vector<std::string> subKeys(const std::string& path) override;
     std::int32_t subKeyCount(const std::string& path) override;
@@ -32,7 +38,8 @@ public:
 
 private:
     platform::Machine& machine_;
-    lindrel32::QVREG qvreg_;
+    std::unique_ptr<lindrel32::QVREG> own_;
+    lindrel32::IQVREG& qvreg_;
 };
 
 }  // namespace vantix::regalto

@@ -46,7 +46,7 @@ TrayStrip::TrayStrip()
     setAutoFillBackground(true);
 }
 
-void TrayStrip::rebuild(const std::vector<TrayEntry>& entries, lindrel32::QVFKT& functions) {
+void TrayStrip::rebuild(const std::vector<TrayEntry>& entries, lindrel32::IQVFKT& functions) {
     QLayout* row = layout();
     while (QLayoutItem* item = row->takeAt(0)) {
         delete item->widget();

@@ -14,7 +14,9 @@ class QSystemTrayIcon;
 class QToolButton;
 
 namespace lindrel32 {
+class IQVFKT;
 class QVFKT;
+class IQVREG;
 class QVREG;
 }  // namespace lindrel32
 
@@ -44,7 +46,7 @@ class TrayStrip : public QWidget {
     Q_OBJECT
 public:
     TrayStrip();
-    void rebuild(const std::vector<TrayEntry>& entries, lindrel32::QVFKT& functions);
+    void rebuild(const std::vector<TrayEntry>& entries, lindrel32::IQVFKT& functions);
     // The button of list position `index` (spacers have none).
     QToolButton* button(int index) const;
     // At the bottom right of the screen's free area: beside a bottom panel.

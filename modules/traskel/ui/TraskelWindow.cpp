@@ -35,7 +35,7 @@ QString qs(const std::string& text) {
 
 }  // namespace
 
-TraskelWindow::TraskelWindow(TraskelEditor& editor, lindrel32::QVFKT& functions, QWidget* parent)
+TraskelWindow::TraskelWindow(TraskelEditor& editor, lindrel32::IQVFKT& functions, QWidget* parent)
     : QWidget(parent), editor_(editor), functions_(functions), background_(pictureBoxBackground()) {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QStringLiteral(" Taskbar Module"));

@@ -16,7 +16,7 @@ class QRadioButton;
 class QTabWidget;
 
 namespace lindrel32 {
-class QVFKT;
+class IQVFKT;
 }
 
 namespace vantix::traskel::ui {
@@ -27,7 +27,7 @@ namespace vantix::traskel::ui {
 class TraskelWindow : public QWidget {
     Q_OBJECT
 public:
-    TraskelWindow(TraskelEditor& editor, lindrel32::QVFKT& functions, QWidget* parent = nullptr);
+    TraskelWindow(TraskelEditor& editor, lindrel32::IQVFKT& functions, QWidget* parent = nullptr);
 
     QListWidget* list() const { return list_; }
     QPushButton* button(const QString& objectName) const;
@@ -57,7 +57,7 @@ private:
     void apply();
 
     TraskelEditor& editor_;
-    lindrel32::QVFKT& functions_;
+    lindrel32::IQVFKT& functions_;
     std::optional<QColor> background_;
     int nextRecord_ = 0;
     QTabWidget* tabs_;

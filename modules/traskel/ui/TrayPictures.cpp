@@ -58,7 +58,7 @@ QPixmap fallbackPixmap(FallbackPicture kind, std::optional<QColor> background) {
 }
 
 QPixmap entryPicture(const TrayEntry& entry, const std::string& iconFile,
-                     lindrel32::QVFKT& functions, std::optional<QColor> background) {
+                     lindrel32::IQVFKT& functions, std::optional<QColor> background) {
     if (entry.spacer) return fallbackPixmap(FallbackPicture::Spacer, background);
     platform::RgbaImage icon;
     if (!iconFile.empty() && iconFile != kModuleIcon && functions.GET_FileIcon(icon, iconFile) &&

@@ -2,8 +2,7 @@
 // set-up step with "/INIT"; "--machine DIR" picks the image by hand.
 #include <QApplication>
 
-#include "lindrel32/QVFKT.h"
-#include "lindrel32/QVREG.h"
+#include "lindrel32/client/LibraryObjects.h"
 #include "modules/common/ui/ModuleProgram.h"
 #include "modules/traskel/TrayList.h"
 #include "modules/traskel/host/LibraryTrayLink.h"
@@ -13,8 +12,8 @@ int main(int argc, char** argv) {
     using namespace vantix;
     return modules::ui::runModuleProgram(
         argc, argv, modules::ModuleId::Traskel, [](modules::ui::ModuleStart& start) {
-            lindrel32::QVREG registry(start.machine);
-            lindrel32::QVFKT functions(start.machine);
+            lindrel32::IQVREG& registry = lindrel32::registryObject();
+            lindrel32::IQVFKT& functions = lindrel32::functionsObject();
             traskel::LibraryTrayLink tray(start.machine,
                                           start.executableDir / std::string(traskel::kTrayProgram));
             traskel::TraskelEditor editor(registry, functions, tray, &start.machine);

@@ -7,6 +7,7 @@
 #include "lindrel32/SettingsStore.h"
 #include "platform/database/CatalogueFile.h"
 #include "platform/database/Database.h"
+#include "platform/database/UserCatalogue.h"
 #include "shell/ShellState.h"
 #include "shell/ui/Dialogs.h"
 #include "shell/ui/ShellApplication.h"
@@ -17,6 +18,7 @@
 struct ShellFixture {
     explicit ShellFixture(vantix::platform::WindowsPlatform platform = vantix::platform::WindowsPlatform::Win98)
         : image(platform), registry(*image.machine), store(registry) {
+        state.useMachine(*image.machine);
         vantix::shell::Dialogs::reset();
     }
     ~ShellFixture() { vantix::shell::Dialogs::reset(); }
@@ -24,9 +26,9 @@ struct ShellFixture {
     void ordinaryStart() { store.DeleteValue("Settings", "FirstStart"); }
     void setSetting(const std::string& key, const std::string& value) { store.Save("Settings\\MainWindow", key, value); }
     std::string setting(const std::string& key) { return store.Get("Settings\\MainWindow", key, "<absent>"); }
-    // The scratch copy of the catalogue, for arranging rows before a start.
+    // The user's copy of the scratch catalogue, which the shell opens, for arranging rows before a start.
     std::unique_ptr<vantix::platform::Database> catalogue() {
-        return vantix::platform::openCatalogue(image.program() / "QUORVIA.MDE");
+        return vantix::platform::openCatalogue(vantix::platform::userCatalogue(image.program() / "QUORVIA.MDE"));
     }
     vantix::shell::StartupOutcome start(const std::string& commandLine = "") {
         shell = std::make_unique<vantix::shell::ShellApplication>(state, *image.machine, image.program());

@@ -85,8 +85,13 @@ private slots:
         for (const QString& program : programs)
             touch(*f.image.machine->hostPath(folder + "\\" + program.toStdString()));
         touch(f.image.program() / "DATABASE" / "DATABASE.EXE");
+        const std::filesystem::path installed = f.image.program() / "QUORVIA.MDE";
+        const std::string installedBefore = ScratchDir::read(installed);
 
         QCOMPARE(f.start(), StartupOutcome::Running);
+        // The rows go into the user's copy; the program folder's catalogue is shared and only read.
+        QVERIFY(ScratchDir::read(installed) == installedBefore);
+        QCOMPARE(vantix::catalogue::groupUtilities(*vantix::platform::openCatalogue(installed), 195).size(), 0u);
         const std::size_t expected = platform == 1 ? 9 : platform == 2 ? 8 : 10;
         QCOMPARE(vantix::catalogue::groupUtilities(*f.state.Database, 195).size(), expected - missing);
         QCOMPARE(QString::fromStdString(f.store.Get("Settings", "FirstStart", "<gone>")), QStringLiteral("<gone>"));
