@@ -2,6 +2,8 @@
 
 #include <stdlib.h>
 
+#include <cstdio>
+
 #include <filesystem>
 #include <fstream>
 #include <string>
@@ -17,9 +19,11 @@ public:
         dir_ = pattern;
         std::ofstream system(dir_ / "system.reg", std::ios::binary);
         system << "WINE REGISTRY Version 2\n;; All keys relative to \\\\Machine\n\n#arch=win64\n";
+        // In Wine's save order, as wineserver writes it: numbers padded to sort.
         for (int i = 0; i < 9000; ++i) {
-            system << "\n[Software\\\\Classes\\\\Bench" << i / 100 << "\\\\Key" << i
-                   << "] 1700000000\n"
+            char name[64];
+            std::snprintf(name, sizeof name, "Bench%02d\\\\Key%04d", i / 100, i);
+            system << "\n[Software\\\\Classes\\\\" << name << "] 1700000000\n"
                    << "#time=1da1f2c3d4e5f60\n"
                    << "@=\"Default text of key number " << i << "\"\n"
                    << "\"Path\"=\"C:\\\\windows\\\\system32\\\\bench" << i << ".dll\"\n"

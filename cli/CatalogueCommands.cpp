@@ -62,6 +62,14 @@ int check(CommandContext& context, Args args) {
         platforms = {platform::WindowsPlatform::Win95, platform::WindowsPlatform::Win98,
                      platform::WindowsPlatform::Nt4};
 
+    {
+        // Every page, which opening does not read: a damaged file fails here with the engine's
+        // message.
+        const auto file = catalogueFile();
+        platform::checkCatalogue(
+            *platform::openCatalogue(file, platform::catalogueConnectString(), {.readOnly = true}),
+            file);
+    }
     std::string pattern = (std::filesystem::temp_directory_path() / "vantix-check-XXXXXX").string();
     if (!::mkdtemp(pattern.data())) {
         context.err << "vantix-cli: cannot make a scratch folder in "

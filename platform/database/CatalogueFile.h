@@ -29,11 +29,16 @@ std::string catalogueConnectString();
 
 // Opens the catalogue shared and read-write (or read-only). Throws DatabaseError
 // with the engine's message when the file is missing, is not a database, is
-// damaged, is another program's database, has another schema version, or the
-// connect string names another password.
+// damaged where opening reads, is another program's database, has another
+// schema version, or the connect string names another password.
 std::unique_ptr<Database> openCatalogue(const std::filesystem::path& file,
                                         std::string_view connect = catalogueConnectString(),
                                         DatabaseOptions options = {});
+
+// Every page of an open catalogue read and checked (slow on a large file):
+// throws DatabaseError with the engine's message for a damaged file. Opening
+// checks only the header, the schema and the access row.
+void checkCatalogue(Database& database, const std::filesystem::path& file);
 
 // Marks a freshly built catalogue as ours: application id, schema version,
 // content revision and the password of `connect`. Used by the build tool and by tests.

@@ -55,8 +55,9 @@ HiveKey& HiveKey::addChild(std::string childName, std::string foldedName, std::u
     if (children.empty() || wineOrderLess(children.back()->folded, raw->folded)) {
         children.push_back(std::move(key));
     } else {
-        const auto at = std::lower_bound(children.begin(), children.end(), raw->folded,
-                                         [](const auto& c, std::string_view f) { return wineOrderLess(c->folded, f); });
+        const auto at = std::lower_bound(
+            children.begin(), children.end(), raw->folded,
+            [](const auto& c, std::string_view f) { return wineOrderLess(c->folded, f); });
         children.insert(at, std::move(key));
     }
     if (index_)
@@ -67,7 +68,8 @@ HiveKey& HiveKey::addChild(std::string childName, std::string foldedName, std::u
 }
 
 std::unique_ptr<HiveKey> HiveKey::takeChild(const HiveKey* key) {
-    const auto it = std::find_if(children.begin(), children.end(), [&](const auto& c) { return c.get() == key; });
+    const auto it = std::find_if(children.begin(), children.end(),
+                                 [&](const auto& c) { return c.get() == key; });
     if (it == children.end()) return nullptr;
     std::unique_ptr<HiveKey> taken = std::move(*it);
     children.erase(it);
@@ -79,8 +81,9 @@ std::unique_ptr<HiveKey> HiveKey::takeChild(const HiveKey* key) {
 HiveKey& HiveKey::adoptChild(std::unique_ptr<HiveKey> key) {
     HiveKey* raw = key.get();
     raw->parent = this;
-    const auto at = std::lower_bound(children.begin(), children.end(), raw->folded,
-                                     [](const auto& c, std::string_view f) { return wineOrderLess(c->folded, f); });
+    const auto at = std::lower_bound(
+        children.begin(), children.end(), raw->folded,
+        [](const auto& c, std::string_view f) { return wineOrderLess(c->folded, f); });
     children.insert(at, std::move(key));
     rebuildIndex();
     return *raw;
@@ -94,18 +97,21 @@ HiveValue* HiveKey::value(std::string_view foldedName) {
 
 HiveValue& HiveKey::putValue(HiveValue v) {
     // Values arrive sorted from a file: past the last one there is no namesake.
-    if (values.empty() || wineOrderLess(values.back().folded, v.folded)) return values.emplace_back(std::move(v));
+    if (values.empty() || wineOrderLess(values.back().folded, v.folded))
+        return values.emplace_back(std::move(v));
     if (HiveValue* existing = value(v.folded)) {
         *existing = std::move(v);
         return *existing;
     }
-    const auto at = std::lower_bound(values.begin(), values.end(), v.folded,
-                                     [](const HiveValue& x, std::string_view f) { return wineOrderLess(x.folded, f); });
+    const auto at = std::lower_bound(
+        values.begin(), values.end(), v.folded,
+        [](const HiveValue& x, std::string_view f) { return wineOrderLess(x.folded, f); });
     return *values.insert(at, std::move(v));
 }
 
 bool HiveKey::eraseValue(std::string_view foldedName) {
-    const auto it = std::find_if(values.begin(), values.end(), [&](const HiveValue& v) { return v.folded == foldedName; });
+    const auto it = std::find_if(values.begin(), values.end(),
+                                 [&](const HiveValue& v) { return v.folded == foldedName; });
     if (it == values.end()) return false;
     values.erase(it);
     return true;

@@ -32,9 +32,9 @@ struct HiveKey {
     std::uint64_t time = 0;  // FILETIME
     std::optional<std::string> className;
     bool isLink = false;
-    bool dirty = false;             // regenerate this key's block on save
-    std::vector<ByteRange> blocks;  // where the key's block(s) stood in the file
-    std::vector<HiveValue> values;  // in Wine's save order
+    bool dirty = false;                              // regenerate this key's block on save
+    std::vector<ByteRange> blocks;                   // where the key's block(s) stood in the file
+    std::vector<HiveValue> values;                   // in Wine's save order
     std::vector<std::unique_ptr<HiveKey>> children;  // in Wine's save order
 
     HiveKey* child(std::string_view foldedName) const;
@@ -51,7 +51,9 @@ struct HiveKey {
     bool eraseValue(std::string_view foldedName);
 
     // Would wineserver write a block for this key (values, no subkeys, class or link)?
-    bool savedExplicitly() const { return !values.empty() || children.empty() || className || isLink; }
+    bool savedExplicitly() const {
+        return !values.empty() || children.empty() || className || isLink;
+    }
 
 private:
     void rebuildIndex();
@@ -59,7 +61,7 @@ private:
 };
 
 struct Hive {
-    std::string text;            // the file as it was read ("" for a new file)
+    std::string text;               // the file as it was read ("" for a new file)
     std::uint32_t preambleEnd = 0;  // header and global options before the first key
     std::unique_ptr<HiveKey> root = std::make_unique<HiveKey>();
     bool changed = false;  // anything differs from `text`

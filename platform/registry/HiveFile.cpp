@@ -69,7 +69,8 @@ FileStamp stampAt(int dirFd, const char* name) {
     return fromStat(st);
 }
 
-std::optional<std::string> readWholeFile(const std::filesystem::path& file, FileStamp& stamp, std::string& error) {
+std::optional<std::string> readWholeFile(const std::filesystem::path& file, FileStamp& stamp,
+                                         std::string& error) {
     error.clear();
     const int fd = ::open(file.c_str(), O_RDONLY | O_CLOEXEC);
     if (fd < 0) {
@@ -103,9 +104,12 @@ std::optional<std::string> readWholeFile(const std::filesystem::path& file, File
     return bytes;
 }
 
-void setBeforeRenameHook(BeforeRenameHook h) { hook() = std::move(h); }
+void setBeforeRenameHook(BeforeRenameHook h) {
+    hook() = std::move(h);
+}
 
-bool replaceFileDurably(const std::filesystem::path& file, std::string_view bytes, FileStamp& stamp, std::string& error) {
+bool replaceFileDurably(const std::filesystem::path& file, std::string_view bytes, FileStamp& stamp,
+                        std::string& error) {
     const std::filesystem::path target = realTarget(file);
     const std::filesystem::path dir = target.parent_path().empty() ? "." : target.parent_path();
     std::string tempName(".");
@@ -128,7 +132,8 @@ bool replaceFileDurably(const std::filesystem::path& file, std::string_view byte
     if (injectedDiskFault(DiskStep::Write) || !writeAll(fd, bytes))
         return failWith(describe("cannot write", temp, errno));
     if (::fsync(fd) != 0) return failWith(describe("cannot flush", temp, errno));
-    if (hook() && !hook()(target)) return failWith("save of " + target.string() + " failed (injected)");
+    if (hook() && !hook()(target))
+        return failWith("save of " + target.string() + " failed (injected)");
     struct stat st {};
     if (::fstat(fd, &st) != 0) return failWith(describe("cannot stat", temp, errno));
     if (injectedDiskFault(DiskStep::Rename) || ::rename(temp.c_str(), target.c_str()) != 0)
@@ -183,11 +188,14 @@ void removeStaleTemporaries(const std::filesystem::path& file) {
     for (const auto& entry : std::filesystem::directory_iterator(file.parent_path(), ec)) {
         const std::string name = entry.path().filename().string();
         // mkstemp's six characters follow the prefix.
-        if (name.size() == prefix.size() + 6 && name.starts_with(prefix)) std::filesystem::remove(entry.path(), ec);
+        if (name.size() == prefix.size() + 6 && name.starts_with(prefix))
+            std::filesystem::remove(entry.path(), ec);
     }
 }
 
-ImageLock::~ImageLock() { release(); }
+ImageLock::~ImageLock() {
+    release();
+}
 
 bool ImageLock::acquire(const std::filesystem::path& imageDir, std::string& error) {
     if (fd_ >= 0) return true;

@@ -28,7 +28,8 @@ FileStamp stampAt(int dirFd, const char* name);
 
 // Reads the whole file; nullopt with `error` set when it cannot be read.
 // A missing file is an empty optional with an empty error.
-std::optional<std::string> readWholeFile(const std::filesystem::path& file, FileStamp& stamp, std::string& error);
+std::optional<std::string> readWholeFile(const std::filesystem::path& file, FileStamp& stamp,
+                                         std::string& error);
 
 // Test seam: called just before the temporary file is renamed over the
 // target; returning false makes the save fail there.
@@ -37,7 +38,8 @@ void setBeforeRenameHook(BeforeRenameHook hook);
 
 // Replaces `file` with `bytes`: temporary file in the same folder, fsync,
 // rename, fsync of the folder. The old file stays whole if anything fails.
-bool replaceFileDurably(const std::filesystem::path& file, std::string_view bytes, FileStamp& stamp, std::string& error);
+bool replaceFileDurably(const std::filesystem::path& file, std::string_view bytes, FileStamp& stamp,
+                        std::string& error);
 
 // The file as it was before a save of several hives, kept under a second name
 // (a hard link) so that it can be put back should a later hive fail to save.

@@ -1,10 +1,11 @@
 #include "platform/registry/HiveReader.h"
 
-#include "platform/registry/WineEscape.h"
 #include "platform/registry/ValueData.h"
+#include "platform/registry/WineEscape.h"
 #include "platform/text/Text.h"
 
 #include <algorithm>
+#include <cctype>
 #include <cstring>
 
 namespace vantix::platform::reg {
@@ -18,15 +19,21 @@ struct Failure {
 
 class Reader {
 public:
-    Reader(Hive& hive, std::string_view source) : hive_(hive), text_(hive.text), source_(source) {}
+    // Checking only: every line is read as for loading, but no tree is built.
+    enum class Mode { Load, Check };
+    Reader(Hive& hive, std::string_view text, std::string_view source, Mode mode)
+        : hive_(hive), text_(text), source_(source), mode_(mode) {}
 
     HiveParse run() {
         HiveParse result;
         if (text_.size() > kMaxHiveBytes) return fail(result, 0, "file too large");
-        if (std::memchr(text_.data(), 0, text_.size())) return fail(result, lineOfNul(), "NUL byte in file");
+        if (std::memchr(text_.data(), 0, text_.size()))
+            return fail(result, lineOfNul(), "NUL byte in file");
         std::string_view line;
         if (!nextLine(line) || line != kSignature)
-            return fail(result, 1, "not a Wine registry file (first line must be \"WINE REGISTRY Version 2\")");
+            return fail(
+                result, 1,
+                "not a Wine registry file (first line must be \"WINE REGISTRY Version 2\")");
         hive_.preambleEnd = static_cast<std::uint32_t>(text_.size());
         try {
             while (nextLine(line)) handleLine(line);
@@ -40,7 +47,8 @@ public:
 private:
     HiveParse fail(HiveParse& result, std::size_t line, std::string_view reason) {
         result.errorLine = line;
-        result.error = std::string(source_) + ": line " + std::to_string(line) + ": " + std::string(reason);
+        result.error =
+            std::string(source_) + ": line " + std::to_string(line) + ": " + std::string(reason);
         return std::move(result);
     }
 
@@ -57,7 +65,9 @@ private:
         lineStart_ = pos_;
         const char* begin = text_.data() + pos_;
         const void* nl = std::memchr(begin, '\n', text_.size() - pos_);
-        const std::size_t end = nl ? static_cast<std::size_t>(static_cast<const char*>(nl) - text_.data()) : text_.size();
+        const std::size_t end =
+            nl ? static_cast<std::size_t>(static_cast<const char*>(nl) - text_.data())
+               : text_.size();
         line = text_.substr(pos_, end - pos_);
         if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
         pos_ = nl ? end + 1 : end;
@@ -75,18 +85,21 @@ private:
         const std::string_view line = skipBlanks(raw);
         if (line.empty()) return;
         switch (line.front()) {
-            case '[': return keyHeader(line);
+            case '[':
+                return keyHeader(line);
             case '@':
             case '"':
                 if (key_) valueLine(line);
                 return;  // values before the first key are skipped
-            case '#': return option(line);
-            default: return;  // comments and junk lines are kept in the text, unread
+            case '#':
+                return option(line);
+            default:
+                return;  // comments and junk lines are kept in the text, unread
         }
     }
 
     void closeBlock(std::size_t end) {
-        if (key_) key_->blocks.back().end = static_cast<std::uint32_t>(end);
+        if (key_ && mode_ == Mode::Load) key_->blocks.back().end = static_cast<std::uint32_t>(end);
     }
 
     void keyHeader(std::string_view line) {
@@ -107,6 +120,7 @@ private:
             time = now();
         }
         HiveKey* key = hive_.root.get();
+        const bool build = mode_ == Mode::Load;
         std::size_t depth = 0;
         std::size_t start = 0;
         std::size_t chainIndex = 0;
@@ -117,16 +131,19 @@ private:
                 const std::u16string_view component(units_.data() + start, i - start);
                 start = i + 1;
                 if (component.empty()) throw Failure{"empty name in key path"};
-                if (component.size() > kMaxKeyNameUnits) throw Failure{"key name longer than 256 characters"};
+                if (component.size() > kMaxKeyNameUnits)
+                    throw Failure{"key name longer than 256 characters"};
                 if (++depth > kMaxKeyDepth) throw Failure{"keys nested too deep"};
-                key = descend(key, component, time, chainIndex, chainValid);
+                if (build) key = descend(key, component, time, chainIndex, chainValid);
                 ++chainIndex;
             }
         }
+        key_ = key;
+        if (!build) return;
         chain_.resize(chainIndex);
         key->time = time;
-        key->blocks.push_back({static_cast<std::uint32_t>(lineStart_), static_cast<std::uint32_t>(text_.size())});
-        key_ = key;
+        key->blocks.push_back(
+            {static_cast<std::uint32_t>(lineStart_), static_cast<std::uint32_t>(text_.size())});
     }
 
     // A path of plain ASCII names joined by "\\\\", widened without decoding.
@@ -151,12 +168,14 @@ private:
     }
 
     // One level of a header's path; reuses the previous header's chain while it matches.
-    HiveKey* descend(HiveKey* parent, std::u16string_view component, std::uint64_t time, std::size_t index, bool& chainValid) {
+    HiveKey* descend(HiveKey* parent, std::u16string_view component, std::uint64_t time,
+                     std::size_t index, bool& chainValid) {
         if (std::all_of(component.begin(), component.end(), [](char16_t u) { return u < 0x80; }))
             name_.assign(component.begin(), component.end());
         else
             name_ = vantix::text::toUtf8(component);
-        if (chainValid && index < chain_.size() && chain_[index].first == name_) return chain_[index].second;
+        if (chainValid && index < chain_.size() && chain_[index].first == name_)
+            return chain_[index].second;
         chainValid = false;
         std::string folded = vantix::text::foldCase(name_);
         HiveKey* child = parent->child(folded);
@@ -190,13 +209,14 @@ private:
             return true;
         };
         if (!parseWineData(rest, more, value.type, value.data, reason)) throw Failure{reason};
-        key_->putValue(std::move(value));
+        if (mode_ == Mode::Load) key_->putValue(std::move(value));
     }
 
     void parseName(std::string_view line, std::size_t& pos, HiveValue& value) {
         units_.clear();
         if (!parseEscaped(line, pos, '"', units_)) throw Failure{"value name not closed by \""};
-        if (units_.size() > kMaxValueNameUnits) throw Failure{"value name longer than 16383 characters"};
+        if (units_.size() > kMaxValueNameUnits)
+            throw Failure{"value name longer than 16383 characters"};
         value.name = vantix::text::toUtf8(units_);
         value.folded = vantix::text::foldCase(value.name);
     }
@@ -214,10 +234,14 @@ private:
             for (std::size_t i = 6; i < line.size(); ++i) {
                 const char c = line[i];
                 int digit;
-                if (c >= '0' && c <= '9') digit = c - '0';
-                else if (c >= 'a' && c <= 'f') digit = c - 'a' + 10;
-                else if (c >= 'A' && c <= 'F') digit = c - 'A' + 10;
-                else break;
+                if (c >= '0' && c <= '9')
+                    digit = c - '0';
+                else if (c >= 'a' && c <= 'f')
+                    digit = c - 'a' + 10;
+                else if (c >= 'A' && c <= 'F')
+                    digit = c - 'A' + 10;
+                else
+                    break;
                 time = (time << 4) | static_cast<unsigned>(digit);
             }
             key_->time = time;
@@ -240,6 +264,7 @@ private:
     Hive& hive_;
     std::string_view text_;
     std::string_view source_;
+    Mode mode_;
     std::size_t pos_ = 0;
     std::size_t lineStart_ = 0;
     std::size_t lineNo_ = 0;
@@ -250,14 +275,157 @@ private:
     std::vector<std::pair<std::string, HiveKey*>> chain_;
 };
 
+// A fast check of the lines Wine writes, without decoding what they hold: true
+// only for text that the reader reads (anything it is unsure of is false, and
+// the reader itself then says what is wrong).
+class QuickCheck {
+public:
+    explicit QuickCheck(std::string_view text) : text_(text) {}
+
+    bool run() {
+        if (text_.size() > kMaxHiveBytes || std::memchr(text_.data(), 0, text_.size()))
+            return false;
+        std::string_view line;
+        if (!nextLine(line) || line != kSignature) return false;
+        while (nextLine(line)) {
+            std::size_t i = 0;
+            while (i < line.size() && (line[i] == ' ' || line[i] == '\t')) ++i;
+            if (i == line.size()) continue;
+            const std::string_view rest = line.substr(i);
+            bool good = true;
+            switch (rest.front()) {
+                case '[':
+                    good = header(rest);
+                    break;
+                case '@':
+                case '"':
+                    good = !inKey_ || value(rest);
+                    break;
+                case '#':
+                    good = option(rest);
+                    break;
+                default:
+                    break;
+            }
+            if (!good) return false;
+        }
+        return true;
+    }
+
+private:
+    bool nextLine(std::string_view& line) {
+        if (pos_ >= text_.size()) return false;
+        const void* nl = std::memchr(text_.data() + pos_, '\n', text_.size() - pos_);
+        const std::size_t end =
+            nl ? static_cast<std::size_t>(static_cast<const char*>(nl) - text_.data())
+               : text_.size();
+        line = text_.substr(pos_, end - pos_);
+        if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
+        pos_ = nl ? end + 1 : end;
+        return true;
+    }
+
+    // Plain names joined by "\\\\", each 1 to 256 characters, at most 512 deep.
+    bool header(std::string_view line) {
+        inKey_ = true;
+        std::size_t nameLength = 0;
+        std::size_t depth = 1;
+        for (std::size_t i = 1; i < line.size(); ++i) {
+            const char c = line[i];
+            if (c == ']') return i == 1 || (nameLength > 0 && nameLength <= kMaxKeyNameUnits);
+            if (static_cast<unsigned char>(c) >= 0x80 || c == '[') return false;
+            if (c == '\\') {
+                if (i + 1 >= line.size() || line[i + 1] != '\\' || nameLength == 0 ||
+                    ++depth > kMaxKeyDepth)
+                    return false;
+                ++i;
+                nameLength = 0;
+                continue;
+            }
+            ++nameLength;
+        }
+        return false;
+    }
+
+    // Index just past the quote that closes text opened before `from`, or npos.
+    static std::size_t closingQuote(std::string_view line, std::size_t from) {
+        for (std::size_t i = from; i < line.size();) {
+            const void* quote = std::memchr(line.data() + i, '"', line.size() - i);
+            if (!quote) return std::string_view::npos;
+            const std::size_t at =
+                static_cast<std::size_t>(static_cast<const char*>(quote) - line.data());
+            const void* escape = std::memchr(line.data() + i, '\\', at - i);
+            if (!escape) return at + 1;
+            i = static_cast<std::size_t>(static_cast<const char*>(escape) - line.data()) +
+                2;  // the escaped character
+        }
+        return std::string_view::npos;
+    }
+
+    bool value(std::string_view line) {
+        std::size_t pos = 1;
+        if (line.front() == '"') {
+            pos = closingQuote(line, 1);
+            // Longer names are counted by the reader, which decodes them.
+            if (pos == std::string_view::npos || pos > kMaxValueNameUnits) return false;
+        }
+        while (pos < line.size() && (line[pos] == ' ' || line[pos] == '\t')) ++pos;
+        if (pos >= line.size() || line[pos] != '=') return false;
+        ++pos;
+        while (pos < line.size() && (line[pos] == ' ' || line[pos] == '\t')) ++pos;
+        const std::string_view data = line.substr(pos);
+        for (const std::string_view prefix : {"\"", "str:\"", "str(2):\"", "str(7):\""})
+            if (data.starts_with(prefix))
+                return closingQuote(data, prefix.size()) != std::string_view::npos;
+        if (data.starts_with("dword:")) {
+            std::size_t digits = 0;
+            while (6 + digits < data.size() &&
+                   std::isxdigit(static_cast<unsigned char>(data[6 + digits])))
+                ++digits;
+            return digits <= 8;
+        }
+        // Binary data, possibly over several lines: read as the reader reads it.
+        std::uint32_t type = 0;
+        std::string reason;
+        const auto more = [this](std::string_view& next) {
+            if (!nextLine(next)) return false;
+            std::size_t i = 0;
+            while (i < next.size() && (next[i] == ' ' || next[i] == '\t')) ++i;
+            next.remove_prefix(i);
+            return true;
+        };
+        return parseWineData(data, more, type, scratch_, reason);
+    }
+
+    bool option(std::string_view line) {
+        if (!inKey_)
+            return !line.starts_with("#arch=") || line.substr(6) == "win32" ||
+                   line.substr(6) == "win64";
+        if (!line.starts_with("#class=")) return true;
+        return line.size() >= 8 && line[7] == '"' &&
+               closingQuote(line, 8) != std::string_view::npos;
+    }
+
+    std::string_view text_;
+    std::size_t pos_ = 0;
+    bool inKey_ = false;
+    std::vector<std::uint8_t> scratch_;
+};
+
 }  // namespace
 
 HiveParse parseHive(std::string text, std::string_view source) {
     auto hive = std::make_unique<Hive>();
     hive->text = std::move(text);
-    HiveParse result = Reader(*hive, source).run();
+    HiveParse result = Reader(*hive, hive->text, source, Reader::Mode::Load).run();
     if (result.error.empty()) result.hive = std::move(hive);
     return result;
+}
+
+std::string checkHive(std::string_view text, std::string_view source) {
+    if (QuickCheck(text).run()) return {};
+    Hive scratch;
+    return Reader(scratch, text, source, Reader::Mode::Check).run().error;
 }
 
 }  // namespace vantix::platform::reg

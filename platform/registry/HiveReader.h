@@ -19,12 +19,16 @@ constexpr std::size_t kMaxKeyDepth = 512;
 struct HiveParse {
     std::unique_ptr<Hive> hive;  // null on error
     std::size_t errorLine = 0;
-    std::string error;           // "<source>: line N: reason"
+    std::string error;  // "<source>: line N: reason"
 };
 
 // Parses `text` (taking ownership). `source` names the file in error messages.
 // Lines that wineserver skips (junk, comments, values before the first key) are
 // kept in the raw text; anything that would lose or misread data is an error.
 HiveParse parseHive(std::string text, std::string_view source);
+
+// Reads `text` as parseHive does without building its tree: the error
+// parseHive would give ("" when it reads).
+std::string checkHive(std::string_view text, std::string_view source);
 
 }  // namespace vantix::platform::reg

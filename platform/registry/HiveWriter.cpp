@@ -35,6 +35,20 @@ void appendHexTime(std::string& out, std::uint64_t time) {
     for (int shift = 28; shift >= 0; shift -= 4) out.push_back(kDigits[(low >> shift) & 15]);
 }
 
+// Every block follows an empty line, as wineserver writes them.
+void separate(std::string& out) {
+    if (out.empty()) return;
+    if (out.back() != '\n') out.push_back('\n');
+    if (!out.ends_with("\n\n") && !out.ends_with("\n\r\n")) out.push_back('\n');
+}
+
+// A block that ended the file before keeps no trailing empty line now either.
+void trimEnd(std::string& out, std::string_view text) {
+    if (!text.empty() && !text.ends_with("\n\n")) {
+        while (out.size() > 1 && out.ends_with("\n\n")) out.pop_back();
+    }
+}
+
 // Unchanged blocks keep their place in the file; a changed or new key is
 // written after the block that precedes it in save order. For a file in
 // Wine's own order that is exactly Wine's output.
@@ -44,9 +58,11 @@ public:
 
     void write() {
         collect(*hive_.root);
-        std::sort(copied_.begin(), copied_.end(), [](const ByteRange& a, const ByteRange& b) { return a.begin < b.begin; });
-        std::stable_sort(regenerated_.begin(), regenerated_.end(),
-                         [](const Regenerated& a, const Regenerated& b) { return a.after < b.after; });
+        std::sort(copied_.begin(), copied_.end(),
+                  [](const ByteRange& a, const ByteRange& b) { return a.begin < b.begin; });
+        std::stable_sort(
+            regenerated_.begin(), regenerated_.end(),
+            [](const Regenerated& a, const Regenerated& b) { return a.after < b.after; });
         std::uint32_t rawEnd = hive_.preambleEnd;
         std::size_t next = 0;
         const auto emitRegeneratedAfter = [&](std::uint32_t anchor) {
@@ -67,7 +83,8 @@ public:
     }
 
 private:
-    static constexpr std::uint32_t kAtStart = 0;  // no block starts at 0: the signature line is there
+    static constexpr std::uint32_t kAtStart =
+        0;  // no block starts at 0: the signature line is there
 
     struct Regenerated {
         std::uint32_t after;  // begin of the copied block it follows, or kAtStart
@@ -88,12 +105,7 @@ private:
         for (const auto& child : k.children) collect(*child);
     }
 
-    // Every block follows an empty line, as wineserver writes them.
-    void separate() {
-        if (out_.empty()) return;
-        if (out_.back() != '\n') out_.push_back('\n');
-        if (!out_.ends_with("\n\n") && !out_.ends_with("\n\r\n")) out_.push_back('\n');
-    }
+    void separate() { reg::separate(out_); }
 
     const Hive& hive_;
     std::string& out_;
@@ -109,7 +121,8 @@ void appendKeyBlock(std::string& out, const HiveKey& key) {
     appendPath(out, key);
     out += "] ";
     const auto seconds = static_cast<std::uint32_t>(
-        (static_cast<std::int64_t>(key.time) - static_cast<std::int64_t>(kUnixEpochFileTime)) / 10000000);
+        (static_cast<std::int64_t>(key.time) - static_cast<std::int64_t>(kUnixEpochFileTime)) /
+        10000000);
     out += std::to_string(seconds);
     out += "\n#time=";
     appendHexTime(out, key.time);
@@ -136,10 +149,23 @@ std::string writeHive(const Hive& hive, std::string_view rootComment) {
         out.append(hive.text, 0, hive.preambleEnd);
     }
     Writer(hive, out).write();
-    // A block that ended the file before keeps no trailing empty line now either.
-    if (!hive.text.empty() && !hive.text.ends_with("\n\n")) {
-        while (out.size() > 1 && out.ends_with("\n\n")) out.pop_back();
+    trimEnd(out, hive.text);
+    return out;
+}
+
+std::string writeReplacingBlock(std::string_view text, std::uint32_t preambleEnd, ByteRange block,
+                                const HiveKey& key) {
+    // The blocks before and after stand back to back, as the whole writer copies them.
+    std::string out;
+    out.reserve(text.size() + 4096);
+    out.append(text.substr(0, std::max(preambleEnd, block.begin)));
+    separate(out);
+    appendKeyBlock(out, key);
+    if (block.end < text.size()) {
+        separate(out);
+        out.append(text.substr(block.end));
     }
+    trimEnd(out, text);
     return out;
 }
 

@@ -13,6 +13,12 @@ namespace vantix::platform::reg {
 // them, in its save order. `rootComment` is the ";;" line for a new file.
 std::string writeHive(const Hive& hive, std::string_view rootComment);
 
+// The file with one key's block replaced by `key` in wineserver's form and
+// every other byte kept: what writeHive gives when `key` is the only changed
+// key, its block is its only one and the blocks stand in save order.
+std::string writeReplacingBlock(std::string_view text, std::uint32_t preambleEnd, ByteRange block,
+                                const HiveKey& key);
+
 // One key's block in wineserver's form (header, #time, #class, #link, values).
 void appendKeyBlock(std::string& out, const HiveKey& key);
 

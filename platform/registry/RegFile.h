@@ -20,7 +20,8 @@ struct RegExport {
 // the key) rather than being written as something else.
 RegExport exportRegedit4(Registry& registry, Root root, std::string_view subKey);
 // The same, written to `file` atomically.
-RegStatus exportRegFile(Registry& registry, Root root, std::string_view subKey, const std::filesystem::path& file);
+RegStatus exportRegFile(Registry& registry, Root root, std::string_view subKey,
+                        const std::filesystem::path& file);
 
 // Imports a REGEDIT4 file (Windows-1252) or a "Windows Registry Editor Version
 // 5.00" file (UTF-16LE with BOM, or UTF-8) as one change: all of it or, on the

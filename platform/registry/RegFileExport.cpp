@@ -1,8 +1,8 @@
 #include "platform/registry/HiveFile.h"
 #include "platform/registry/RegFile.h"
 #include "platform/registry/ValueData.h"
-#include "platform/text/Windows1252.h"
 #include "platform/text/Text.h"
+#include "platform/text/Windows1252.h"
 
 namespace vantix::platform {
 namespace {
@@ -34,7 +34,8 @@ std::string regQuoted(std::string_view bytes) {
     return out;
 }
 
-void appendHexData(std::string& out, std::size_t column, std::string_view tag, std::string_view bytes) {
+void appendHexData(std::string& out, std::size_t column, std::string_view tag,
+                   std::string_view bytes) {
     static constexpr char kDigits[] = "0123456789abcdef";
     out += tag;
     column += tag.size();
@@ -70,12 +71,15 @@ bool plainText(std::u16string_view units) {
 }
 
 void appendValue(std::string& out, const RegValue& v, const std::string& where) {
-    const std::string name = v.name.empty() ? std::string("@") : regQuoted(ansi(vantix::text::toUtf16(v.name), where + " value name"));
+    const std::string name =
+        v.name.empty() ? std::string("@")
+                       : regQuoted(ansi(vantix::text::toUtf16(v.name), where + " value name"));
     out += name;
     out.push_back('=');
     const std::size_t column = name.size() + 1;
     const std::string valueWhere = where + " value \"" + v.name + "\"";
-    const bool stringType = v.type == regtype::Sz || v.type == regtype::ExpandSz || v.type == regtype::MultiSz;
+    const bool stringType =
+        v.type == regtype::Sz || v.type == regtype::ExpandSz || v.type == regtype::MultiSz;
     std::string_view raw(reinterpret_cast<const char*>(v.data.data()), v.data.size());
     if (stringType && reg::isTerminatedUtf16(v.data)) {
         const std::u16string units = reg::unitsOf(v.data);
@@ -92,7 +96,8 @@ void appendValue(std::string& out, const RegValue& v, const std::string& where) 
     } else if (v.type == regtype::Dword && v.data.size() == 4) {
         char buffer[16];
         std::snprintf(buffer, sizeof buffer, "dword:%08x",
-                      static_cast<unsigned>(v.data[0] | v.data[1] << 8 | v.data[2] << 16 | static_cast<unsigned>(v.data[3]) << 24));
+                      static_cast<unsigned>(v.data[0] | v.data[1] << 8 | v.data[2] << 16 |
+                                            static_cast<unsigned>(v.data[3]) << 24));
         out += buffer;
     } else {
         appendHexData(out, column, v.type == regtype::Binary ? "hex:" : typeTag(v.type), raw);
@@ -100,7 +105,8 @@ void appendValue(std::string& out, const RegValue& v, const std::string& where) 
     out += "\r\n";
 }
 
-void exportKey(Registry& registry, Root root, const std::string& subKey, std::size_t depth, std::string& out) {
+void exportKey(Registry& registry, Root root, const std::string& subKey, std::size_t depth,
+               std::string& out) {
     if (depth > kMaxExportDepth) throw Unrepresentable{"keys nested too deep"};
     std::string path(rootName(root));
     if (!subKey.empty()) path.append("\\").append(subKey);
@@ -127,7 +133,8 @@ RegExport exportRegedit4(Registry& registry, Root root, std::string_view subKey)
     std::string key(subKey);
     while (!key.empty() && key.back() == '\\') key.pop_back();
     if (!registry.keyExists(root, key)) {
-        result.status = RegStatus{RegStatus::NotFound, "key not found: " + std::string(rootName(root)) + "\\" + key};
+        result.status = RegStatus{RegStatus::NotFound,
+                                  "key not found: " + std::string(rootName(root)) + "\\" + key};
         return result;
     }
     result.bytes = "REGEDIT4\r\n\r\n";
@@ -135,17 +142,20 @@ RegExport exportRegedit4(Registry& registry, Root root, std::string_view subKey)
         exportKey(registry, root, key, 0, result.bytes);
     } catch (const Unrepresentable& e) {
         result.bytes.clear();
-        result.status = RegStatus{RegStatus::InvalidArgument, "cannot export as REGEDIT4: " + e.what};
+        result.status =
+            RegStatus{RegStatus::InvalidArgument, "cannot export as REGEDIT4: " + e.what};
     }
     return result;
 }
 
-RegStatus exportRegFile(Registry& registry, Root root, std::string_view subKey, const std::filesystem::path& file) {
+RegStatus exportRegFile(Registry& registry, Root root, std::string_view subKey,
+                        const std::filesystem::path& file) {
     RegExport exported = exportRegedit4(registry, root, subKey);
     if (!exported.status) return exported.status;
     reg::FileStamp stamp;
     std::string error;
-    if (!reg::replaceFileDurably(file, exported.bytes, stamp, error)) return RegStatus{RegStatus::IoError, error};
+    if (!reg::replaceFileDurably(file, exported.bytes, stamp, error))
+        return RegStatus{RegStatus::IoError, error};
     return RegStatus::ok();
 }
 

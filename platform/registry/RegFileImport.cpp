@@ -1,8 +1,8 @@
-#include "platform/registry/RegFile.h"
 #include "platform/registry/HiveFile.h"
+#include "platform/registry/RegFile.h"
 #include "platform/registry/ValueData.h"
-#include "platform/text/Windows1252.h"
 #include "platform/text/Text.h"
+#include "platform/text/Windows1252.h"
 
 namespace vantix::platform {
 namespace {
@@ -14,7 +14,9 @@ struct BadLine {
     std::string reason;
 };
 
-std::string_view trimmed(std::string_view s) { return vantix::text::trim(s, " \t"); }
+std::string_view trimmed(std::string_view s) {
+    return vantix::text::trim(s, " \t");
+}
 
 int hexDigit(char c) {
     if (c >= '0' && c <= '9') return c - '0';
@@ -25,10 +27,12 @@ int hexDigit(char c) {
 
 // The file as UTF-8, and whether hex(1/2/7) bytes are ANSI (REGEDIT4) or UTF-16LE.
 bool decode(std::string_view bytes, std::string& text, bool& ansi) {
-    if (bytes.size() >= 2 && static_cast<unsigned char>(bytes[0]) == 0xFF && static_cast<unsigned char>(bytes[1]) == 0xFE) {
+    if (bytes.size() >= 2 && static_cast<unsigned char>(bytes[0]) == 0xFF &&
+        static_cast<unsigned char>(bytes[1]) == 0xFE) {
         std::u16string units;
         for (std::size_t i = 2; i + 1 < bytes.size(); i += 2)
-            units.push_back(static_cast<char16_t>(static_cast<unsigned char>(bytes[i]) | static_cast<unsigned char>(bytes[i + 1]) << 8));
+            units.push_back(static_cast<char16_t>(static_cast<unsigned char>(bytes[i]) |
+                                                  static_cast<unsigned char>(bytes[i + 1]) << 8));
         text = vantix::text::toUtf8(units);
         ansi = false;
         return text.starts_with(kVersion5);
@@ -46,7 +50,8 @@ bool decode(std::string_view bytes, std::string& text, bool& ansi) {
 
 class Importer {
 public:
-    Importer(Registry& registry, std::string_view text, bool ansi) : registry_(registry), text_(text), ansi_(ansi) {}
+    Importer(Registry& registry, std::string_view text, bool ansi)
+        : registry_(registry), text_(text), ansi_(ansi) {}
 
     RegStatus run() {
         std::string_view line;
@@ -54,7 +59,8 @@ public:
         try {
             while (nextLine(line)) handle(trimmed(line));
         } catch (const BadLine& bad) {
-            return RegStatus{RegStatus::InvalidArgument, "line " + std::to_string(lineNo_) + ": " + bad.reason};
+            return RegStatus{RegStatus::InvalidArgument,
+                             "line " + std::to_string(lineNo_) + ": " + bad.reason};
         }
         return RegStatus::ok();
     }
@@ -73,7 +79,8 @@ private:
 
     void check(const RegStatus& st, RegStatus::Code tolerated = RegStatus::Ok) {
         if (!st && st.code != tolerated) {
-            if (st.code == RegStatus::ServerRunning || st.code == RegStatus::IoError || st.code == RegStatus::Corrupt)
+            if (st.code == RegStatus::ServerRunning || st.code == RegStatus::IoError ||
+                st.code == RegStatus::Corrupt)
                 throw st;
             throw BadLine{st.message};
         }
@@ -96,7 +103,8 @@ private:
         const std::string rootText(path.substr(0, cut));
         const auto root = rootFromName(vantix::text::toUpperAscii(rootText));
         if (!root) throw BadLine{"unknown root key \"" + rootText + "\""};
-        const std::string_view sub = cut == std::string_view::npos ? std::string_view{} : path.substr(cut + 1);
+        const std::string_view sub =
+            cut == std::string_view::npos ? std::string_view{} : path.substr(cut + 1);
         root_ = *root;
         key_ = std::string(sub);
         inKey_ = !remove;
@@ -144,9 +152,11 @@ private:
             const std::size_t comma = rest.find(',');
             const std::string_view item = trimmed(rest.substr(0, comma));
             if (item.empty() && comma == std::string_view::npos) break;  // a trailing comma
-            if (item.empty() || item.size() > 2 || hexDigit(item[0]) < 0 || (item.size() == 2 && hexDigit(item[1]) < 0))
+            if (item.empty() || item.size() > 2 || hexDigit(item[0]) < 0 ||
+                (item.size() == 2 && hexDigit(item[1]) < 0))
                 throw BadLine{"bad hex byte \"" + std::string(item) + "\""};
-            bytes.push_back(static_cast<char>(item.size() == 1 ? hexDigit(item[0]) : hexDigit(item[0]) * 16 + hexDigit(item[1])));
+            bytes.push_back(static_cast<char>(
+                item.size() == 1 ? hexDigit(item[0]) : hexDigit(item[0]) * 16 + hexDigit(item[1])));
             if (comma == std::string_view::npos) break;
             rest = rest.substr(comma + 1);
         }
@@ -168,14 +178,16 @@ private:
         std::string_view rest = trimmed(line.substr(i));
         if (rest.empty() || rest.front() != '=') throw BadLine{"= missing after the value name"};
         rest = trimmed(rest.substr(1));
-        if (rest == "-") return check(registry_.deleteValue(root_, *key_, name), RegStatus::NotFound);
+        if (rest == "-")
+            return check(registry_.deleteValue(root_, *key_, name), RegStatus::NotFound);
         RegValue value;
         value.name = name;
         if (rest.starts_with("\"")) {
             std::size_t at = 0;
             std::string textValue = quotedText(rest, at);
             const std::string_view after = trimmed(rest.substr(at));
-            if (!after.empty() && after.front() != ';') throw BadLine{"text after the closing quote"};
+            if (!after.empty() && after.front() != ';')
+                throw BadLine{"text after the closing quote"};
             value = RegValue::string(name, textValue);
         } else if (rest.starts_with("dword:")) {
             const std::string_view digits = trimmed(rest.substr(6));
@@ -192,18 +204,21 @@ private:
         } else if (rest.starts_with("hex(")) {
             const std::size_t close = rest.find("):");
             std::uint32_t type = 0;
-            if (close == std::string_view::npos || close == 4 || close > 12) throw BadLine{"bad hex(N): type"};
+            if (close == std::string_view::npos || close == 4 || close > 12)
+                throw BadLine{"bad hex(N): type"};
             for (std::size_t k = 4; k < close; ++k) {
                 if (hexDigit(rest[k]) < 0) throw BadLine{"bad hex(N): type"};
                 type = type * 16 + static_cast<std::uint32_t>(hexDigit(rest[k]));
             }
             const std::string bytes = hexBytes(rest.substr(close + 2));
             value.type = type;
-            const bool stringType = type == regtype::Sz || type == regtype::ExpandSz || type == regtype::MultiSz;
+            const bool stringType =
+                type == regtype::Sz || type == regtype::ExpandSz || type == regtype::MultiSz;
             if (ansi_ && stringType) {
                 // REGEDIT4 keeps string types as ANSI bytes.
                 std::u16string units;
-                for (const char b : bytes) units.push_back(text::unitFrom1252(static_cast<unsigned char>(b)));
+                for (const char b : bytes)
+                    units.push_back(text::unitFrom1252(static_cast<unsigned char>(b)));
                 reg::appendUnits(value.data, units);
             } else {
                 value.data.assign(bytes.begin(), bytes.end());
@@ -231,11 +246,13 @@ RegStatus importRegText(Registry& registry, std::string_view bytes) {
     bool ansi = true;
     if (!decode(bytes, text, ansi))
         return RegStatus{RegStatus::InvalidArgument,
-                         "line 1: not a registration file (expected REGEDIT4 or Windows Registry Editor Version 5.00)"};
+                         "line 1: not a registration file (expected REGEDIT4 or Windows Registry "
+                         "Editor Version 5.00)"};
     const std::string_view firstLine = std::string_view(text).substr(0, text.find('\n'));
-    if (trimmed(firstLine.ends_with('\r') ? firstLine.substr(0, firstLine.size() - 1) : firstLine) !=
-            (ansi ? kRegedit4 : kVersion5))
-        return RegStatus{RegStatus::InvalidArgument, "line 1: unexpected text after the file's header"};
+    if (trimmed(firstLine.ends_with('\r') ? firstLine.substr(0, firstLine.size() - 1)
+                                          : firstLine) != (ansi ? kRegedit4 : kVersion5))
+        return RegStatus{RegStatus::InvalidArgument,
+                         "line 1: unexpected text after the file's header"};
     return registry.batch([&]() -> RegStatus {
         try {
             return Importer(registry, text, ansi).run();
@@ -249,7 +266,9 @@ RegStatus importRegFile(Registry& registry, const std::filesystem::path& file) {
     reg::FileStamp stamp;
     std::string error;
     const auto bytes = reg::readWholeFile(file, stamp, error);
-    if (!bytes) return RegStatus{RegStatus::IoError, error.empty() ? "cannot open " + file.string() : error};
+    if (!bytes)
+        return RegStatus{RegStatus::IoError,
+                         error.empty() ? "cannot open " + file.string() : error};
     return importRegText(registry, *bytes);
 }
 

@@ -16,7 +16,15 @@
 // CurrentControlSet are followed when a path is resolved.
 namespace vantix::platform {
 
-enum class Root { ClassesRoot, CurrentUser, LocalMachine, Users, PerformanceData, CurrentConfig, DynData };
+enum class Root {
+    ClassesRoot,
+    CurrentUser,
+    LocalMachine,
+    Users,
+    PerformanceData,
+    CurrentConfig,
+    DynData
+};
 
 // Exact, case-sensitive lookup of "HKEY_LOCAL_MACHINE" etc.; nullopt for any other text.
 std::optional<Root> rootFromName(std::string_view name);
@@ -41,7 +49,8 @@ struct RegValue {
     std::vector<std::uint8_t> data;
 
     // UTF-16LE of `utf8` plus one terminating NUL (a MULTI_SZ passes its inner NULs in `utf8`).
-    static RegValue string(std::string name, std::string_view utf8, std::uint32_t type = regtype::Sz);
+    static RegValue string(std::string name, std::string_view utf8,
+                           std::uint32_t type = regtype::Sz);
     static RegValue dword(std::string name, std::uint32_t number);
     static RegValue binary(std::string name, std::vector<std::uint8_t> bytes);
     // The text of a string value (UTF-16LE decoded, cut at the first NUL).
@@ -118,13 +127,15 @@ public:
     // Changing. Each call is one durable change: under the image's lock it rereads
     // a hive that changed, changes it in memory and replaces the file atomically.
     // Refused with ServerRunning while a Wine server runs on the image.
-    RegStatus setValue(Root root, std::string_view subKey, const RegValue& value);  // creates missing keys
+    RegStatus setValue(Root root, std::string_view subKey,
+                       const RegValue& value);  // creates missing keys
     RegStatus createKey(Root root, std::string_view subKey);
     RegStatus deleteValue(Root root, std::string_view subKey, std::string_view name);
     // Gives a value a new name in place, keeping its type and data; a new name
     // that differs only in case changes the spelling. Fails when another
     // value has the new name.
-    RegStatus renameValue(Root root, std::string_view subKey, std::string_view oldName, std::string_view newName);
+    RegStatus renameValue(Root root, std::string_view subKey, std::string_view oldName,
+                          std::string_view newName);
     RegStatus deleteKey(Root root, std::string_view subKey);   // a key without subkeys only
     RegStatus deleteTree(Root root, std::string_view subKey);  // the key and all below it
     RegStatus renameKey(Root root, std::string_view subKey, std::string_view newName);
@@ -151,7 +162,8 @@ public:
     const std::filesystem::path& imageDir() const;
 
 private:
-    struct Impl;
+    struct Impl;  // the parts behind the facade, one concern to a file
+    RegStatus change(const std::function<RegStatus()>& operation);
     std::unique_ptr<Impl> impl_;
 };
 

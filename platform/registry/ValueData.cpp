@@ -14,8 +14,8 @@ int hexDigit(char c) {
     return -1;
 }
 
-bool parseString(std::string_view text, std::uint32_t type, std::uint32_t& outType, std::vector<std::uint8_t>& data,
-                 std::string& reason) {
+bool parseString(std::string_view text, std::uint32_t type, std::uint32_t& outType,
+                 std::vector<std::uint8_t>& data, std::string& reason) {
     if (const auto end = plainAsciiUntil(text, 0, '"')) {
         outType = type;
         data.assign((*end + 1) * 2, 0);
@@ -34,7 +34,8 @@ bool parseString(std::string_view text, std::uint32_t type, std::uint32_t& outTy
     return true;
 }
 
-bool parseHex(std::string_view text, const NextLine& more, std::vector<std::uint8_t>& data, std::string& reason) {
+bool parseHex(std::string_view text, const NextLine& more, std::vector<std::uint8_t>& data,
+              std::string& reason) {
     std::size_t i = 0;
     for (;;) {
         while (i < text.size() && (text[i] == ' ' || text[i] == '\t')) ++i;
@@ -57,8 +58,10 @@ bool parseHex(std::string_view text, const NextLine& more, std::vector<std::uint
         if (i < text.size() && hexDigit(text[i]) >= 0) break;  // three digits: not a byte
         data.push_back(static_cast<std::uint8_t>(value));
         while (i < text.size() && (text[i] == ' ' || text[i] == '\t')) ++i;
-        if (i < text.size() && text[i] == ',') ++i;
-        else if (i < text.size() && text[i] != '\\') break;
+        if (i < text.size() && text[i] == ',')
+            ++i;
+        else if (i < text.size() && text[i] != '\\')
+            break;
     }
     reason = "bad hex data";
     return false;
@@ -84,7 +87,8 @@ void appendHexNumber(std::string& out, std::uint32_t v, int minDigits) {
 }  // namespace
 
 bool isTerminatedUtf16(const std::vector<std::uint8_t>& data) {
-    return data.size() >= 2 && data.size() % 2 == 0 && data[data.size() - 1] == 0 && data[data.size() - 2] == 0;
+    return data.size() >= 2 && data.size() % 2 == 0 && data[data.size() - 1] == 0 &&
+           data[data.size() - 2] == 0;
 }
 
 std::u16string unitsOf(const std::vector<std::uint8_t>& data) {
@@ -103,13 +107,15 @@ void appendUnits(std::vector<std::uint8_t>& data, std::u16string_view units) {
     }
 }
 
-bool parseWineData(std::string_view text, const NextLine& more, std::uint32_t& type, std::vector<std::uint8_t>& data,
-                   std::string& reason) {
+bool parseWineData(std::string_view text, const NextLine& more, std::uint32_t& type,
+                   std::vector<std::uint8_t>& data, std::string& reason) {
     data.clear();
     if (text.starts_with("\"")) return parseString(text.substr(1), kSz, type, data, reason);
     if (text.starts_with("str:\"")) return parseString(text.substr(5), kSz, type, data, reason);
-    if (text.starts_with("str(2):\"")) return parseString(text.substr(8), kExpandSz, type, data, reason);
-    if (text.starts_with("str(7):\"")) return parseString(text.substr(8), kMultiSz, type, data, reason);
+    if (text.starts_with("str(2):\""))
+        return parseString(text.substr(8), kExpandSz, type, data, reason);
+    if (text.starts_with("str(7):\""))
+        return parseString(text.substr(8), kMultiSz, type, data, reason);
     if (text.starts_with("dword:")) {
         std::uint32_t value = 0;
         std::size_t i = 6;
@@ -131,8 +137,10 @@ bool parseWineData(std::string_view text, const NextLine& more, std::uint32_t& t
     if (text.starts_with("hex(")) {
         std::size_t i = 4;
         std::uint64_t value = 0;
-        for (; i < text.size() && hexDigit(text[i]) >= 0 && i < 12; ++i) value = value * 16 + static_cast<unsigned>(hexDigit(text[i]));
-        if (i == 4 || i >= text.size() || text[i] != ')' || i + 1 >= text.size() || text[i + 1] != ':') {
+        for (; i < text.size() && hexDigit(text[i]) >= 0 && i < 12; ++i)
+            value = value * 16 + static_cast<unsigned>(hexDigit(text[i]));
+        if (i == 4 || i >= text.size() || text[i] != ')' || i + 1 >= text.size() ||
+            text[i + 1] != ':') {
             reason = "bad hex(N): type";
             return false;
         }
@@ -143,7 +151,8 @@ bool parseWineData(std::string_view text, const NextLine& more, std::uint32_t& t
     return false;
 }
 
-void appendWineValue(std::string& out, std::string_view name, std::uint32_t type, const std::vector<std::uint8_t>& data) {
+void appendWineValue(std::string& out, std::string_view name, std::uint32_t type,
+                     const std::vector<std::uint8_t>& data) {
     std::size_t count;
     if (!name.empty()) {
         std::u16string units;
@@ -167,7 +176,10 @@ void appendWineValue(std::string& out, std::string_view name, std::uint32_t type
     }
     if (type == kDword && data.size() == 4) {
         out += "dword:";
-        appendHexNumber(out, static_cast<std::uint32_t>(data[0] | data[1] << 8 | data[2] << 16 | static_cast<std::uint32_t>(data[3]) << 24), 8);
+        appendHexNumber(out,
+                        static_cast<std::uint32_t>(data[0] | data[1] << 8 | data[2] << 16 |
+                                                   static_cast<std::uint32_t>(data[3]) << 24),
+                        8);
         out.push_back('\n');
         return;
     }

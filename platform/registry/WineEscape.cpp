@@ -3,8 +3,12 @@
 namespace vantix::platform::reg {
 namespace {
 
-bool isHexDigit(char16_t c) { return (c >= '0' && c <= '9') || (c >= 'a' && c <= 'f') || (c >= 'A' && c <= 'F'); }
-bool isOctalDigit(char16_t c) { return c >= '0' && c <= '7'; }
+bool isHexDigit(char16_t c) {
+    return (c >= '0' && c <= '9') || (c >= 'a' && c <= 'f') || (c >= 'A' && c <= 'F');
+}
+bool isOctalDigit(char16_t c) {
+    return c >= '0' && c <= '7';
+}
 int hexValue(char c) {
     if (c >= '0' && c <= '9') return c - '0';
     if (c >= 'a' && c <= 'f') return c - 'a' + 10;
@@ -72,8 +76,9 @@ void pushCodePoint(std::u16string& out, char32_t cp) {
 }  // namespace
 
 std::size_t appendEscaped(std::string& out, std::u16string_view units, char open, char close) {
-    static constexpr char kNamed[32] = {0,   0,   0,   0,   0,   0,   0,   'a', 'b', 't', 'n', 'v', 'f', 'r', 0, 0,
-                                        0,   0,   0,   0,   0,   0,   0,   0,   0,   0,   0,   'e', 0,   0,   0, 0};
+    static constexpr char kNamed[32] = {0,   0,   0,   0, 0, 0,   0, 'a', 'b', 't', 'n',
+                                        'v', 'f', 'r', 0, 0, 0,   0, 0,   0,   0,   0,
+                                        0,   0,   0,   0, 0, 'e', 0, 0,   0,   0};
     const std::size_t start = out.size();
     for (std::size_t i = 0; i < units.size(); ++i) {
         const char16_t c = units[i];
@@ -89,7 +94,8 @@ std::size_t appendEscaped(std::string& out, std::u16string_view units, char open
             else
                 appendOctal(out, c, hasNext && isOctalDigit(units[i + 1]) ? 3 : 1);
         } else {
-            if (c == '\\' || c == static_cast<char16_t>(open) || c == static_cast<char16_t>(close)) out.push_back('\\');
+            if (c == '\\' || c == static_cast<char16_t>(open) || c == static_cast<char16_t>(close))
+                out.push_back('\\');
             out.push_back(static_cast<char>(c));
         }
     }
@@ -141,7 +147,8 @@ bool parseEscaped(std::string_view line, std::size_t& pos, char close, std::u16s
                 ++run;
             }
             if (ascii)
-                out.append(line.begin() + static_cast<std::ptrdiff_t>(i), line.begin() + static_cast<std::ptrdiff_t>(run));
+                out.append(line.begin() + static_cast<std::ptrdiff_t>(i),
+                           line.begin() + static_cast<std::ptrdiff_t>(run));
             else
                 appendUtf8Units(out, line.substr(i, run - i));
             i = run;
@@ -150,19 +157,44 @@ bool parseEscaped(std::string_view line, std::size_t& pos, char close, std::u16s
         if (++i >= line.size()) return false;
         const char e = line[i];
         switch (e) {
-            case 'a': out.push_back(7); ++i; break;
-            case 'b': out.push_back(8); ++i; break;
-            case 'e': out.push_back(27); ++i; break;
-            case 'f': out.push_back(12); ++i; break;
-            case 'n': out.push_back(10); ++i; break;
-            case 'r': out.push_back(13); ++i; break;
-            case 't': out.push_back(9); ++i; break;
-            case 'v': out.push_back(11); ++i; break;
+            case 'a':
+                out.push_back(7);
+                ++i;
+                break;
+            case 'b':
+                out.push_back(8);
+                ++i;
+                break;
+            case 'e':
+                out.push_back(27);
+                ++i;
+                break;
+            case 'f':
+                out.push_back(12);
+                ++i;
+                break;
+            case 'n':
+                out.push_back(10);
+                ++i;
+                break;
+            case 'r':
+                out.push_back(13);
+                ++i;
+                break;
+            case 't':
+                out.push_back(9);
+                ++i;
+                break;
+            case 'v':
+                out.push_back(11);
+                ++i;
+                break;
             case 'x': {
                 ++i;
                 unsigned value = 0;
                 int digits = 0;
-                while (digits < 4 && i < line.size() && isHexDigit(static_cast<unsigned char>(line[i]))) {
+                while (digits < 4 && i < line.size() &&
+                       isHexDigit(static_cast<unsigned char>(line[i]))) {
                     value = value * 16 + static_cast<unsigned>(hexValue(line[i++]));
                     ++digits;
                 }
@@ -172,14 +204,17 @@ bool parseEscaped(std::string_view line, std::size_t& pos, char close, std::u16s
             default:
                 if (isOctalDigit(static_cast<unsigned char>(e))) {
                     unsigned value = 0;
-                    for (int digits = 0; digits < 3 && i < line.size() && isOctalDigit(static_cast<unsigned char>(line[i]));
+                    for (int digits = 0; digits < 3 && i < line.size() &&
+                                         isOctalDigit(static_cast<unsigned char>(line[i]));
                          ++digits)
                         value = value * 8 + static_cast<unsigned>(line[i++] - '0');
                     out.push_back(static_cast<char16_t>(value));
                 } else if (static_cast<unsigned char>(e) >= 0x80) {
                     // An escaped multi-byte character stands for itself.
                     std::size_t run = i + 1;
-                    while (run < line.size() && (static_cast<unsigned char>(line[run]) & 0xC0) == 0x80) ++run;
+                    while (run < line.size() &&
+                           (static_cast<unsigned char>(line[run]) & 0xC0) == 0x80)
+                        ++run;
                     appendUtf8Units(out, line.substr(i, run - i));
                     i = run;
                 } else {

@@ -33,16 +33,19 @@ std::optional<pid_t> runningWineServer(const std::filesystem::path& prefix) {
     struct stat st {};
     if (::stat(prefix.c_str(), &st) != 0) return std::nullopt;
     char serverDir[64];
-    std::snprintf(serverDir, sizeof serverDir, "server-%llx-%llx", static_cast<unsigned long long>(st.st_dev),
+    std::snprintf(serverDir, sizeof serverDir, "server-%llx-%llx",
+                  static_cast<unsigned long long>(st.st_dev),
                   static_cast<unsigned long long>(st.st_ino));
     const std::string uid = std::to_string(::getuid());
 
     std::vector<std::filesystem::path> bases{std::filesystem::path("/tmp") / (".wine-" + uid)};
     std::ifstream named(prefix / "wineserver");
     std::string baseName;
-    if (named && std::getline(named, baseName) && !baseName.empty() && baseName.find('/') == std::string::npos) {
+    if (named && std::getline(named, baseName) && !baseName.empty() &&
+        baseName.find('/') == std::string::npos) {
         bases.push_back(std::filesystem::path("/run/user") / uid / baseName);
-        if (const char* tmp = std::getenv("TMPDIR"); tmp && *tmp) bases.push_back(std::filesystem::path(tmp) / baseName);
+        if (const char* tmp = std::getenv("TMPDIR"); tmp && *tmp)
+            bases.push_back(std::filesystem::path(tmp) / baseName);
         bases.push_back(std::filesystem::path("/tmp") / baseName);
     }
     for (const auto& base : bases)

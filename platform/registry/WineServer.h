@@ -1,8 +1,8 @@
 #pragma once
 
+#include <sys/types.h>
 #include <filesystem>
 #include <optional>
-#include <sys/types.h>
 
 // Whether a wineserver is running on a prefix: the server holds a write lock
 // on byte 0 of "lock" in its server folder, which is named after the prefix

@@ -210,3 +210,29 @@ TEST_F(CatalogueOpen, DamagedPagesAreFoundAtOpen) {
     EXPECT_NE(message, "opened");
     EXPECT_NE(message.find("malformed"), std::string::npos) << message;
 }
+
+TEST_F(CatalogueOpen, OpeningReadsLittleAndTheFullCheckFindsDamageAnywhere) {
+    const auto file = makeCatalogue();
+    {
+        auto db = Database::open(file);
+        db->executeScript("CREATE TABLE filler (x TEXT);");
+        for (int i = 0; i < 300; ++i)
+            db->execute("INSERT INTO filler VALUES (?)", {std::string(100, 'a' + i % 26)});
+    }
+    checkCatalogue(*openCatalogue(file), file);  // intact: passes
+    std::string bytes = ScratchDir::read(file);
+    const std::size_t pages = bytes.size() / 4096;
+    ASSERT_GT(pages, 6u);
+    // A leaf page of the filler table, which opening never reads.
+    const std::size_t page = pages - 2;
+    for (std::size_t i = page * 4096; i < page * 4096 + 12; ++i) bytes[i] = '\x7f';
+    ScratchDir::write(file, bytes);
+    auto db = openCatalogue(file);
+    EXPECT_THROW(db->scalar("SELECT count(*) FROM filler WHERE x = 'q'"), DatabaseError);
+    try {
+        checkCatalogue(*db, file);
+        ADD_FAILURE() << "the damaged page was not found";
+    } catch (const DatabaseError& error) {
+        EXPECT_NE(std::string(error.what()).find("malformed"), std::string::npos) << error.what();
+    }
+}

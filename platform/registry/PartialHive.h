@@ -1,0 +1,48 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <utility>
+#include <string_view>
+#include <utility>
+#include <vector>
+
+#include "platform/registry/HiveReader.h"
+
+// Reading one key of a hive file without reading the whole file: a scan finds
+// the key header lines, and only the blocks a lookup needs are parsed, by the
+// same reader that reads whole files.
+namespace vantix::platform::reg {
+
+// Where every key header line of a hive file's text starts.
+class HeaderIndex {
+public:
+    explicit HeaderIndex(std::string_view text);
+    const std::vector<std::uint32_t>& headers() const { return headers_; }
+    // End of the header and options before the first key.
+    std::uint32_t preambleEnd() const { return preambleEnd_; }
+
+private:
+    std::vector<std::uint32_t> headers_;
+    std::uint32_t preambleEnd_ = 0;
+};
+
+// The part of `text` that a lookup of `components` (names below the hive's
+// root) needs, read as a hive: the header and options, the blocks of the key
+// and of each key on its path (where links and values are), and the first
+// header that makes each of those keys exist. Walking it finds the same key,
+// values and links as walking the whole file does; faults in blocks it does
+// not read are not seen. Text too large or holding a NUL is read whole, so
+// that it fails as the whole file does. `blocks`, when given, receives the
+// range in `text` of each whole block read, by where it begins in the part
+// (the blocks of the part's keys refer to the part's own text).
+HiveParse parsePartialHive(std::string_view text, const HeaderIndex& index,
+                           const std::vector<std::string>& components, std::string_view source,
+                           std::vector<std::pair<std::uint32_t, ByteRange>>* blocks = nullptr);
+
+// Whether every header names a plain path and comes after the one before it
+// in save order (so no key has two blocks, and the file's order is the
+// order the writer keeps): then one key's block can be rewritten alone.
+bool headersInSaveOrder(std::string_view text, const HeaderIndex& index);
+
+}  // namespace vantix::platform::reg
