@@ -1,6 +1,7 @@
-// A lookup that reads only the blocks it needs against the whole file: on the
-// same bytes, every key of the file, a few keys it does not hold and the same
-// names in other case must give the same key, values, class and link flag.
+// A lookup that reads only the blocks it needs against the whole file, with
+// headers indexed by the quick check or by a scan: on the same bytes, every
+// key of the file, a few keys it does not hold and the same names in other
+// case must give the same key, values, class and link flag.
 // In a file in save order, a value set on a key with one block and written by
 // rewriting that block alone must give the whole writer's bytes.
 #include <algorithm>
@@ -10,6 +11,7 @@
 #include <string>
 #include <vector>
 
+#include "platform/registry/HiveCheck.h"
 #include "platform/registry/HiveReader.h"
 #include "platform/registry/HiveWriter.h"
 #include "platform/registry/PartialHive.h"
@@ -97,7 +99,15 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         return 0;
     }
     if (!checkHive(text, "fuzz.reg").empty()) std::abort();
-    const HeaderIndex index(text);
+    HeaderPositions positions;
+    const bool quick = quickCheckHive(text, &positions);
+    const HeaderIndex scanned(text);
+    if (quick) {  // the check's headers are the scan's
+        if (positions.starts != scanned.headers()) std::abort();
+        for (std::size_t h = 0; h < positions.shared.size(); ++h)
+            if (positions.shared[h] != scanned.sharedWithPrevious(h)) std::abort();
+    }
+    const HeaderIndex index = quick ? HeaderIndex(text, std::move(positions)) : scanned;
     const HiveKey& root = *whole.hive->root;
     std::vector<std::string> path;
     const bool saveOrder = headersInSaveOrder(text, index);

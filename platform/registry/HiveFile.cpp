@@ -4,11 +4,14 @@
 
 #include <fcntl.h>
 #include <sys/file.h>
+#include <sys/mman.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 #include <cerrno>
 #include <cstring>
+#include <new>
+#include <utility>
 
 namespace vantix::platform::reg {
 namespace {
@@ -69,8 +72,38 @@ FileStamp stampAt(int dirFd, const char* name) {
     return fromStat(st);
 }
 
-std::optional<std::string> readWholeFile(const std::filesystem::path& file, FileStamp& stamp,
-                                         std::string& error) {
+FileBytes::FileBytes(std::size_t capacity) : capacity_(capacity) {
+    if (capacity == 0) return;
+    void* mapped = ::mmap(nullptr, capacity, PROT_READ | PROT_WRITE,
+                          MAP_PRIVATE | MAP_ANONYMOUS | MAP_POPULATE, -1, 0);
+    if (mapped == MAP_FAILED) throw std::bad_alloc();
+    data_ = static_cast<char*>(mapped);
+}
+
+FileBytes::FileBytes(FileBytes&& other) noexcept
+    : data_(std::exchange(other.data_, nullptr)),
+      size_(std::exchange(other.size_, 0)),
+      capacity_(std::exchange(other.capacity_, 0)) {
+}
+
+FileBytes& FileBytes::operator=(FileBytes&& other) noexcept {
+    if (this != &other) {
+        this->~FileBytes();
+        new (this) FileBytes(std::move(other));
+    }
+    return *this;
+}
+
+FileBytes::~FileBytes() {
+    if (data_) ::munmap(data_, capacity_);
+}
+
+namespace {
+
+// The whole file into a buffer that `make(size)` gives.
+template <typename Buffer, typename Make>
+std::optional<Buffer> readInto(const std::filesystem::path& file, FileStamp& stamp,
+                               std::string& error, Make make) {
     error.clear();
     const int fd = ::open(file.c_str(), O_RDONLY | O_CLOEXEC);
     if (fd < 0) {
@@ -84,11 +117,11 @@ std::optional<std::string> readWholeFile(const std::filesystem::path& file, File
         ::close(fd);
         return std::nullopt;
     }
-    std::string bytes;
-    bytes.resize(static_cast<std::size_t>(st.st_size));
+    const auto size = static_cast<std::size_t>(st.st_size);
+    Buffer bytes = make(size);
     std::size_t done = 0;
-    while (done < bytes.size()) {
-        const ssize_t n = ::read(fd, bytes.data() + done, bytes.size() - done);
+    while (done < size) {
+        const ssize_t n = ::read(fd, bytes.data() + done, size - done);
         if (n < 0 && errno == EINTR) continue;
         if (n < 0) {
             error = describe("cannot read", file, errno);
@@ -102,6 +135,23 @@ std::optional<std::string> readWholeFile(const std::filesystem::path& file, File
     stamp = fromStat(st);
     ::close(fd);
     return bytes;
+}
+
+}  // namespace
+
+std::optional<std::string> readWholeFile(const std::filesystem::path& file, FileStamp& stamp,
+                                         std::string& error) {
+    return readInto<std::string>(file, stamp, error, [](std::size_t size) {
+        std::string bytes;
+        bytes.resize(size);
+        return bytes;
+    });
+}
+
+std::optional<FileBytes> readWholeFileBytes(const std::filesystem::path& file, FileStamp& stamp,
+                                            std::string& error) {
+    return readInto<FileBytes>(file, stamp, error,
+                               [](std::size_t size) { return FileBytes(size); });
 }
 
 void setBeforeRenameHook(BeforeRenameHook h) {

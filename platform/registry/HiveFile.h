@@ -26,10 +26,34 @@ FileStamp stampOf(const std::filesystem::path& file);
 // The same for `name` inside an open folder: one name to look up, not a whole path.
 FileStamp stampAt(int dirFd, const char* name);
 
+// A file's bytes in memory mapped and filled in one step: reading megabytes
+// into a string takes its pages one fault at a time, which costs more than
+// the read. For text that is only looked at; a load takes a string.
+class FileBytes {
+public:
+    FileBytes() = default;
+    explicit FileBytes(std::size_t capacity);  // throws std::bad_alloc
+    FileBytes(FileBytes&& other) noexcept;
+    FileBytes& operator=(FileBytes&& other) noexcept;
+    ~FileBytes();
+
+    char* data() { return data_; }
+    std::size_t size() const { return size_; }
+    void resize(std::size_t size) { size_ = size; }  // at most the capacity
+    std::string_view view() const { return {data_, size_}; }
+
+private:
+    char* data_ = nullptr;
+    std::size_t size_ = 0;
+    std::size_t capacity_ = 0;
+};
+
 // Reads the whole file; nullopt with `error` set when it cannot be read.
 // A missing file is an empty optional with an empty error.
 std::optional<std::string> readWholeFile(const std::filesystem::path& file, FileStamp& stamp,
                                          std::string& error);
+std::optional<FileBytes> readWholeFileBytes(const std::filesystem::path& file, FileStamp& stamp,
+                                            std::string& error);
 
 // Test seam: called just before the temporary file is renamed over the
 // target; returning false makes the save fail there.

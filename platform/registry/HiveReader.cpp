@@ -1,5 +1,6 @@
 #include "platform/registry/HiveReader.h"
 
+#include "platform/registry/HiveCheck.h"
 #include "platform/registry/ValueData.h"
 #include "platform/registry/WineEscape.h"
 #include "platform/text/Text.h"
@@ -10,8 +11,6 @@
 
 namespace vantix::platform::reg {
 namespace {
-
-constexpr std::string_view kSignature = "WINE REGISTRY Version 2";
 
 struct Failure {
     std::string reason;
@@ -30,7 +29,7 @@ public:
         if (std::memchr(text_.data(), 0, text_.size()))
             return fail(result, lineOfNul(), "NUL byte in file");
         std::string_view line;
-        if (!nextLine(line) || line != kSignature)
+        if (!nextLine(line) || line != kHiveSignature)
             return fail(
                 result, 1,
                 "not a Wine registry file (first line must be \"WINE REGISTRY Version 2\")");
@@ -275,143 +274,6 @@ private:
     std::vector<std::pair<std::string, HiveKey*>> chain_;
 };
 
-// A fast check of the lines Wine writes, without decoding what they hold: true
-// only for text that the reader reads (anything it is unsure of is false, and
-// the reader itself then says what is wrong).
-class QuickCheck {
-public:
-    explicit QuickCheck(std::string_view text) : text_(text) {}
-
-    bool run() {
-        if (text_.size() > kMaxHiveBytes || std::memchr(text_.data(), 0, text_.size()))
-            return false;
-        std::string_view line;
-        if (!nextLine(line) || line != kSignature) return false;
-        while (nextLine(line)) {
-            std::size_t i = 0;
-            while (i < line.size() && (line[i] == ' ' || line[i] == '\t')) ++i;
-            if (i == line.size()) continue;
-            const std::string_view rest = line.substr(i);
-            bool good = true;
-            switch (rest.front()) {
-                case '[':
-                    good = header(rest);
-                    break;
-                case '@':
-                case '"':
-                    good = !inKey_ || value(rest);
-                    break;
-                case '#':
-                    good = option(rest);
-                    break;
-                default:
-                    break;
-            }
-            if (!good) return false;
-        }
-        return true;
-    }
-
-private:
-    bool nextLine(std::string_view& line) {
-        if (pos_ >= text_.size()) return false;
-        const void* nl = std::memchr(text_.data() + pos_, '\n', text_.size() - pos_);
-        const std::size_t end =
-            nl ? static_cast<std::size_t>(static_cast<const char*>(nl) - text_.data())
-               : text_.size();
-        line = text_.substr(pos_, end - pos_);
-        if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
-        pos_ = nl ? end + 1 : end;
-        return true;
-    }
-
-    // Plain names joined by "\\\\", each 1 to 256 characters, at most 512 deep.
-    bool header(std::string_view line) {
-        inKey_ = true;
-        std::size_t nameLength = 0;
-        std::size_t depth = 1;
-        for (std::size_t i = 1; i < line.size(); ++i) {
-            const char c = line[i];
-            if (c == ']') return i == 1 || (nameLength > 0 && nameLength <= kMaxKeyNameUnits);
-            if (static_cast<unsigned char>(c) >= 0x80 || c == '[') return false;
-            if (c == '\\') {
-                if (i + 1 >= line.size() || line[i + 1] != '\\' || nameLength == 0 ||
-                    ++depth > kMaxKeyDepth)
-                    return false;
-                ++i;
-                nameLength = 0;
-                continue;
-            }
-            ++nameLength;
-        }
-        return false;
-    }
-
-    // Index just past the quote that closes text opened before `from`, or npos.
-    static std::size_t closingQuote(std::string_view line, std::size_t from) {
-        for (std::size_t i = from; i < line.size();) {
-            const void* quote = std::memchr(line.data() + i, '"', line.size() - i);
-            if (!quote) return std::string_view::npos;
-            const std::size_t at =
-                static_cast<std::size_t>(static_cast<const char*>(quote) - line.data());
-            const void* escape = std::memchr(line.data() + i, '\\', at - i);
-            if (!escape) return at + 1;
-            i = static_cast<std::size_t>(static_cast<const char*>(escape) - line.data()) +
-                2;  // the escaped character
-        }
-        return std::string_view::npos;
-    }
-
-    bool value(std::string_view line) {
-        std::size_t pos = 1;
-        if (line.front() == '"') {
-            pos = closingQuote(line, 1);
-            // Longer names are counted by the reader, which decodes them.
-            if (pos == std::string_view::npos || pos > kMaxValueNameUnits) return false;
-        }
-        while (pos < line.size() && (line[pos] == ' ' || line[pos] == '\t')) ++pos;
-        if (pos >= line.size() || line[pos] != '=') return false;
-        ++pos;
-        while (pos < line.size() && (line[pos] == ' ' || line[pos] == '\t')) ++pos;
-        const std::string_view data = line.substr(pos);
-        for (const std::string_view prefix : {"\"", "str:\"", "str(2):\"", "str(7):\""})
-            if (data.starts_with(prefix))
-                return closingQuote(data, prefix.size()) != std::string_view::npos;
-        if (data.starts_with("dword:")) {
-            std::size_t digits = 0;
-            while (6 + digits < data.size() &&
-                   std::isxdigit(static_cast<unsigned char>(data[6 + digits])))
-                ++digits;
-            return digits <= 8;
-        }
-        // Binary data, possibly over several lines: read as the reader reads it.
-        std::uint32_t type = 0;
-        std::string reason;
-        const auto more = [this](std::string_view& next) {
-            if (!nextLine(next)) return false;
-            std::size_t i = 0;
-            while (i < next.size() && (next[i] == ' ' || next[i] == '\t')) ++i;
-            next.remove_prefix(i);
-            return true;
-        };
-        return parseWineData(data, more, type, scratch_, reason);
-    }
-
-    bool option(std::string_view line) {
-        if (!inKey_)
-            return !line.starts_with("#arch=") || line.substr(6) == "win32" ||
-                   line.substr(6) == "win64";
-        if (!line.starts_with("#class=")) return true;
-        return line.size() >= 8 && line[7] == '"' &&
-               closingQuote(line, 8) != std::string_view::npos;
-    }
-
-    std::string_view text_;
-    std::size_t pos_ = 0;
-    bool inKey_ = false;
-    std::vector<std::uint8_t> scratch_;
-};
-
 }  // namespace
 
 HiveParse parseHive(std::string text, std::string_view source) {
@@ -423,7 +285,7 @@ HiveParse parseHive(std::string text, std::string_view source) {
 }
 
 std::string checkHive(std::string_view text, std::string_view source) {
-    if (QuickCheck(text).run()) return {};
+    if (quickCheckHive(text)) return {};
     Hive scratch;
     return Reader(scratch, text, source, Reader::Mode::Check).run().error;
 }

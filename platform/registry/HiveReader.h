@@ -9,6 +9,8 @@
 // Reads Wine's registry text format (system.reg, user.reg, userdef.reg).
 namespace vantix::platform::reg {
 
+// The first line of every hive file.
+constexpr std::string_view kHiveSignature = "WINE REGISTRY Version 2";
 // Largest file accepted; hostile sizes are refused before parsing.
 constexpr std::size_t kMaxHiveBytes = std::size_t{1} << 30;
 // Per name component of a key, and per value name, in UTF-16 units.

@@ -1,5 +1,6 @@
 #include "platform/registry/HiveWriter.h"
 
+#include "platform/registry/HiveReader.h"
 #include "platform/registry/ValueData.h"
 #include "platform/registry/WineEscape.h"
 
@@ -142,7 +143,8 @@ std::string writeHive(const Hive& hive, std::string_view rootComment) {
     std::string out;
     out.reserve(hive.text.size() + 4096);
     if (hive.text.empty()) {
-        out += "WINE REGISTRY Version 2\n";
+        out += kHiveSignature;
+        out.push_back('\n');
         out += rootComment;
         out.push_back('\n');
     } else {

@@ -1,5 +1,6 @@
 #include "platform/registry/PartialHive.h"
 
+#include <algorithm>
 #include <cstring>
 
 #include "platform/registry/WineEscape.h"
@@ -95,6 +96,79 @@ Relation compareDecoded(std::string_view line, const std::vector<std::string>& f
     return out;
 }
 
+// The looked-up path as the file writes plain names: folded, joined by
+// "\\\\"; empty when a name is not plain ASCII (every header is then decoded).
+std::string plainNeedle(const std::vector<std::string>& folded) {
+    std::string needle;
+    for (const auto& name : folded) {
+        for (const char c : name)
+            if (static_cast<unsigned char>(c) >= 0x80 || c < 0x20) return {};
+        if (!needle.empty()) needle += "\\\\";
+        needle += name;
+    }
+    return needle;
+}
+
+// Where each name of the needle starts.
+std::vector<std::size_t> nameStarts(std::string_view needle) {
+    std::vector<std::size_t> starts{0};
+    for (std::size_t at = needle.find("\\\\"); at != std::string_view::npos;
+         at = needle.find("\\\\", at + 2))
+        starts.push_back(at + 2);
+    return starts;
+}
+
+// Compares a header (`h` at its '[') with the plain needle byte by byte from
+// `starts[from]`, the start of a name the header is known to share with it,
+// until they part; `stop` receives where that is in the needle. False when a
+// byte there is not plain (an escape, non-ASCII), so the header must be
+// decoded to know.
+bool compareFast(const char* h, const char* end, std::string_view needle,
+                 const std::vector<std::size_t>& starts, std::size_t from, Relation& out,
+                 std::size_t& stop) {
+    std::size_t done = from;  // names of the needle the header matched so far
+    std::size_t k = starts[from];
+    const char* p = h + 1 + k;
+    const auto finish = [&](bool decided) {
+        stop = k;
+        return decided;
+    };
+    for (;; ++p, ++k) {
+        const char c = p < end ? *p : '\n';
+        const bool atBoundary = k == needle.size() || needle[k] == '\\';
+        if (c == ']') {
+            if (k == 0)
+                out.exact = true;  // "[]": the root, on every path
+            else if (atBoundary)
+                out = {done + 1, true};
+            else
+                out.matched = done;  // the header's last name is shorter
+            return finish(true);
+        }
+        if (c == '\\') {
+            if (p + 1 >= end || p[1] != '\\') return finish(false);  // an escape
+            if (!atBoundary) break;                                  // the header's name is shorter
+            if (k == needle.size()) {                                // the header is below the key
+                out.matched = starts.size();
+                return finish(true);
+            }
+            ++done;
+            ++p;
+            ++k;
+            continue;
+        }
+        if (static_cast<unsigned char>(c) >= 0x80 || c == '\n' || c == '[') return finish(false);
+        if (k == needle.size() || lowerAscii(c) != needle[k]) break;
+    }
+    out.matched = done;  // the names part within the header's next name
+    return finish(true);
+}
+
+std::size_t openingBracket(std::string_view text, std::size_t lineStart) {
+    while (isBlank(text[lineStart])) ++lineStart;
+    return lineStart;
+}
+
 }  // namespace
 
 HeaderIndex::HeaderIndex(std::string_view text) {
@@ -115,27 +189,75 @@ HeaderIndex::HeaderIndex(std::string_view text) {
         pos = at + 1;
     }
     if (!headers_.empty()) preambleEnd_ = headers_.front();
+    measureShared(text);
+}
+
+HeaderIndex::HeaderIndex(std::string_view text, HeaderPositions positions)
+    : headers_(std::move(positions.starts)),
+      shared_(std::move(positions.shared)),
+      preambleEnd_(headers_.empty() ? static_cast<std::uint32_t>(text.size()) : headers_.front()) {
+}
+
+void HeaderIndex::measureShared(std::string_view text) {
+    shared_.assign(headers_.size(), 0);
+    const char* end = text.data() + text.size();
+    for (std::size_t h = 1; h < headers_.size(); ++h) {
+        const std::size_t previous = openingBracket(text, headers_[h - 1]) + 1;
+        const std::size_t close = text.find(']', previous);
+        const std::size_t length = std::min<std::size_t>(
+            {close == std::string_view::npos ? text.size() - previous : close - previous, 0xFFFF});
+        shared_[h] = static_cast<std::uint16_t>(
+            commonPrefix(text.data() + previous,
+                         text.data() + openingBracket(text, headers_[h]) + 1, end, length));
+    }
 }
 
 HiveParse parsePartialHive(std::string_view text, const HeaderIndex& index,
                            const std::vector<std::string>& components, std::string_view source,
                            std::vector<std::pair<std::uint32_t, ByteRange>>* blocks) {
-    if (text.size() > kMaxHiveBytes || std::memchr(text.data(), 0, text.size()))
-        return parseHive(std::string(text), source);
     std::vector<std::string> folded;
     folded.reserve(components.size());
     for (const auto& name : components) folded.push_back(vantix::text::foldCase(name));
     std::string part(text.substr(0, index.preambleEnd()));
     const auto& headers = index.headers();
     std::size_t deepestMade = 0;  // names of the path some chosen header already makes
+    const std::string needle = plainNeedle(folded);
+    const std::vector<std::size_t> starts = nameStarts(needle);
+    const char* const textEnd = text.data() + text.size();
+    // The last header compared: its relation, and where in the needle it parted.
+    Relation previous;
+    bool previousDecided = false;
+    std::size_t stop = 0;
     for (std::size_t h = 0; h < headers.size(); ++h) {
         const std::size_t begin = headers[h];
         const std::size_t end = h + 1 < headers.size() ? headers[h + 1] : text.size();
-        const std::size_t lineEnd = std::min(end, text.find('\n', begin));
-        std::string_view line = text.substr(begin, lineEnd - begin);
-        while (!line.empty() && isBlank(line.front())) line.remove_prefix(1);
+        const std::size_t open = openingBracket(text, begin);
+        const std::size_t shared = h == 0 ? 0 : index.sharedWithPrevious(h);
         Relation relation;
-        if (!comparePlain(line, folded, relation)) relation = compareDecoded(line, folded);
+        bool decided = false;
+        if (!needle.empty()) {
+            if (previousDecided && shared > stop) {
+                relation = previous;  // the same bytes up to where the needle parts
+                decided = true;
+            } else {
+                // The header agrees with the needle as far as it agrees with the last one.
+                const std::size_t known = std::min(shared, stop);
+                const std::size_t from = static_cast<std::size_t>(
+                    std::upper_bound(starts.begin(), starts.end(), known) - starts.begin() - 1);
+                decided =
+                    compareFast(text.data() + open, textEnd, needle, starts, from, relation, stop);
+            }
+            previous = relation;
+            previousDecided = decided;
+        }
+        if (decided && !relation.exact && relation.matched <= deepestMade)
+            continue;  // most headers: a key off the path, decided without finding the line's end
+        const std::size_t lineEnd = std::min(end, text.find('\n', begin));
+        if (!decided) {
+            const std::string_view line = text.substr(open, lineEnd - open);
+            relation = {};
+            if (!comparePlain(line, folded, relation)) relation = compareDecoded(line, folded);
+        }
         if (relation.undecodable || relation.exact) {
             if (blocks)
                 blocks->push_back(

@@ -1,12 +1,13 @@
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <string>
-#include <utility>
 #include <string_view>
 #include <utility>
 #include <vector>
 
+#include "platform/registry/HiveCheck.h"
 #include "platform/registry/HiveReader.h"
 
 // Reading one key of a hive file without reading the whole file: a scan finds
@@ -18,12 +19,19 @@ namespace vantix::platform::reg {
 class HeaderIndex {
 public:
     explicit HeaderIndex(std::string_view text);
+    // Headers a check of `text` already found (quickCheckHive).
+    HeaderIndex(std::string_view text, HeaderPositions positions);
     const std::vector<std::uint32_t>& headers() const { return headers_; }
     // End of the header and options before the first key.
     std::uint32_t preambleEnd() const { return preambleEnd_; }
+    // What header `h` has in common with the one before (HeaderPositions).
+    std::uint16_t sharedWithPrevious(std::size_t h) const { return shared_[h]; }
 
 private:
+    void measureShared(std::string_view text);
+
     std::vector<std::uint32_t> headers_;
+    std::vector<std::uint16_t> shared_;
     std::uint32_t preambleEnd_ = 0;
 };
 
@@ -32,10 +40,10 @@ private:
 // and of each key on its path (where links and values are), and the first
 // header that makes each of those keys exist. Walking it finds the same key,
 // values and links as walking the whole file does; faults in blocks it does
-// not read are not seen. Text too large or holding a NUL is read whole, so
-// that it fails as the whole file does. `blocks`, when given, receives the
-// range in `text` of each whole block read, by where it begins in the part
-// (the blocks of the part's keys refer to the part's own text).
+// not read are not seen: `text` must be one that reads whole (checkHive).
+// `blocks`, when given, receives the range in `text` of each whole block
+// read, by where it begins in the part (the blocks of the part's keys refer
+// to the part's own text).
 HiveParse parsePartialHive(std::string_view text, const HeaderIndex& index,
                            const std::vector<std::string>& components, std::string_view source,
                            std::vector<std::pair<std::uint32_t, ByteRange>>* blocks = nullptr);

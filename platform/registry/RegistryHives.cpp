@@ -3,6 +3,7 @@
 
 #include <algorithm>
 
+#include "platform/registry/HiveCheck.h"
 #include "platform/registry/HiveReader.h"
 #include "platform/registry/RegistryImpl.h"
 #include "platform/text/Text.h"
@@ -48,13 +49,13 @@ void Registry::Impl::load(Slot& s) {
     std::string error;
     std::optional<std::string> bytes;
     if (s.headers && currentStamp(s) == s.textStamp) {
-        bytes = std::move(s.text);  // read for lookups already: not read again
+        bytes.emplace(s.text.view());  // read for lookups already: not read again
         s.stamp = s.textStamp;
     } else {
         bytes = reg::readWholeFile(s.file, s.stamp, error);
     }
     s.headers.reset();
-    std::string().swap(s.text);
+    s.text = {};
     if (!bytes) {
         if (error.empty()) {
             s.hive = std::make_unique<reg::Hive>();  // no file yet: an empty hive
@@ -83,24 +84,32 @@ bool Registry::Impl::freshText(Slot& s) {
     if (!s.headers || !now.exists || now != s.textStamp) {
         std::string error;
         reg::FileStamp stamp;
-        auto bytes = reg::readWholeFile(s.file, stamp, error);
+        auto bytes = reg::readWholeFileBytes(s.file, stamp, error);
         if (!bytes) return false;  // a missing or unreadable file: the whole load says what it is
         s.text = std::move(*bytes);
         s.textStamp = stamp;
         s.headers.reset();
         s.saveOrder.reset();
+        s.part.reset();
         s.lookups = 0;
         // A fault anywhere fails every lookup, as it fails the whole load.
-        if (reg::checkHive(s.text, s.file.string()).empty()) s.headers.emplace(s.text);
+        reg::HeaderPositions headers;
+        if (reg::quickCheckHive(s.text.view(), &headers))
+            s.headers.emplace(s.text.view(), std::move(headers));
+        else if (reg::checkHive(s.text.view(), s.file.string()).empty())
+            s.headers.emplace(s.text.view());
     }
     return s.headers.has_value();
 }
 
 reg::Hive* Registry::Impl::partFor(Slot& s, const std::vector<std::string>& components) {
-    if (!freshText(s) || ++s.lookups > kLookupsBeforeWholeLoad) return nullptr;
-    auto parsed = reg::parsePartialHive(s.text, *s.headers, components, s.file.string());
-    if (!parsed.hive) return nullptr;  // the whole load reports the fault with its line in the file
+    if (!freshText(s)) return nullptr;
+    if (s.part && s.partPath == components) return s.part.get();  // asked again (exists, then get)
+    if (++s.lookups > kLookupsBeforeWholeLoad) return nullptr;
+    auto parsed = reg::parsePartialHive(s.text.view(), *s.headers, components, s.file.string());
     s.part = std::move(parsed.hive);
+    if (!s.part) return nullptr;  // the whole load reports the fault with its line in the file
+    s.partPath = components;
     return s.part.get();
 }
 
@@ -125,11 +134,11 @@ void Registry::Impl::prepareOneBlockChange(Root root, std::string_view subKey) {
     if (batchDepth > 0 || dryRun || !reg::locate(root, subKey, loc, st) || loc.virtualRoot) return;
     Slot& s = slots[static_cast<std::size_t>(loc.hive)];
     if (s.loaded || !freshText(s)) return;
-    if (!s.saveOrder) s.saveOrder = reg::headersInSaveOrder(s.text, *s.headers);
+    if (!s.saveOrder) s.saveOrder = reg::headersInSaveOrder(s.text.view(), *s.headers);
     if (!*s.saveOrder) return;
     std::vector<std::pair<std::uint32_t, reg::ByteRange>> blocks;
     auto parsed =
-        reg::parsePartialHive(s.text, *s.headers, loc.components, s.file.string(), &blocks);
+        reg::parsePartialHive(s.text.view(), *s.headers, loc.components, s.file.string(), &blocks);
     if (!parsed.hive) return;
     // The key itself, reached without a link, with the one block the order allows.
     const reg::HiveKey* key = parsed.hive->root.get();

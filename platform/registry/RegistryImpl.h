@@ -31,12 +31,13 @@ struct Registry::Impl : reg::HiveSource {
         bool touched = false;  // changed in the current change or batch
         bool preview = false;  // holds dry-run changes
 
-        std::string text;  // the file, as far as lookups need it
+        reg::FileBytes text;  // the file, as lookups read it
         reg::FileStamp textStamp;
         std::optional<reg::HeaderIndex> headers;
-        std::unique_ptr<reg::Hive> part;  // the blocks of the last lookup
-        std::size_t lookups = 0;          // since the file was last read
-        std::optional<bool> saveOrder;    // of `text`'s headers
+        std::unique_ptr<reg::Hive> part;    // the blocks of the last lookup
+        std::vector<std::string> partPath;  // the names `part` was read for
+        std::size_t lookups = 0;            // since the file was last read
+        std::optional<bool> saveOrder;      // of `text`'s headers
 
         // Set while `hive` holds only the blocks of one key about to change:
         // that key and where its block stands in `text`.

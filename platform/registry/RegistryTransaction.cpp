@@ -47,7 +47,8 @@ RegStatus Registry::Impl::saveTouched() {
         // A key changed alone rewrites its own block; the rest of the file is copied.
         const std::string bytes =
             s.blockKey && s.blockKey->dirty
-                ? reg::writeReplacingBlock(s.text, s.headers->preambleEnd(), s.block, *s.blockKey)
+                ? reg::writeReplacingBlock(s.text.view(), s.headers->preambleEnd(), s.block,
+                                           *s.blockKey)
                 : reg::writeHive(*s.hive, kRootComments[i]);
         if (!reg::replaceFileDurably(s.file, bytes, s.stamp, error)) return fail(error);
         s.touched = false;

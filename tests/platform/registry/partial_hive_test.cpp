@@ -4,6 +4,7 @@
 #include <functional>
 
 #include "RegistryTestSupport.h"
+#include "platform/registry/HiveCheck.h"
 #include "platform/registry/HiveReader.h"
 #include "platform/registry/HiveWriter.h"
 #include "platform/registry/KeyResolution.h"
@@ -46,7 +47,14 @@ public:
 class PartialHives : public HiveSource {
 public:
     explicit PartialHives(const std::array<std::string, 3>& texts) : texts_(texts) {
-        for (const auto& text : texts_) indexes_.emplace_back(text);
+        // As the registry indexes a file: from the check when it passes, else by a scan.
+        for (const auto& text : texts_) {
+            HeaderPositions positions;
+            if (quickCheckHive(text, &positions))
+                indexes_.emplace_back(text, std::move(positions));
+            else
+                indexes_.emplace_back(text);
+        }
     }
     Hive* hiveFor(int hive, const std::vector<std::string>& components, RegStatus& st) override {
         const auto i = static_cast<std::size_t>(hive);
