@@ -16,7 +16,9 @@
 #include <algorithm>
 #include <chrono>
 #include <filesystem>
+#include <fstream>
 #include <functional>
+#include <iterator>
 #include <optional>
 #include <string>
 #include <vector>
@@ -208,15 +210,31 @@ BENCHMARK(BM_RegSetAgainstDurableRewrite)
     ->Iterations(40)
     ->Unit(benchmark::kMillisecond);
 
-// A Windows 98 image of the build's templates with system.reg padded to the size of Wine's.
+std::string fileText(const fs::path& file) {
+    std::ifstream in(file, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+// A Windows 98 image of the build's templates. Its system.reg is padded to the
+// size of Wine's, or (`wineHive`) holds the Wine prefix's system.reg followed
+// by the image's own keys (the library's classes among them).
 struct ApplyImage {
-    ApplyImage() {
+    explicit ApplyImage(bool wineHive) {
         ::setenv("VANTIX_PROGRAM_DIR", (buildDir() / "bin").c_str(), 1);
         std::string pattern = (fs::temp_directory_path() / "vantix-bench-apply-XXXXXX").string();
         if (!::mkdtemp(pattern.data())) std::abort();
         dir = pattern;
         auto machine = vantix::platform::Machine::create(dir / "image",
                                                          vantix::platform::WindowsPlatform::Win98);
+        if (wineHive) {
+            const fs::path system = dir / "image" / "system.reg";
+            std::string own = fileText(system);
+            std::string text = fileText(winePrefix().dir / "system.reg");
+            if (!text.empty() && text.back() != '\n') text += '\n';
+            text += own.substr(own.find("\n[") + 1);
+            std::ofstream(system, std::ios::binary | std::ios::trunc) << text;
+            return;
+        }
         auto& registry = machine->registry();
         (void)registry.batch([&] {
             for (int i = 0; i < 9000; ++i) {
@@ -240,14 +258,22 @@ struct ApplyImage {
     fs::path dir;
 };
 
-ApplyImage& applyImage() {
-    static ApplyImage instance;
-    return instance;
+// Arg 0: the padded image; 1: the one with Wine's system.reg (nullptr without Wine).
+ApplyImage* applyImage(const benchmark::State& state) {
+    if (state.range(0) == 0) {
+        static ApplyImage padded(false);
+        return &padded;
+    }
+    if (!wine()) return nullptr;
+    static ApplyImage withWine(true);
+    return &withWine;
 }
 
 // "File name extensions" (101): one DWORD in user.reg, set to 0 by A and 1 by B.
 void BM_FnApplyAgainstRegSet(benchmark::State& state) {
-    const std::string image = (applyImage().dir / "image").string();
+    const ApplyImage* applied = applyImage(state);
+    if (!applied) return state.SkipWithError("Wine is not installed");
+    const std::string image = (applied->dir / "image").string();
     const std::string key =
         "HKEY_CURRENT_USER\\Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\Advanced";
     bool on = true;
@@ -262,10 +288,17 @@ void BM_FnApplyAgainstRegSet(benchmark::State& state) {
             run({cli(), "--machine", image, "reg", "set", key, "HideFileExt", on ? "0" : "1", "D"});
         });
 }
-BENCHMARK(BM_FnApplyAgainstRegSet)->Iterations(40)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_FnApplyAgainstRegSet)
+    ->ArgName("wine")
+    ->Arg(0)
+    ->Arg(1)
+    ->Iterations(40)
+    ->Unit(benchmark::kMillisecond);
 
 void BM_FnStatus(benchmark::State& state) {
-    const std::string image = (applyImage().dir / "image").string();
+    const ApplyImage* applied = applyImage(state);
+    if (!applied) return state.SkipWithError("Wine is not installed");
+    const std::string image = (applied->dir / "image").string();
     std::vector<double> times;
     for (auto _ : state)
         times.push_back(millisecondsOf([&] {
@@ -274,7 +307,12 @@ void BM_FnStatus(benchmark::State& state) {
         }));
     state.counters["median_ms"] = median(times);
 }
-BENCHMARK(BM_FnStatus)->Iterations(20)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_FnStatus)
+    ->ArgName("wine")
+    ->Arg(0)
+    ->Arg(1)
+    ->Iterations(20)
+    ->Unit(benchmark::kMillisecond);
 
 // The server runs on the prefix itself; vantix-cli reads the same bytes from its copy.
 void BM_WarmWineRegQueryAgainstRegGet(benchmark::State& state) {

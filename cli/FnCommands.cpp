@@ -78,8 +78,7 @@ std::string defaultText(const tweaks::PageState& state) {
 // Whether the state read after an apply shows what was asked for; a function
 // whose value cannot be read is taken at its word.
 bool readsAsRequested(const tweaks::OpenedFunction& function, const tweaks::PageState& state,
-                      const tweaks::ApplyRequest& request,
-                      const tweaks::PlaceholderDirectories& directories) {
+                      const tweaks::ApplyRequest& request, tweaks::TweakHost& host) {
     const std::string& kind = function.property.kind;
     if (kind != "REG" && kind != "INI") return true;
     switch (state.presentation) {
@@ -92,7 +91,7 @@ bool readsAsRequested(const tweaks::OpenedFunction& function, const tweaks::Page
             if (!request.value || request.value->empty())
                 return true;  // the emptied page's own rule
             std::string wanted = tweaks::FieldText(*request.value);
-            return state.text == tweaks::ExpandPlaceholders(wanted, directories);
+            return state.text == host.expand(wanted);
         }
         default:
             return true;
@@ -234,7 +233,7 @@ int apply(CommandContext& context, Args args) {
         // The engine applies best effort and stays silent; the command line
         // must not call a refused write a success.
         const auto after = t->session->state(t->function);
-        if (!readsAsRequested(t->function, after, request, t->session->host().directories())) {
+        if (!readsAsRequested(t->function, after, request, t->session->host())) {
             context.err << "vantix-cli: the function does not read as the chosen state afterwards "
                            "(it reads \""
                         << after.currentValue
@@ -325,11 +324,15 @@ int statusAll(CommandContext& context, Args) {
     tweaks::TweakSession session(machine, *database, platform::programDir(),
                                  lindrel32::registryObject(), lindrel32::functionsObject());
     const auto journal = session.journal().lastOfEach();
+    // The catalogue read once for all functions, not row by row for each.
+    const auto properties = tweaks::firstPropertyOfEach(*database);
     std::string out;
     for (const auto& f : tweaks::listHiddenFunctions(*database, session.platformCode())) {
         out += std::to_string(f.id) + "\t" + f.name + "\t";
         try {
-            const auto opened = session.open(f.id);
+            const auto property = properties.find(f.id);
+            if (property == properties.end()) throw tweaks::missingPropertyRow(f);
+            const tweaks::OpenedFunction opened{f, property->second};
             const auto state = session.state(opened);
             auto entry = journal.find(f.id);
             const std::optional<tweaks::JournalEntry> last =

@@ -31,10 +31,9 @@ void bestEffort(const char* what, Step&& step) {
 void RunHiddenCommand(TweakHost& host, const std::string& kind, std::string& file,
                       const std::string& path, std::string& name, const std::string& typeLetter,
                       std::string& value) {
-    const PlaceholderDirectories directories = host.directories();
-    ExpandPlaceholders(file, directories);
-    ExpandPlaceholders(name, directories);
-    ExpandPlaceholders(value, directories);
+    host.expand(file);
+    host.expand(name);
+    host.expand(value);
     const std::string store = kind.substr(0, 3);
     const std::string action = kind.size() >= 3 ? kind.substr(kind.size() - 3) : kind;
 

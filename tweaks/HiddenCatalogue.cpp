@@ -13,14 +13,29 @@ struct Folder {
     std::int64_t parent = 0;
 };
 
-void appendFunctions(platform::Database& database, std::int64_t folderId, const std::string& path,
-                     int winVersion, std::vector<HiddenFunction>& out) {
-    auto rows = database.openRecordset("select * from HIDDEN_ITEMS Where Folder_ID = " +
-                                       std::to_string(folderId));
-    for (; !rows->eof(); rows->moveNext()) {
-        HiddenFunction f{rows->integer("ID"), folderId, path, rows->text("ItemName"),
-                         rows->integer("BS")};
-        if (winVersion == 0 || availableOn(f.bs, winVersion)) out.push_back(std::move(f));
+// Each folder's functions in database order, read in one pass.
+using FunctionsByFolder = std::multimap<std::int64_t, HiddenFunction>;
+
+FunctionsByFolder functionsByFolder(platform::Database& database) {
+    FunctionsByFolder result;
+    for (auto rows = database.openRecordset("select * from HIDDEN_ITEMS ORDER BY rowid");
+         !rows->eof(); rows->moveNext()) {
+        const std::int64_t folder = rows->integer("Folder_ID");
+        result.emplace(
+            folder,
+            HiddenFunction{
+                rows->integer("ID"), folder, {}, rows->text("ItemName"), rows->integer("BS")});
+    }
+    return result;
+}
+
+void appendFunctions(const FunctionsByFolder& functions, std::int64_t folderId,
+                     const std::string& path, int winVersion, std::vector<HiddenFunction>& out) {
+    auto [first, last] = functions.equal_range(folderId);
+    for (auto it = first; it != last; ++it) {
+        if (winVersion != 0 && !availableOn(it->second.bs, winVersion)) continue;
+        out.push_back(it->second);
+        out.back().folderPath = path;
     }
 }
 
@@ -41,14 +56,21 @@ std::vector<HiddenFunction> listHiddenFunctions(platform::Database& database, in
          !rows->eof(); rows->moveNext())
         subs.emplace(rows->integer("UF_FID"),
                      std::make_pair(rows->integer("ID"), rows->text("FolderName")));
+    const FunctionsByFolder functions = functionsByFolder(database);
     for (const auto& [id, name] : tops) {
-        appendFunctions(database, id, name, winVersion, result);
+        appendFunctions(functions, id, name, winVersion, result);
         auto [first, last] = subs.equal_range(id);
         for (auto it = first; it != last; ++it)
-            appendFunctions(database, it->second.first, name + "\\" + it->second.second, winVersion,
-                            result);
+            appendFunctions(functions, it->second.first, name + "\\" + it->second.second,
+                            winVersion, result);
     }
     return result;
+}
+
+TweakError missingPropertyRow(const HiddenFunction& function) {
+    return TweakError("The hidden function \"" + function.name + "\" (" +
+                      std::to_string(function.id) +
+                      ") has no property row in the catalogue and cannot be opened.");
 }
 
 OpenedFunction openHiddenFunction(platform::Database& database, std::int64_t itemId) {
@@ -75,10 +97,7 @@ OpenedFunction openHiddenFunction(platform::Database& database, std::int64_t ite
         }
     }
     auto property = findPropertyOfItem(database, itemId);
-    if (!property)
-        throw TweakError("The hidden function \"" + opened.function.name + "\" (" +
-                         std::to_string(itemId) +
-                         ") has no property row in the catalogue and cannot be opened.");
+    if (!property) throw missingPropertyRow(opened.function);
     opened.property = std::move(*property);
     return opened;
 }

@@ -45,4 +45,7 @@ struct OpenedFunction {
 };
 OpenedFunction openHiddenFunction(platform::Database& database, std::int64_t itemId);
 
+// Why `function` cannot be opened when it has no property row.
+TweakError missingPropertyRow(const HiddenFunction& function);
+
 }  // namespace vantix::tweaks

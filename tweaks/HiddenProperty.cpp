@@ -51,4 +51,13 @@ std::optional<HiddenProperty> findPropertyOfItem(platform::Database& database,
     return HiddenProperty::fromRecord(*record);
 }
 
+std::map<std::int64_t, HiddenProperty> firstPropertyOfEach(platform::Database& database) {
+    std::map<std::int64_t, HiddenProperty> result;
+    for (auto rows = database.openRecordset("select * from HIDDEN_EIGENSCHAFT ORDER BY rowid");
+         !rows->eof(); rows->moveNext())
+        if (const std::int64_t item = rows->integer("ITEM_ID"); !result.contains(item))
+            result.emplace(item, HiddenProperty::fromRecord(*rows));
+    return result;
+}
+
 }  // namespace vantix::tweaks

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <map>
 #include <optional>
 #include <string>
 
@@ -40,5 +41,9 @@ struct HiddenProperty {
 // The first property row of a function ("select * from HIDDEN_EIGENSCHAFT
 // Where ITEM_ID = " + item); nullopt when it has none.
 std::optional<HiddenProperty> findPropertyOfItem(platform::Database& database, std::int64_t itemId);
+
+// The same row for every function at once, in one pass over the table (the
+// query above returns a function's rows in rowid order).
+std::map<std::int64_t, HiddenProperty> firstPropertyOfEach(platform::Database& database);
 
 }  // namespace vantix::tweaks

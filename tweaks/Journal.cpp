@@ -354,6 +354,10 @@ JournalFile Journal::load(const fs::path& file) const {
 std::vector<JournalFile> Journal::files(std::optional<std::int64_t> itemId) const {
     std::vector<JournalFile> out;
     for (const auto& path : entryPaths()) {
+        // The name tells the function: other functions' entries are not read.
+        if (const auto numbers = namedNumbers(path.filename().string());
+            itemId && numbers && numbers->second != *itemId)
+            continue;
         JournalFile f = load(path);
         if (!itemId || f.itemId == *itemId) out.push_back(std::move(f));
     }
@@ -396,8 +400,13 @@ std::optional<JournalEntry> Journal::last(std::int64_t itemId) const {
 
 std::map<std::int64_t, JournalEntry> Journal::lastOfEach() const {
     std::map<std::int64_t, JournalEntry> result;
-    for (auto& f : files())
-        if (f.entry) result[f.itemId] = std::move(*f.entry);
+    // Newest first, so that each function's older entries are not read at all.
+    const auto paths = entryPaths();
+    for (auto path = paths.rbegin(); path != paths.rend(); ++path) {
+        const auto numbers = namedNumbers(path->filename().string());
+        if (!numbers || result.contains(numbers->second)) continue;
+        if (JournalFile f = load(*path); f.entry) result.emplace(f.itemId, std::move(*f.entry));
+    }
     return result;
 }
 

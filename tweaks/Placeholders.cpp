@@ -6,6 +6,16 @@ std::string FieldText(std::string_view text) {
     return text == "#" ? std::string() : std::string(text);
 }
 
+namespace {
+constexpr std::string_view kPlaceholders[] = {"%BD%", "%WD%", "%SD%", "%PD%"};
+}  // namespace
+
+bool HasPlaceholders(std::string_view text) {
+    for (const auto placeholder : kPlaceholders)
+        if (text.find(placeholder) != std::string_view::npos) return true;
+    return false;
+}
+
 std::string ExpandPlaceholders(std::string& text, const PlaceholderDirectories& directories) {
     const std::pair<std::string_view, const std::string*> placeholders[] = {
         {"%BD%", &directories.bootDir},

@@ -17,6 +17,10 @@ struct PlaceholderDirectories {
 // "" for the single character "#" (the catalogue's empty field), else the text.
 std::string FieldText(std::string_view text);
 
+// Whether `text` holds any of the placeholders below: without one, expanding
+// changes nothing and needs no directories.
+bool HasPlaceholders(std::string_view text);
+
 // Replaces %BD%, %WD%, %SD% and %PD% (in that order, case-sensitively, every
 // occurrence) in place and returns the result. A replacement that produces a
 // later placeholder of the order is expanded too.

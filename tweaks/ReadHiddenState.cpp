@@ -58,7 +58,7 @@ std::string readCurrentValue(const HiddenProperty& property, TweakHost& host) {
                                typeLetterOf(property.typeLetter));
         if (property.kind == "INI") {
             std::string file = FieldText(property.file);
-            ExpandPlaceholders(file, host.directories());
+            host.expand(file);
             return host.GET_Ini(file, FieldText(property.keyPath), FieldText(property.valueName));
         }
     } catch (const std::exception& error) {
@@ -100,7 +100,7 @@ PageState readStateOf(const HiddenProperty& property, TweakHost& host,
             break;
         case Presentation::Text: {
             std::string defaultText = property.standard;
-            state.DefaultValue = ExpandPlaceholders(defaultText, host.directories());
+            state.DefaultValue = host.expand(defaultText);
             state.text = state.currentValue == kNoKey ? std::string() : state.currentValue;
             break;
         }

@@ -40,6 +40,13 @@ public:
     virtual void doEvents() {}
 
     virtual PlaceholderDirectories directories() = 0;
+
+    // Expands the placeholders of `text` in place and returns it. The
+    // directories are asked for only when it holds one: reading them reads
+    // the machine's hive, which a command on the user's settings never names.
+    std::string expand(std::string& text) {
+        return HasPlaceholders(text) ? ExpandPlaceholders(text, directories()) : text;
+    }
 };
 
 }  // namespace vantix::tweaks

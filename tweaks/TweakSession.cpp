@@ -170,8 +170,8 @@ std::vector<UndoDifference> TweakSession::changedSince(const JournalEntry& entry
     return differencesSince(machine_.registry(), fileRoots(), entry.effect);
 }
 
-ApplyOutcome TweakSession::run(const ApplyRequest& request, bool dryRun) {
-    const OpenedFunction function = open(request.itemId);
+ApplyOutcome TweakSession::run(const OpenedFunction& function, const ApplyRequest& request,
+                               bool dryRun) {
     const PageInput input = inputFor(function, request);
     ApplyOutcome outcome;
     outcome.letter = request.letter;
@@ -192,11 +192,12 @@ ApplyOutcome TweakSession::run(const ApplyRequest& request, bool dryRun) {
 }
 
 ApplyOutcome TweakSession::preview(const ApplyRequest& request) {
-    return run(request, true);
+    return run(open(request.itemId), request, true);
 }
 
 ApplyOutcome TweakSession::apply(const ApplyRequest& request) {
-    ApplyOutcome outcome = run(request, false);
+    const OpenedFunction function = open(request.itemId);
+    ApplyOutcome outcome = run(function, request, false);
     // The net effect as the registry and the disk read now: a refused save or
     // an operation that changed nothing leaves nothing to journal or to show.
     ApplyEffect effect = effectOf(machine_.registry(), fileRoots(), outcome.changes);
@@ -217,7 +218,7 @@ ApplyOutcome TweakSession::apply(const ApplyRequest& request) {
     entry.itemId = request.itemId;
     entry.letter = outcome.letter;
     entry.input = request.value.value_or("");
-    entry.valueAfter = readCurrentValue(open(request.itemId).property, host_);
+    entry.valueAfter = readCurrentValue(function.property, host_);
     entry.effect = std::move(effect);
     journal_.append(entry);
     outcome.journalled = entry.sequence;

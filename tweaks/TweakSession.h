@@ -108,7 +108,7 @@ public:
     platform::Database& database() { return database_; }
 
 private:
-    ApplyOutcome run(const ApplyRequest& request, bool dryRun);
+    ApplyOutcome run(const OpenedFunction& function, const ApplyRequest& request, bool dryRun);
 
     platform::Machine& machine_;
     platform::Database& database_;

@@ -128,6 +128,42 @@ TEST(Journal, ADamagedNewestEntryIsReportedByNameAndDoesNotHideTheOlderOne) {
     EXPECT_THROW(session.journal().drop("../system.reg"), std::invalid_argument);
 }
 
+TEST(Journal, EachFunctionsNewestReadableEntryWinsAcrossInterleavedFunctions) {
+    ScratchDir dir;
+    Journal journal(dir.path());
+    const auto add = [&](std::int64_t item, const std::string& after) {
+        JournalEntry e = sampleEntry();
+        e.itemId = item;
+        e.valueAfter = after;
+        journal.append(e);
+        return e.sequence;
+    };
+    add(101, "first of 101");
+    const auto only202 = add(202, "only readable of 202");
+    const auto newest101 = add(101, "newest of 101");
+    // Damaged entries: the newest of 202 (cut short) and the only one of 303
+    // (a folder where a file belongs); a stray file that is no entry at all.
+    ScratchDir::write(journal.folder() / Journal::fileNameOf(4, 202),
+                      "vantix-journal 2\nitem 202\n");
+    fs::create_directory(journal.folder() / Journal::fileNameOf(5, 303));
+    ScratchDir::write(journal.folder() / "notes.entry", "not an entry");
+
+    const auto last = journal.lastOfEach();
+    ASSERT_EQ(last.size(), 2u);
+    EXPECT_EQ(last.at(101).sequence, newest101);
+    EXPECT_EQ(last.at(101).valueAfter, "newest of 101");
+    EXPECT_EQ(last.at(202).sequence, only202);
+    EXPECT_EQ(last.at(202).valueAfter, "only readable of 202");
+
+    // One function's files: its own entries only, the damaged ones included.
+    const auto of202 = journal.files(202);
+    ASSERT_EQ(of202.size(), 2u);
+    EXPECT_TRUE(of202[0].entry);
+    EXPECT_FALSE(of202[1].entry);
+    EXPECT_EQ(journal.files(303).size(), 1u);
+    EXPECT_EQ(journal.files().size(), 6u);
+}
+
 TEST(Journal, AppendTakesAFreshNumberAndNeverOverwritesAnEntry) {
     ScratchDir dir;
     Journal journal(dir.path());

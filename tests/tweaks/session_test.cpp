@@ -1,4 +1,6 @@
 #include <gtest/gtest.h>
+#include <sys/inotify.h>
+#include <unistd.h>
 
 #include "ImageFixture.h"
 #include "lindrel32/QVFKT.h"
@@ -21,7 +23,61 @@ std::int64_t idOf(platform::Database& db, const std::string& name, int platform)
     return 0;
 }
 
+// Counts the opens of one file (any process, read or write) through inotify.
+class OpenCount {
+public:
+    explicit OpenCount(const std::filesystem::path& file)
+        : fd_(::inotify_init1(IN_NONBLOCK | IN_CLOEXEC)) {
+        watching_ = fd_ >= 0 && ::inotify_add_watch(fd_, file.c_str(), IN_OPEN) >= 0;
+    }
+    ~OpenCount() {
+        if (fd_ >= 0) ::close(fd_);
+    }
+    OpenCount(const OpenCount&) = delete;
+    OpenCount& operator=(const OpenCount&) = delete;
+    bool watching() const { return watching_; }
+    // The opens since the last call.
+    int take() {
+        int opens = 0;
+        alignas(inotify_event) char buffer[4096];
+        for (ssize_t n; (n = ::read(fd_, buffer, sizeof buffer)) > 0;)
+            for (char* at = buffer; at < buffer + n;) {
+                const auto* event = reinterpret_cast<const inotify_event*>(at);
+                if (event->mask & IN_OPEN) ++opens;
+                at += sizeof(inotify_event) + event->len;
+            }
+        return opens;
+    }
+
+private:
+    int fd_;
+    bool watching_ = false;
+};
+
 }  // namespace
+
+TEST(Session, AnApplyOpensOnlyTheHivesItsCommandsName) {
+    ImageFixture image(WindowsPlatform::Win98);
+    auto& session = *image.session;
+    OpenCount systemHive(image.scratch / "image" / "system.reg");
+    OpenCount userHive(image.scratch / "image" / "user.reg");
+    ASSERT_TRUE(systemHive.watching() && userHive.watching());
+
+    // "File name extensions": one value in user.reg, no placeholder.
+    const auto extensions = idOf(*image.database, "File name extensions", 3);
+    const auto function = session.open(extensions);
+    EXPECT_EQ(session.state(function).currentValue, "1");
+    ASSERT_TRUE(session.apply({extensions, "A", std::nullopt}).journalled);
+    EXPECT_EQ(session.state(function).currentValue, "0");
+    EXPECT_TRUE(session.undo(extensions).undone);
+    EXPECT_GT(userHive.take(), 0);
+    EXPECT_EQ(systemHive.take(), 0) << "the machine's hive is named by no command";
+
+    // A function of the machine's settings does read it, so the watch sees opens.
+    const auto writeBehind = idOf(*image.database, "Write-behind caching", 3);
+    ASSERT_TRUE(session.apply({writeBehind, "B", std::nullopt}).journalled);
+    EXPECT_GT(systemHive.take(), 0);
+}
 
 TEST(Session, AFreshImageShowsTheDefaultAndApplyChangesWhatThePreviewSaid) {
     ImageFixture image(WindowsPlatform::Win98);
