@@ -106,6 +106,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         if (positions.starts != scanned.headers()) std::abort();
         for (std::size_t h = 0; h < positions.shared.size(); ++h)
             if (positions.shared[h] != scanned.sharedWithPrevious(h)) std::abort();
+        if (positions.inSaveOrder && *positions.inSaveOrder != headersInSaveOrder(text, scanned))
+            std::abort();
     }
     const HeaderIndex index = quick ? HeaderIndex(text, std::move(positions)) : scanned;
     const HiveKey& root = *whole.hive->root;

@@ -88,6 +88,12 @@ public:
         return true;
     }
 
+    std::optional<bool> inSaveOrder() const {
+        if (orderBroken_) return false;
+        if (orderUnknown_) return std::nullopt;
+        return true;
+    }
+
 private:
     bool line() {
         const char* start = p_;
@@ -153,7 +159,10 @@ private:
             previousPath_ ? commonPrefix(previousPath_, path, end_, previousLength_) : 0;
         names_.resize(static_cast<std::size_t>(
             std::upper_bound(names_.begin(), names_.end(), shared) - names_.begin()));
-        if (names_.empty()) names_.push_back(0);
+        if (names_.empty())
+            names_.push_back(0);
+        else
+            compareOrder(path, names_.back());
         const char* name = path + names_.back();
         const char* next = name;  // the first byte not yet read
         for (const char* chunk = name; chunk < end_;) {
@@ -187,6 +196,46 @@ private:
             chunk = std::max(chunk + count, next);
         }
         return false;
+    }
+
+    // One step of a path in the order the tree keeps keys: its end, a
+    // separator, or a name's character folded; nullopt for what needs decoding.
+    static std::optional<int> orderUnit(const char*& p, const char* end) {
+        if (p >= end) return std::nullopt;
+        const char c = *p;
+        if (c == ']') return -1;
+        if (c == '\\') {
+            if (end - p < 2 || p[1] != '\\') return std::nullopt;
+            p += 2;
+            return 0;
+        }
+        if (static_cast<unsigned char>(c) >= 0x80 || c == '\n') return std::nullopt;
+        ++p;
+        return c >= 'A' && c <= 'Z' ? c + 0x20 : c;
+    }
+
+    // Whether this header's path comes after the last one's, from the start
+    // of the first name where they may part (the bytes before are the same).
+    void compareOrder(const char* path, std::size_t from) {
+        if (orderBroken_) return;
+        const char* a = previousPath_ + from;
+        const char* b = path + from;
+        for (;;) {
+            const auto x = orderUnit(a, end_);
+            const auto y = orderUnit(b, end_);
+            if (!x || !y) {
+                orderUnknown_ = true;
+                return;
+            }
+            if (*x != *y) {
+                orderBroken_ = *x > *y;
+                return;
+            }
+            if (*x < 0) {  // the same key again: it has two blocks
+                orderBroken_ = true;
+                return;
+            }
+        }
     }
 
     // Past an escape in a key name that stands for one character other than
@@ -301,13 +350,18 @@ private:
     const char* previousPath_ = nullptr;
     std::size_t previousLength_ = 0;
     std::vector<std::uint32_t> names_;
+    bool orderBroken_ = false;
+    bool orderUnknown_ = false;
 };
 
 }  // namespace
 
 bool quickCheckHive(std::string_view text, HeaderPositions* headers) {
     if (headers) *headers = {};
-    return Checker(text, headers).run();
+    Checker checker(text, headers);
+    if (!checker.run()) return false;
+    if (headers) headers->inSaveOrder = checker.inSaveOrder();
+    return true;
 }
 
 }  // namespace vantix::platform::reg

@@ -4,6 +4,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <cstring>
+#include <optional>
 #include <string_view>
 #include <vector>
 
@@ -18,6 +19,9 @@ namespace vantix::platform::reg {
 struct HeaderPositions {
     std::vector<std::uint32_t> starts;
     std::vector<std::uint16_t> shared;
+    // Whether the headers stand in save order, as headersInSaveOrder tells;
+    // nullopt where names it does not decode leave that to it.
+    std::optional<bool> inSaveOrder;
 };
 
 // True only for text that parseHive reads. It reads the lines Wine writes

@@ -8,6 +8,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <cstring>
 #include <new>
@@ -160,6 +161,11 @@ void setBeforeRenameHook(BeforeRenameHook h) {
 
 bool replaceFileDurably(const std::filesystem::path& file, std::string_view bytes, FileStamp& stamp,
                         std::string& error) {
+    return replaceFileDurably(file, std::span<const std::string_view>(&bytes, 1), stamp, error);
+}
+
+bool replaceFileDurably(const std::filesystem::path& file, std::span<const std::string_view> pieces,
+                        FileStamp& stamp, std::string& error) {
     const std::filesystem::path target = realTarget(file);
     const std::filesystem::path dir = target.parent_path().empty() ? "." : target.parent_path();
     std::string tempName(".");
@@ -179,7 +185,9 @@ bool replaceFileDurably(const std::filesystem::path& file, std::string_view byte
     struct stat old {};
     const mode_t mode = ::stat(target.c_str(), &old) == 0 ? (old.st_mode & 07777) : 0644;
     if (::fchmod(fd, mode) != 0) return failWith(describe("cannot set the mode of", temp, errno));
-    if (injectedDiskFault(DiskStep::Write) || !writeAll(fd, bytes))
+    if (injectedDiskFault(DiskStep::Write) ||
+        !std::all_of(pieces.begin(), pieces.end(),
+                     [&](std::string_view piece) { return writeAll(fd, piece); }))
         return failWith(describe("cannot write", temp, errno));
     if (::fsync(fd) != 0) return failWith(describe("cannot flush", temp, errno));
     if (hook() && !hook()(target))

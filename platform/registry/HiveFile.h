@@ -4,6 +4,7 @@
 #include <filesystem>
 #include <functional>
 #include <optional>
+#include <span>
 #include <string>
 #include <string_view>
 
@@ -64,6 +65,9 @@ void setBeforeRenameHook(BeforeRenameHook hook);
 // rename, fsync of the folder. The old file stays whole if anything fails.
 bool replaceFileDurably(const std::filesystem::path& file, std::string_view bytes, FileStamp& stamp,
                         std::string& error);
+// The same with the new contents given in pieces, written one after another.
+bool replaceFileDurably(const std::filesystem::path& file, std::span<const std::string_view> pieces,
+                        FileStamp& stamp, std::string& error);
 
 // The file as it was before a save of several hives, kept under a second name
 // (a hard link) so that it can be put back should a later hive fail to save.

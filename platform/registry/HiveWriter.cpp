@@ -155,19 +155,36 @@ std::string writeHive(const Hive& hive, std::string_view rootComment) {
     return out;
 }
 
+BlockReplacement replaceBlock(std::string_view text, std::uint32_t preambleEnd, ByteRange block,
+                              const HiveKey& key) {
+    // The blocks before and after stand back to back, as the whole writer copies them.
+    BlockReplacement r;
+    r.before = text.substr(0, std::max(preambleEnd, block.begin));
+    // The separating lines depend on no more than the last three bytes before.
+    std::string probe(r.before.substr(r.before.size() - std::min<std::size_t>(3, r.before.size())));
+    const std::size_t probed = probe.size();
+    separate(probe);
+    r.block = probe.substr(probed);
+    appendKeyBlock(r.block, key);
+    if (block.end < text.size()) {
+        separate(r.block);
+        r.after = text.substr(block.end);
+        if (r.after.size() < 2) {  // the file's last empty lines can then reach into the block
+            r.block += r.after;
+            r.after = {};
+        }
+    }
+    // With two bytes or more after it, the file ends as it did.
+    if (r.after.empty()) trimEnd(r.block, text);
+    return r;
+}
+
 std::string writeReplacingBlock(std::string_view text, std::uint32_t preambleEnd, ByteRange block,
                                 const HiveKey& key) {
-    // The blocks before and after stand back to back, as the whole writer copies them.
+    const BlockReplacement r = replaceBlock(text, preambleEnd, block, key);
     std::string out;
-    out.reserve(text.size() + 4096);
-    out.append(text.substr(0, std::max(preambleEnd, block.begin)));
-    separate(out);
-    appendKeyBlock(out, key);
-    if (block.end < text.size()) {
-        separate(out);
-        out.append(text.substr(block.end));
-    }
-    trimEnd(out, text);
+    out.reserve(r.before.size() + r.block.size() + r.after.size());
+    out.append(r.before).append(r.block).append(r.after);
     return out;
 }
 

@@ -18,6 +18,15 @@ std::string writeHive(const Hive& hive, std::string_view rootComment);
 // key, its block is its only one and the blocks stand in save order.
 std::string writeReplacingBlock(std::string_view text, std::uint32_t preambleEnd, ByteRange block,
                                 const HiveKey& key);
+// The same bytes in three pieces, so that a save need not copy the text
+// around the block: the file is `before`, `block`, `after` in turn.
+struct BlockReplacement {
+    std::string_view before;
+    std::string block;
+    std::string_view after;
+};
+BlockReplacement replaceBlock(std::string_view text, std::uint32_t preambleEnd, ByteRange block,
+                              const HiveKey& key);
 
 // One key's block in wineserver's form (header, #time, #class, #link, values).
 void appendKeyBlock(std::string& out, const HiveKey& key);

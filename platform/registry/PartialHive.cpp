@@ -203,9 +203,11 @@ void HeaderIndex::measureShared(std::string_view text) {
     const char* end = text.data() + text.size();
     for (std::size_t h = 1; h < headers_.size(); ++h) {
         const std::size_t previous = openingBracket(text, headers_[h - 1]) + 1;
-        const std::size_t close = text.find(']', previous);
-        const std::size_t length = std::min<std::size_t>(
-            {close == std::string_view::npos ? text.size() - previous : close - previous, 0xFFFF});
+        std::size_t close = previous;  // the ']' that closes its path, past escapes
+        while (close < text.size() && text[close] != ']' && text[close] != '\n')
+            close += text[close] == '\\' ? 2 : 1;
+        const std::size_t length =
+            std::min<std::size_t>(std::min(close, text.size()) - previous, 0xFFFF);
         shared_[h] = static_cast<std::uint16_t>(
             commonPrefix(text.data() + previous,
                          text.data() + openingBracket(text, headers_[h]) + 1, end, length));

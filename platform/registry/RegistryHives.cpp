@@ -15,8 +15,11 @@ namespace vantix::platform {
 namespace {
 
 // Lookups of one unchanged file served from its blocks before it is loaded
-// whole: a process that reads more reads many (a start-up, a status).
-constexpr std::size_t kLookupsBeforeWholeLoad = 8;
+// whole: a lookup scans the header index, a few hundred times cheaper than
+// parsing the whole file, so a process loads it only when it reads about as
+// many keys as a whole parse is worth (a status of every function reads
+// fewer; a browser of the tree reads more).
+constexpr std::size_t kLookupsBeforeWholeLoad = 256;
 
 }  // namespace
 
@@ -94,9 +97,10 @@ bool Registry::Impl::freshText(Slot& s) {
         s.lookups = 0;
         // A fault anywhere fails every lookup, as it fails the whole load.
         reg::HeaderPositions headers;
-        if (reg::quickCheckHive(s.text.view(), &headers))
+        if (reg::quickCheckHive(s.text.view(), &headers)) {
+            s.saveOrder = headers.inSaveOrder;
             s.headers.emplace(s.text.view(), std::move(headers));
-        else if (reg::checkHive(s.text.view(), s.file.string()).empty())
+        } else if (reg::checkHive(s.text.view(), s.file.string()).empty())
             s.headers.emplace(s.text.view());
     }
     return s.headers.has_value();

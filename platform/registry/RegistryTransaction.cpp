@@ -1,4 +1,5 @@
 #include <algorithm>
+#include <array>
 
 #include "platform/registry/HiveWriter.h"
 #include "platform/registry/RegistryImpl.h"
@@ -45,12 +46,17 @@ RegStatus Registry::Impl::saveTouched() {
         std::string error;
         if (touchedCount > 1 && !kept[i].keep(s.file, error)) return fail(error);
         // A key changed alone rewrites its own block; the rest of the file is copied.
-        const std::string bytes =
-            s.blockKey && s.blockKey->dirty
-                ? reg::writeReplacingBlock(s.text.view(), s.headers->preambleEnd(), s.block,
-                                           *s.blockKey)
-                : reg::writeHive(*s.hive, kRootComments[i]);
-        if (!reg::replaceFileDurably(s.file, bytes, s.stamp, error)) return fail(error);
+        bool written;
+        if (s.blockKey && s.blockKey->dirty) {
+            const auto r =
+                reg::replaceBlock(s.text.view(), s.headers->preambleEnd(), s.block, *s.blockKey);
+            const std::array<std::string_view, 3> pieces{r.before, r.block, r.after};
+            written = reg::replaceFileDurably(s.file, pieces, s.stamp, error);
+        } else {
+            written = reg::replaceFileDurably(s.file, reg::writeHive(*s.hive, kRootComments[i]),
+                                              s.stamp, error);
+        }
+        if (!written) return fail(error);
         s.touched = false;
         saved.push_back(i);
     }

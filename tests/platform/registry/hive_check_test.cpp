@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -30,6 +31,9 @@ TEST(HiveCheck, WineFilesPassWithTheHeadersTheScanFinds) {
         for (std::size_t h = 0; h < positions.shared.size(); ++h)
             EXPECT_EQ(positions.shared[h], scanned.sharedWithPrevious(h))
                 << name << " header " << h;
+        if (positions.inSaveOrder) {
+            EXPECT_EQ(*positions.inSaveOrder, headersInSaveOrder(text, scanned)) << name;
+        }
     }
 }
 
@@ -105,5 +109,28 @@ TEST(HiveCheck, LeavesUnusualButReadableTextToTheReader) {
         const std::string text = hive(body);
         EXPECT_FALSE(quickCheckHive(text)) << body;
         EXPECT_EQ(checkHive(text, "t.reg"), "") << body;
+    }
+}
+
+TEST(HiveCheck, TellsSaveOrderAsTheOrderCheckDoes) {
+    struct Case {
+        std::string body;
+        std::optional<bool> inSaveOrder;
+    };
+    for (const Case& c : std::vector<Case>{
+             {"[A] 1\n[A\\\\B] 2\n[A\\\\b\\\\C] 3\n[AB] 4\n[b] 5\n", true},
+             {"[]\n[a] 1\n[B] 2\n[c\\\\x] 3\n[C\\\\Y] 4\n", true},
+             {"[B] 1\n[a] 2\n", false},
+             {"[A\\\\B] 1\n[A] 2\n", false},
+             {"[AB] 1\n[A\\\\B] 2\n", false},
+             {"[A] 1\n[a] 2\n", false},  // one key, two blocks
+             {"[A] 1\n[Caf\\x00e9] 2\n", std::nullopt},
+         }) {
+        const std::string text = hive(c.body);
+        HeaderPositions positions;
+        ASSERT_TRUE(quickCheckHive(text, &positions)) << c.body;
+        EXPECT_EQ(positions.inSaveOrder, c.inSaveOrder) << c.body;
+        EXPECT_EQ(headersInSaveOrder(text, HeaderIndex(text)), c.inSaveOrder.value_or(true))
+            << c.body;
     }
 }
