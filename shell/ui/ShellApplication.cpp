@@ -188,14 +188,7 @@ void ShellApplication::applyWindowSettings(const SettingsRecord& settings) {
 
 std::unique_ptr<platform::Database> ShellApplication::openDatabase(const std::filesystem::path& file) {
     // The program folder may be shared and read-only: the shell works on the user's copy.
-    std::filesystem::path user;
-    try {
-        user = platform::userCatalogue(file);
-    } catch (const platform::DatabaseError& failure) {
-        // No copy could be made from the installed file: that is the one to check.
-        throw platform::withCatalogueDamage(failure, platform::catalogueDamage(file));
-    }
-    auto database = platform::openCatalogueOrDiagnose(user);
+    auto database = platform::openUserCatalogue(file);
     context_->database = database.get();
     hiddenContext_->database = database.get();
     return database;
