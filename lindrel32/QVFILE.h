@@ -30,7 +30,7 @@ public:
     bool INF_FileDate(const std::string& FileName, std::vector<std::string>& Ret,
                       const std::string& Keyword = "") override;
     // The low 32 bits of the size; -1 when the file cannot be opened for reading.
-    std::int32_t INF_FileSize(const std::string& FileName) override;
+    [[nodiscard]] std::int32_t INF_FileSize(const std::string& FileName) override;
     // Ret 0..8 from the fixed information, 9 the number of languages, 10*(k+1)+i
     // the strings of language k. False (Ret untouched) without a readable resource.
     bool INF_FileVersion(const std::string& FileName, std::vector<std::string>& Ret) override;

@@ -26,13 +26,14 @@ public:
     QVFKT();  // works on platform::currentMachine()
     explicit QVFKT(vantix::platform::Machine& machine);
 
-    bool GET_IsBitSet(std::int32_t Num,
-                      std::int32_t bit) override;  // throws std::overflow_error for bit >= 32
+    [[nodiscard]] bool GET_IsBitSet(
+        std::int32_t Num,
+        std::int32_t bit) override;  // throws std::overflow_error for bit >= 32
     std::int32_t SET_Bit(std::int32_t& Num,
                          std::int32_t bit) override;  // throws std::overflow_error for bit >= 32
     std::int32_t DEL_Bit(std::int32_t& Num,
                          std::int32_t bit) override;  // throws std::overflow_error for bit >= 32
-    std::string CRYPT(const std::string& XText) override;
+    [[nodiscard]] std::string CRYPT(const std::string& XText) override;
     std::int32_t GET_TaskHandle(std::int32_t& Handle, std::string& TaskName) override;
     std::int32_t GET_WindowPos(std::int32_t Handle, std::int32_t& RLeft, std::int32_t& RTop,
                                std::int32_t& RWidth, std::int32_t& RHeight) override;
@@ -47,17 +48,17 @@ public:
     bool GET_FileIcon(vantix::platform::RgbaImage& Picture, const std::string& ExeFile,
                       std::int16_t IconNummer = 0) override;
     void APP_Terminate(std::int32_t ProcessID) override;
-    bool GET_FileExecutable(const std::string& ExeFile) override;
-    std::string GET_ShortFileName(const std::string& FileName) override;
-    bool GET_FileExist(const std::string& File) override;
-    std::int32_t GET_WinVersion() override;
-    std::int32_t GET_WinVersion(std::int16_t& Number) override;
+    [[nodiscard]] bool GET_FileExecutable(const std::string& ExeFile) override;
+    [[nodiscard]] std::string GET_ShortFileName(const std::string& FileName) override;
+    [[nodiscard]] bool GET_FileExist(const std::string& File) override;
+    [[nodiscard]] std::int32_t GET_WinVersion() override;
+    [[nodiscard]] std::int32_t GET_WinVersion(std::int16_t& Number) override;
     void CREATE_Shortcut(const std::string& DestFolder, const std::string& LinkName,
                          const std::string& LinkPath, const std::string& Arguments) override;
-    std::string GET_Dateiname(const std::string& Pfad, bool Ext) override;
-    std::string GET_Pfadname(const std::string& Pfad) override;
-    std::string GET_Ini(const std::string& FileName, const std::string& Section,
-                        const std::string& Keyword) override;
+    [[nodiscard]] std::string GET_Dateiname(const std::string& Pfad, bool Ext) override;
+    [[nodiscard]] std::string GET_Pfadname(const std::string& Pfad) override;
+    [[nodiscard]] std::string GET_Ini(const std::string& FileName, const std::string& Section,
+                                      const std::string& Keyword) override;
     bool SET_Ini(const std::string& FileName, const std::string& Section,
                  const std::string& Keyword, const std::string& Wert) override;
     void SET_FormTop(std::int32_t Handle, bool Top) override;

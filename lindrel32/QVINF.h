@@ -21,8 +21,8 @@ public:
     explicit QVINF(vantix::platform::Machine& machine);
 
     // "" when the platform gives no name.
-    std::string INF_GetCompName() override;
-    std::string INF_GetUserName() override;
+    [[nodiscard]] std::string INF_GetCompName() override;
+    [[nodiscard]] std::string INF_GetUserName() override;
     // Kilobytes, rounded; outputs left unchanged when the memory status is unreadable.
     void INF_GetMemory(std::uint8_t& PercentUsed, std::int32_t& TotalRam,
                        std::int32_t& FreeRam) override;
@@ -30,12 +30,12 @@ public:
     void INF_Processor(std::string& ProcessorTyp, std::int32_t& NumOfProcessors,
                        std::int32_t& ActiveProcessor) override;
     // The keyboard type's name ("" for an unknown type).
-    std::string INF_GetKeyboardType(std::int32_t& FunctionKeys) override;
+    [[nodiscard]] std::string INF_GetKeyboardType(std::int32_t& FunctionKeys) override;
     // Adds 1 to the counter of each drive's type; the caller zeroes them first.
     void INF_DriveAnz(std::int16_t& Removable, std::int16_t& NotRemovable, std::int16_t& CD,
                       std::int16_t& RAM, std::int16_t& Network) override;
     // The drive type code of a root such as "C:\" (1 for an invalid root).
-    std::int32_t INF_DriveType(const std::string& strRoot) override;
+    [[nodiscard]] std::int32_t INF_DriveType(const std::string& strRoot) override;
 
 private:
     vantix::platform::Machine& machine();

@@ -26,15 +26,17 @@ public:
     explicit QVREG(vantix::platform::Machine& machine);
 
     // The value as text, or "NO Key". Throws std::invalid_argument for a path without "\".
-    std::string GetReg(const std::string& MainSubKey, const std::string& Value,
-                       const std::string& VarTyp = "") override;
+    [[nodiscard]] std::string GetReg(const std::string& MainSubKey, const std::string& Value,
+                                     const std::string& VarTyp = "") override;
     // Number of direct subkeys; 0 when the key cannot be opened.
-    std::int32_t GetSubKeyAnzahl(const std::string& MainSubKey) override;
+    [[nodiscard]] std::int32_t GetSubKeyAnzahl(const std::string& MainSubKey) override;
     // Fills ExPfade (never resized) with subkey names; index of the last one stored, -1 for none.
-    std::int16_t GetPfad(const std::string& MainSubKey, std::vector<std::string>& ExPfade) override;
+    [[nodiscard]] std::int16_t GetPfad(const std::string& MainSubKey,
+                                       std::vector<std::string>& ExPfade) override;
     // As GetPfad for values: names into ExPfade, type codes into ExType.
-    std::int16_t GetPfadValue(const std::string& MainSubKey, std::vector<std::string>& ExPfade,
-                              std::vector<std::int32_t>& ExType) override;
+    [[nodiscard]] std::int16_t GetPfadValue(const std::string& MainSubKey,
+                                            std::vector<std::string>& ExPfade,
+                                            std::vector<std::int32_t>& ExType) override;
     // Deletes a value, or the whole key when ValueKey is "%ROOT%" (leaf first, at
     // most 1000 keys, saved as one change). A root key itself is never deleted.
     bool DelReg(const std::string& MainSubKey, const std::string& ValueKey) override;
@@ -49,12 +51,13 @@ public:
                    const std::string& NewValueKey, const std::string& VarTyp = "") override;
 
     // Below the interface: tells an absent value from one whose text is "NO Key".
-    bool ValueExists(const std::string& MainSubKey, const std::string& Value) override;
+    [[nodiscard]] bool ValueExists(const std::string& MainSubKey,
+                                   const std::string& Value) override;
     // Why the last call failed, for logs and the command line ("" after success).
-    const std::string& LastError() const override { return lastError_; }
+    [[nodiscard]] const std::string& LastError() const override { return lastError_; }
     // Whether it failed on its input (an unknown root, a name the registry
     // cannot hold, a root key to delete) rather than on the registry.
-    bool LastErrorIsBadInput() const override { return badInput_; }
+    [[nodiscard]] bool LastErrorIsBadInput() const override { return badInput_; }
 
 private:
     vantix::platform::Registry& registry();

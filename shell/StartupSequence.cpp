@@ -2,6 +2,7 @@
 
 #include <exception>
 
+#include "platform/database/CatalogueFile.h"
 #include "platform/database/Database.h"
 #include "platform/log/Log.h"
 #include "shell/AccessPassword.h"
@@ -70,14 +71,38 @@ StartupOutcome runStartup(ShellState& state, StartupHost& host, SettingsAccess& 
         return StartupOutcome::DatabaseFailed;
     }
 
+    // Opening reads only a few pages: a database error on the first reads may
+    // be damage it did not reach. The full check, run once, tells.
+    std::optional<platform::DatabaseError> damaged;
+    bool checked = false;
+    auto firstRead = [&](const char* what, auto&& step) {
+        if (damaged) return;
+        try {
+            step();
+        } catch (const platform::DatabaseError& error) {
+            log::debug("shell.startup", std::string(what) + " failed: " + error.what());
+            if (checked) return;
+            checked = true;
+            if (auto damage = host.checkOpenCatalogue())
+                damaged = platform::withCatalogueDamage(error, damage);
+        } catch (const std::exception& error) {
+            log::debug("shell.startup", std::string(what) + " failed: " + error.what());
+        }
+    };
     tolerant("FirstStart", [&] { state.FirstStart = readFirstStart(store); });
     if (state.FirstStart) {
         for (const UtilityRow& row :
              firstStartUtilities(state.WinVersion, state.AppDir, state.SystemDir, state.WindowsDir))
-            tolerant("first-start utility", [&] { host.addUtility(kFirstStartUtilityGroup, row); });
-        store.deleteValue(kSettingsSection, kFirstStartKey);
+            firstRead("first-start utility",
+                      [&] { host.addUtility(kFirstStartUtilityGroup, row); });
+        // Kept on a damaged catalogue, so that the start after its repair seeds the rows.
+        if (!damaged) store.deleteValue(kSettingsSection, kFirstStartKey);
     }
-    tolerant("sidebar", [&] { host.fillSideBar(); });
+    firstRead("sidebar", [&] { host.fillSideBar(); });
+    if (damaged) {
+        host.showError(damaged->what());
+        return StartupOutcome::DatabaseFailed;
+    }
     tolerant("applets", [&] { host.extendAppletTable(); });
     tolerant("modules", [&] { host.loadModuleTable(); });
     host.processEvents();

@@ -4,8 +4,10 @@
 #include <filesystem>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 
+#include "platform/database/DatabaseError.h"
 #include "shell/FirstStart.h"
 #include "shell/SettingsAccess.h"
 #include "shell/ShellSettings.h"
@@ -56,6 +58,9 @@ public:
     virtual void applyWindowSettings(const SettingsRecord& settings) = 0;
     // Opens the catalogue of the installed file `file` (the user's copy of it).
     virtual std::unique_ptr<platform::Database> openDatabase(const std::filesystem::path& file) = 0;
+    // The full check of the open catalogue's file, run after its first reads
+    // failed with a database error: the damage found, or nullopt when intact.
+    virtual std::optional<platform::DatabaseError> checkOpenCatalogue() = 0;
     virtual void showError(const std::string& message) = 0;
     // One first-start row for the utility group; the catalogue stores it only
     // when its file is an existing executable.
@@ -75,7 +80,10 @@ struct StartupInputs {
 };
 
 // Runs `Main` on `state`. Database open errors (DatabaseError) are shown by
-// their message; other failing steps leave their defaults, as start-up ignores them.
+// their message. A database error on the first reads (the first-start rows,
+// the sidebar) has the catalogue checked in full: damage found is shown and
+// ends start-up as a failed open does. Other failing steps leave their
+// defaults, as start-up ignores them.
 StartupOutcome runStartup(ShellState& state, StartupHost& host, SettingsAccess& store,
                           const StartupInputs& inputs);
 

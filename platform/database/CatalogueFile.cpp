@@ -3,6 +3,7 @@
 #include <sqlite3.h>
 
 #include "platform/database/Scramble.h"
+#include "platform/log/Log.h"
 #include "platform/text/Text.h"
 
 namespace vantix::platform {
@@ -67,6 +68,43 @@ void checkCatalogue(Database& database, const std::filesystem::path& file) {
     if (!check || check->toText() != "ok")
         throw DatabaseError(SQLITE_CORRUPT, "database disk image is malformed: " + file.string() +
                                                 (check ? " (" + check->toText() + ")" : ""));
+}
+
+std::optional<DatabaseError> catalogueDamage(const std::filesystem::path& file) {
+    try {
+        auto database = Database::open(file, {.readOnly = true});
+        checkCatalogue(*database, file);
+    } catch (const DatabaseError& error) {
+        // A check that cannot run (a lock held, no permission) finds nothing about the file.
+        if (error.code() != SQLITE_CORRUPT && error.code() != SQLITE_NOTADB) {
+            log::debug("database", "no full check of " + file.string() + ": " + error.what());
+            return std::nullopt;
+        }
+        // A file too damaged for the check's own statements: say which file it was.
+        const std::string message = error.what();
+        if (message.find(file.string()) != std::string::npos) return error;
+        return DatabaseError(error.code(), message + ": " + file.string());
+    }
+    return std::nullopt;
+}
+
+DatabaseError withCatalogueDamage(const DatabaseError& failure,
+                                  const std::optional<DatabaseError>& damage) {
+    const std::string shown = failure.what();
+    if (!damage || shown.find(damage->what()) != std::string::npos) return failure;
+    // The same finding of the engine, now with the file (and the page) named.
+    if (failure.code() == damage->code()) return *damage;
+    return DatabaseError(damage->code(), shown + "\r" + damage->what());
+}
+
+std::unique_ptr<Database> openCatalogueOrDiagnose(const std::filesystem::path& file,
+                                                  std::string_view connect,
+                                                  DatabaseOptions options) {
+    try {
+        return openCatalogue(file, connect, options);
+    } catch (const DatabaseError& failure) {
+        throw withCatalogueDamage(failure, catalogueDamage(file));
+    }
 }
 
 std::int64_t catalogueSchemaVersion(Database& database) {

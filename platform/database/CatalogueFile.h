@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <filesystem>
 #include <memory>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -39,6 +40,27 @@ std::unique_ptr<Database> openCatalogue(const std::filesystem::path& file,
 // throws DatabaseError with the engine's message for a damaged file. Opening
 // checks only the header, the schema and the access row.
 void checkCatalogue(Database& database, const std::filesystem::path& file);
+
+// The full check of `file` after an open or a read of it failed: the file is
+// opened read-only on a connection of its own, so nothing in it changes (a
+// hot journal is not rolled back). Returns the engine's error, naming the
+// file, when the file is damaged or no database; nullopt when every page reads
+// well or the check cannot run at all (a lock held, no permission).
+std::optional<DatabaseError> catalogueDamage(const std::filesystem::path& file);
+
+// The error to show for `failure`, a failed open or first read of a file,
+// given what the full check of that file found: the check's error takes the
+// place of an engine error of the same code (it names the file and the page)
+// and is added on a line of its own to any other; `failure` stays as it is
+// when the check passed or only repeats its message.
+DatabaseError withCatalogueDamage(const DatabaseError& failure,
+                                  const std::optional<DatabaseError>& damage);
+
+// openCatalogue; when it fails, the full check of `file` is added to its error. The check
+// runs only after a failed open: opening a good file costs what openCatalogue costs.
+std::unique_ptr<Database> openCatalogueOrDiagnose(
+    const std::filesystem::path& file, std::string_view connect = catalogueConnectString(),
+    DatabaseOptions options = {});
 
 // Marks a freshly built catalogue as ours: application id, schema version,
 // content revision and the password of `connect`. Used by the build tool and by tests.

@@ -105,4 +105,15 @@ fs::path userCatalogue(const fs::path& installed) {
     return user;
 }
 
+std::unique_ptr<Database> openUserCatalogue(const fs::path& installed) {
+    fs::path user;
+    try {
+        user = userCatalogue(installed);
+    } catch (const DatabaseError& failure) {
+        // No copy could be made from the installed file: that is the one to check.
+        throw withCatalogueDamage(failure, catalogueDamage(installed));
+    }
+    return openCatalogueOrDiagnose(user);
+}
+
 }  // namespace vantix::platform

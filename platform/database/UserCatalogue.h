@@ -1,6 +1,9 @@
 #pragma once
 
 #include <filesystem>
+#include <memory>
+
+#include "platform/database/Database.h"
 
 // The catalogue is the user's own arrangement (folders, groups, tools, renamed
 // functions), while the program folder may belong to root and is never
@@ -23,5 +26,11 @@ void prepareUserCatalogue(const std::filesystem::path& installed,
 // folder's QUORVIA.MDE), made ready with prepareUserCatalogue:
 // $XDG_DATA_HOME/vantix/QUORVIA.MDE. Throws DatabaseError.
 std::filesystem::path userCatalogue(const std::filesystem::path& installed);
+
+// The user's copy of `installed`, made ready and opened (openCatalogue). When
+// that fails, the file that failed (the copy, or the installed file when no
+// copy could be made) is checked in full and the error says what the check
+// found (see withCatalogueDamage). Throws DatabaseError.
+std::unique_ptr<Database> openUserCatalogue(const std::filesystem::path& installed);
 
 }  // namespace vantix::platform

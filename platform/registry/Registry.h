@@ -27,8 +27,8 @@ enum class Root {
 };
 
 // Exact, case-sensitive lookup of "HKEY_LOCAL_MACHINE" etc.; nullopt for any other text.
-std::optional<Root> rootFromName(std::string_view name);
-std::string_view rootName(Root root);
+[[nodiscard]] std::optional<Root> rootFromName(std::string_view name);
+[[nodiscard]] std::string_view rootName(Root root);
 
 namespace regtype {
 constexpr std::uint32_t None = 0;
@@ -54,7 +54,7 @@ struct RegValue {
     static RegValue dword(std::string name, std::uint32_t number);
     static RegValue binary(std::string name, std::vector<std::uint8_t> bytes);
     // The text of a string value (UTF-16LE decoded, cut at the first NUL).
-    std::string text() const;
+    [[nodiscard]] std::string text() const;
     friend bool operator==(const RegValue&, const RegValue&) = default;
 };
 
@@ -113,57 +113,61 @@ public:
     // Reading. Every call checks the backing file (size and modification time)
     // and rereads a hive that changed on disk. nullopt: the key or value is absent,
     // or the hive cannot be read (lastError() says why).
-    bool keyExists(Root root, std::string_view subKey);
-    std::optional<RegValue> getValue(Root root, std::string_view subKey, std::string_view name);
-    std::optional<std::vector<std::string>> subKeyNames(Root root, std::string_view subKey);
-    std::optional<std::vector<RegValue>> values(Root root, std::string_view subKey);
-    std::optional<KeyInfo> keyInfo(Root root, std::string_view subKey);
+    [[nodiscard]] bool keyExists(Root root, std::string_view subKey);
+    [[nodiscard]] std::optional<RegValue> getValue(Root root, std::string_view subKey,
+                                                   std::string_view name);
+    [[nodiscard]] std::optional<std::vector<std::string>> subKeyNames(Root root,
+                                                                      std::string_view subKey);
+    [[nodiscard]] std::optional<std::vector<RegValue>> values(Root root, std::string_view subKey);
+    [[nodiscard]] std::optional<KeyInfo> keyInfo(Root root, std::string_view subKey);
     // Whether the key itself is a symbolic link (its last name is not followed).
-    bool isLink(Root root, std::string_view subKey);
+    [[nodiscard]] bool isLink(Root root, std::string_view subKey);
     // Whether the path names the root of a hive file: HKEY_LOCAL_MACHINE,
     // HKEY_CURRENT_USER, HKEY_USERS\.Default or the user's key below HKEY_USERS.
-    bool isHiveRoot(Root root, std::string_view subKey);
+    [[nodiscard]] bool isHiveRoot(Root root, std::string_view subKey);
 
     // Changing. Each call is one durable change: under the image's lock it rereads
     // a hive that changed, changes it in memory and replaces the file atomically.
     // Refused with ServerRunning while a Wine server runs on the image.
-    RegStatus setValue(Root root, std::string_view subKey,
-                       const RegValue& value);  // creates missing keys
-    RegStatus createKey(Root root, std::string_view subKey);
-    RegStatus deleteValue(Root root, std::string_view subKey, std::string_view name);
+    [[nodiscard]] RegStatus setValue(Root root, std::string_view subKey,
+                                     const RegValue& value);  // creates missing keys
+    [[nodiscard]] RegStatus createKey(Root root, std::string_view subKey);
+    [[nodiscard]] RegStatus deleteValue(Root root, std::string_view subKey, std::string_view name);
     // Gives a value a new name in place, keeping its type and data; a new name
     // that differs only in case changes the spelling. Fails when another
     // value has the new name.
-    RegStatus renameValue(Root root, std::string_view subKey, std::string_view oldName,
-                          std::string_view newName);
-    RegStatus deleteKey(Root root, std::string_view subKey);   // a key without subkeys only
-    RegStatus deleteTree(Root root, std::string_view subKey);  // the key and all below it
-    RegStatus renameKey(Root root, std::string_view subKey, std::string_view newName);
-    RegStatus setKeyTime(Root root, std::string_view subKey, std::uint64_t filetime);
+    [[nodiscard]] RegStatus renameValue(Root root, std::string_view subKey,
+                                        std::string_view oldName, std::string_view newName);
+    [[nodiscard]] RegStatus deleteKey(Root root,
+                                      std::string_view subKey);  // a key without subkeys only
+    [[nodiscard]] RegStatus deleteTree(Root root,
+                                       std::string_view subKey);  // the key and all below it
+    [[nodiscard]] RegStatus renameKey(Root root, std::string_view subKey, std::string_view newName);
+    [[nodiscard]] RegStatus setKeyTime(Root root, std::string_view subKey, std::uint64_t filetime);
     // Makes `subKey` a symbolic link to `target`, an absolute registry path such
     // as "\\Registry\\Machine\\System\\ControlSet001" (the key must not exist yet).
-    RegStatus createLink(Root root, std::string_view subKey, std::string_view target);
+    [[nodiscard]] RegStatus createLink(Root root, std::string_view subKey, std::string_view target);
 
     // Runs `body` as one change: everything it does is saved once at the end,
     // or not at all when it returns a failed status (used by .reg import).
     // A change of several hive files saves all of them or, should one fail,
     // none: the ones already saved are put back.
-    RegStatus batch(const std::function<RegStatus()>& body);
+    [[nodiscard]] RegStatus batch(const std::function<RegStatus()>& body);
 
     // While set, changes are made in memory and reported to the observer but
     // never saved; discardChanges() drops them again (previews), and so does
     // leaving dry run, so that a preview never reaches a file.
     void setDryRun(bool dryRun);
-    bool dryRun() const;
+    [[nodiscard]] bool dryRun() const;
     void discardChanges();
     void setObserver(RegistryObserver* observer);
 
-    const std::string& lastError() const;
-    const std::filesystem::path& imageDir() const;
+    [[nodiscard]] const std::string& lastError() const;
+    [[nodiscard]] const std::filesystem::path& imageDir() const;
 
 private:
     struct Impl;  // the parts behind the facade, one concern to a file
-    RegStatus change(const std::function<RegStatus()>& operation);
+    [[nodiscard]] RegStatus change(const std::function<RegStatus()>& operation);
     std::unique_ptr<Impl> impl_;
 };
 

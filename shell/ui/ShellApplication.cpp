@@ -188,10 +188,15 @@ void ShellApplication::applyWindowSettings(const SettingsRecord& settings) {
 
 std::unique_ptr<platform::Database> ShellApplication::openDatabase(const std::filesystem::path& file) {
     // The program folder may be shared and read-only: the shell works on the user's copy.
-    auto database = platform::openCatalogue(platform::userCatalogue(file));
+    auto database = platform::openUserCatalogue(file);
     context_->database = database.get();
     hiddenContext_->database = database.get();
     return database;
+}
+
+std::optional<platform::DatabaseError> ShellApplication::checkOpenCatalogue() {
+    if (!state_.Database) return std::nullopt;
+    return platform::catalogueDamage(state_.Database->file());
 }
 
 void ShellApplication::showError(const std::string& message) {

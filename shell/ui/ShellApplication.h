@@ -102,6 +102,7 @@ public:
     void placeMainWindow(const WindowRectTwips& rect) override;
     void applyWindowSettings(const SettingsRecord& settings) override;
     std::unique_ptr<platform::Database> openDatabase(const std::filesystem::path& file) override;
+    std::optional<platform::DatabaseError> checkOpenCatalogue() override;
     void showError(const std::string& message) override;
     void addUtility(std::int32_t groupId, const UtilityRow& row) override;
     void fillSideBar() override;

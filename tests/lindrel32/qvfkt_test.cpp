@@ -35,7 +35,7 @@ TEST(Bits, MasksSignBitAndBounds) {
     EXPECT_EQ(f.DEL_Bit(n, -3), 1);
     EXPECT_EQ(f.SET_Bit(n, 30), 0x40000001);
     EXPECT_EQ(f.DEL_Bit(n, 0), 0x40000000);
-    EXPECT_THROW(f.GET_IsBitSet(1, 32), std::overflow_error);
+    EXPECT_THROW((void)f.GET_IsBitSet(1, 32), std::overflow_error);  // only the throw is checked
     EXPECT_THROW(f.SET_Bit(n, 32), std::overflow_error);
     EXPECT_THROW(f.DEL_Bit(n, 40), std::overflow_error);
     EXPECT_EQ(n, 0x40000000);

@@ -130,10 +130,11 @@ TEST_F(RegistryAccess, PathsRootsAndTheRootKeyItself) {
     EXPECT_EQ(reg.GetPfad(lower, names), -1);
     EXPECT_FALSE(reg.DelReg(lower, "x"));
     // No backslash fails the call, except for the enumerations.
-    EXPECT_THROW(reg.GetReg("HKEY_CURRENT_USER", "x"), std::invalid_argument);
+    // Only the throws are checked: the results of the reads are dropped.
+    EXPECT_THROW((void)reg.GetReg("HKEY_CURRENT_USER", "x"), std::invalid_argument);
     EXPECT_THROW(reg.SetReg("HKEY_CURRENT_USER", "x", "1"), std::invalid_argument);
     EXPECT_THROW(reg.DelReg("HKEY_CURRENT_USER", "x"), std::invalid_argument);
-    EXPECT_THROW(reg.GetSubKeyAnzahl("HKEY_CURRENT_USER"), std::invalid_argument);
+    EXPECT_THROW((void)reg.GetSubKeyAnzahl("HKEY_CURRENT_USER"), std::invalid_argument);
     EXPECT_THROW(reg.RenameReg("HKEY_CURRENT_USER", "a", "b"), std::invalid_argument);
     std::vector<std::int32_t> types(4);
     EXPECT_EQ(reg.GetPfad("HKEY_CURRENT_USER", names), -1);

@@ -22,6 +22,8 @@ public:
     std::int32_t platform = 3;
     bool grantAccess = true;
     bool databaseFails = false;
+    std::optional<std::string> readFails;  // a database error on every read of the catalogue
+    std::optional<vantix::platform::DatabaseError> damage;  // what the full check finds
     std::vector<std::string> steps;
     std::vector<UtilityRow> utilities;
     WindowRectTwips placed;
@@ -48,12 +50,16 @@ public:
         if (databaseFails) throw vantix::platform::DatabaseError(14, "unable to open database file");
         return nullptr;
     }
+    std::optional<vantix::platform::DatabaseError> checkOpenCatalogue() override {
+        return step("checkOpenCatalogue"), damage;
+    }
     void showError(const std::string& message) override { step("showError"), error = message; }
     void addUtility(std::int32_t groupId, const UtilityRow& row) override {
         if (groupId != 195) throw std::logic_error("wrong group");
+        read();
         utilities.push_back(row);
     }
-    void fillSideBar() override { step("fillSideBar"); }
+    void fillSideBar() override { step("fillSideBar"), read(); }
     void extendAppletTable() override { step("extendAppletTable"); }
     void loadModuleTable() override { step("loadModuleTable"); }
     void selectStartGroup(const std::string& commandLine, const std::string& lastCtrl) override {
@@ -64,6 +70,9 @@ public:
 
 private:
     void step(const std::string& name) { steps.push_back(name); }
+    void read() const {
+        if (readFails) throw vantix::platform::DatabaseError(11, *readFails);
+    }
 };
 
 struct Startup : ::testing::Test {
@@ -157,4 +166,38 @@ TEST_F(Startup, FirstStartOffersThePlatformsRowsOnceAndFullScreen) {
     runStartup(next, again, store, {});
     EXPECT_TRUE(again.utilities.empty());
     EXPECT_FLOAT_EQ(again.placed.Width, 8800);
+}
+
+TEST_F(Startup, DamageFoundAfterAFailedFirstReadEndsWithTheChecksMessage) {
+    host.readFails = "database disk image is malformed";
+    host.damage = vantix::platform::DatabaseError(
+        11, "database disk image is malformed: /u/QUORVIA.MDE (Page 4)");
+    EXPECT_EQ(run(), StartupOutcome::DatabaseFailed);
+    EXPECT_EQ(host.error, "database disk image is malformed: /u/QUORVIA.MDE (Page 4)");
+    const std::vector<std::string> tail{"openDatabase", "fillSideBar", "checkOpenCatalogue",
+                                        "showError"};
+    EXPECT_TRUE(std::equal(tail.rbegin(), tail.rend(), host.steps.rbegin())) << host.steps.back();
+    EXPECT_EQ(std::count(host.steps.begin(), host.steps.end(), "showMainWindow"), 0);
+}
+
+TEST_F(Startup, AFailedFirstReadOfAnIntactFileIsCheckedOnceAndStartUpGoesOn) {
+    store.values[{"Settings", "FirstStart"}] = "True";
+    host.readFails = "no such table: LIST_UTILITI";
+    EXPECT_EQ(run(), StartupOutcome::Running);
+    // Ten rows and the sidebar failed; the check ran once, for the first of them.
+    EXPECT_EQ(std::count(host.steps.begin(), host.steps.end(), "checkOpenCatalogue"), 1);
+    EXPECT_TRUE(host.error.empty());
+    EXPECT_EQ(store.deletes, std::vector<std::string>{"Settings|FirstStart"});
+    EXPECT_EQ(host.steps.back(), "showMainWindow");
+}
+
+TEST_F(Startup, DamageFoundOnTheFirstStartRowsKeepsFirstStartForTheStartAfterTheRepair) {
+    store.values[{"Settings", "FirstStart"}] = "True";
+    host.readFails = "database disk image is malformed";
+    host.damage =
+        vantix::platform::DatabaseError(11, "database disk image is malformed: /u/QUORVIA.MDE");
+    EXPECT_EQ(run(), StartupOutcome::DatabaseFailed);
+    EXPECT_TRUE(store.deletes.empty());
+    EXPECT_EQ(std::count(host.steps.begin(), host.steps.end(), "fillSideBar"), 0);
+    EXPECT_EQ(host.steps.back(), "showError");
 }

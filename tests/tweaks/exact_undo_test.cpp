@@ -112,8 +112,8 @@ TEST(ExactUndo, ACreatedKeyStaysWhenSomethingElseWasPutIntoIt) {
     EXPECT_EQ(ScratchDir::read(dir / "image" / "user.reg"), userReg);
 
     ASSERT_TRUE(session.apply({9, "A", std::nullopt}).journalled);
-    registry.setValue(platform::Root::CurrentUser, "Software\\VantixNew\\Sub",
-                      platform::RegValue::string("other", "someone else's"));
+    ASSERT_TRUE(registry.setValue(platform::Root::CurrentUser, "Software\\VantixNew\\Sub",
+                                  platform::RegValue::string("other", "someone else's")));
     const UndoOutcome undone = session.undo(9);
     EXPECT_TRUE(undone.undone);
     EXPECT_TRUE(undone.problems.empty());

@@ -21,9 +21,10 @@ namespace regtype = platform::regtype;
 class RealEditorTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        registry().setValue(Root::CurrentUser, "Software\\Acme", RegValue::string("Title", "Acme"));
-        registry().setValue(Root::CurrentUser, "Software\\Acme",
-                            RegValue::string("Path", "%WINDIR%", regtype::ExpandSz));
+        ASSERT_TRUE(registry().setValue(Root::CurrentUser, "Software\\Acme",
+                                        RegValue::string("Title", "Acme")));
+        ASSERT_TRUE(registry().setValue(Root::CurrentUser, "Software\\Acme",
+                                        RegValue::string("Path", "%WINDIR%", regtype::ExpandSz)));
     }
     platform::Registry& registry() { return image.machine->registry(); }
     void select(const std::string& path) { editor.selectKey(editor.nodeForPath(path)); }
@@ -62,7 +63,8 @@ TEST_F(RealEditorTest, ACaseOnlyRenameKeepsTheValueWithItsNewSpelling) {
 }
 
 TEST_F(RealEditorTest, AValueNamedRootIsDeletedAloneNotItsKey) {
-    registry().setValue(Root::CurrentUser, "Software\\Acme", RegValue::dword("%ROOT%", 1));
+    ASSERT_TRUE(
+        registry().setValue(Root::CurrentUser, "Software\\Acme", RegValue::dword("%ROOT%", 1)));
     select("HKEY_CURRENT_USER\\Software\\Acme");
     prompter.confirmations = {true};
     ASSERT_TRUE(editor.deleteValue(indexOf("%ROOT%")));
@@ -72,8 +74,8 @@ TEST_F(RealEditorTest, AValueNamedRootIsDeletedAloneNotItsKey) {
 }
 
 TEST_F(RealEditorTest, ANewKeyMatchingAnExistingOneInUnicodeCaseChangesNothing) {
-    registry().setValue(Root::CurrentUser, "Software\\Acme\\Ärger",
-                        RegValue::string("", "keep me"));
+    ASSERT_TRUE(registry().setValue(Root::CurrentUser, "Software\\Acme\\Ärger",
+                                    RegValue::string("", "keep me")));
     select("HKEY_CURRENT_USER\\Software\\Acme");
     prompter.keyNames = {"ärger"};
     editor.newKey();
@@ -84,7 +86,8 @@ TEST_F(RealEditorTest, ANewKeyMatchingAnExistingOneInUnicodeCaseChangesNothing) 
 }
 
 TEST_F(RealEditorTest, AnEmptyBinaryDefaultCanBeEdited) {
-    registry().setValue(Root::CurrentUser, "Software\\Acme\\Bin", RegValue::binary("", {}));
+    ASSERT_TRUE(
+        registry().setValue(Root::CurrentUser, "Software\\Acme\\Bin", RegValue::binary("", {})));
     select("HKEY_CURRENT_USER\\Software\\Acme\\Bin");
     ASSERT_EQ(editor.entries()[0].tag, ValueTag::Binar);
     EXPECT_EQ(editor.entries()[0].setting, "");
@@ -98,8 +101,8 @@ TEST_F(RealEditorTest, AnEmptyBinaryDefaultCanBeEdited) {
 }
 
 TEST_F(RealEditorTest, AnUnreadableDwordIsNotOverwrittenByCancellingItsEditor) {
-    registry().setValue(Root::CurrentUser, "Software\\Acme",
-                        RegValue{"Odd", regtype::Dword, {1, 2, 3, 4, 5, 6}});
+    ASSERT_TRUE(registry().setValue(Root::CurrentUser, "Software\\Acme",
+                                    RegValue{"Odd", regtype::Dword, {1, 2, 3, 4, 5, 6}}));
     select("HKEY_CURRENT_USER\\Software\\Acme");
     prompter.dwordResults = {""};  // what the dialog's OK gives for text that is no number
     EXPECT_FALSE(editor.editValue(indexOf("Odd")));

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
+#include <cstdlib>
 #include <fstream>
 #include <iterator>
 
@@ -231,3 +232,33 @@ TEST(CatalogueVersion, RevisionSitsAboveTheSchemaVersion) {
 }
 
 }  // namespace
+
+TEST_F(UserCatalogue, AFailedOpenNamesTheFileThatFailedWithWhatTheFullCheckFound) {
+    const char* home = std::getenv("XDG_DATA_HOME");
+    const std::string saved = home ? home : "";
+    ::setenv("XDG_DATA_HOME", data.path().c_str(), 1);  // openUserCatalogue's copy is user()
+    install(installed(), 1);
+    ASSERT_NE(openUserCatalogue(installed()), nullptr);
+    const std::string whole = bytesOf(installed());
+    auto openError = [this] {
+        try {
+            openUserCatalogue(installed());
+        } catch (const DatabaseError& error) {
+            return std::string(error.what());
+        }
+        return std::string("opened");
+    };
+    // The copy cut short: the copy is checked.
+    { std::ofstream(user(), std::ios::binary | std::ios::trunc) << whole.substr(0, 5000); }
+    EXPECT_EQ(openError(), "database disk image is malformed: " + user().string());
+    // No copy and the installed file cut short: the installed file is checked.
+    fs::remove(user());
+    fs::remove(installed());
+    { std::ofstream(installed(), std::ios::binary) << whole.substr(0, 5000); }
+    EXPECT_EQ(openError(), "database disk image is malformed: " + installed().string());
+    EXPECT_FALSE(fs::exists(user()));
+    if (home)
+        ::setenv("XDG_DATA_HOME", saved.c_str(), 1);
+    else
+        ::unsetenv("XDG_DATA_HOME");
+}

@@ -32,6 +32,39 @@ private:
         });
     }
 
+    static fs::path userCopy(ShellFixture& f) {
+        return f.image.scratch / "data" / "vantix" / "QUORVIA.MDE";
+    }
+
+    // The b-tree header of the page holding the root of `table` overwritten, as a bad sector would.
+    static void overwriteRootPage(const fs::path& file, const std::string& table) {
+        std::int64_t page = 0, pageSize = 0;
+        {
+            auto db = vantix::platform::Database::open(file, {.readOnly = true});
+            page = db->scalar("SELECT rootpage FROM sqlite_master WHERE name = ?", {table})
+                       ->toInteger();
+            pageSize = db->scalar("PRAGMA page_size")->toInteger();
+        }
+        std::string bytes = ScratchDir::read(file);
+        for (std::int64_t i = (page - 1) * pageSize; i < (page - 1) * pageSize + 12; ++i)
+            bytes[static_cast<std::size_t>(i)] = '\x7f';
+        ScratchDir::write(file, bytes);
+    }
+
+    // Start-up ends with one message, shows no main window, and leaves `file` as it was.
+    static QString failedStartMessage(ShellFixture& f, const fs::path& file) {
+        const std::string before = ScratchDir::read(file);
+        Dialogs::setNextAnswer(Dialogs::Answer::Ok);
+        const StartupOutcome outcome = f.start();
+        [&] {
+            QCOMPARE(outcome, StartupOutcome::DatabaseFailed);
+            QCOMPARE(Dialogs::shownMessages().size(), 1);
+            QVERIFY(!f.shell->mainWindow()->isVisible());
+            QVERIFY(ScratchDir::read(file) == before);
+        }();
+        return Dialogs::shownMessages().isEmpty() ? QString() : Dialogs::shownMessages()[0].text;
+    }
+
 private slots:
     void emptyStoreOpensDefaultWindow() {
         ShellFixture f;
@@ -166,6 +199,58 @@ private slots:
         QVERIFY(!Dialogs::shownMessages()[0].text.isEmpty());
         QVERIFY(!f.shell->mainWindow()->isVisible());
         QCOMPARE(QString::fromStdString(f.setting("DropDown_Ani")), QStringLiteral("<absent>"));
+    }
+
+    // The open reads only a few pages; the sidebar's table is damaged where it does not look.
+    void damagedCopyFoundOnTheFirstReadEndsWithWhatTheFullCheckFound() {
+        ShellFixture f;
+        f.ordinaryStart();
+        f.catalogue();  // the user's copy, made as the first start makes it
+        overwriteRootPage(userCopy(f), "BAR_CONTROL");
+        const QString message = failedStartMessage(f, userCopy(f));
+        QVERIFY2(message.contains(QString::fromStdString("database disk image is malformed: " +
+                                                         userCopy(f).string())),
+                 qPrintable(message));
+        QVERIFY2(message.contains(QStringLiteral("Page ")), qPrintable(message));
+    }
+
+    void damagedCopyFoundAtOpenNamesTheFileAndThePage() {
+        ShellFixture f;
+        f.ordinaryStart();
+        f.catalogue();
+        overwriteRootPage(userCopy(f), "CATALOGUE_ACCESS");
+        const QString message = failedStartMessage(f, userCopy(f));
+        QVERIFY2(message.contains(QString::fromStdString("database disk image is malformed: " +
+                                                         userCopy(f).string())),
+                 qPrintable(message));
+        QVERIFY2(message.contains(QStringLiteral("Page ")), qPrintable(message));
+    }
+
+    // No copy yet: the installed file is the one that failed, and the one checked.
+    void truncatedInstalledCatalogueIsNamedAtTheFirstStart() {
+        ShellFixture f;
+        f.ordinaryStart();
+        const fs::path installed = f.image.program() / "QUORVIA.MDE";
+        ScratchDir::write(installed, ScratchDir::read(installed).substr(0, 5000));
+        const QString message = failedStartMessage(f, installed);
+        QVERIFY2(message.contains(QString::fromStdString("database disk image is malformed: " +
+                                                         installed.string())),
+                 qPrintable(message));
+        QVERIFY(!fs::exists(userCopy(f)));
+    }
+
+    // An intact database of another program passes the full check: its one message stays.
+    void foreignDatabaseAsTheInstalledCatalogueKeepsItsOneMessage() {
+        ShellFixture f;
+        f.ordinaryStart();
+        const fs::path installed = f.image.program() / "QUORVIA.MDE";
+        fs::remove(installed);
+        vantix::platform::Database::open(installed, {.create = true})
+            ->executeScript("CREATE TABLE t (a);");
+        const QString message = failedStartMessage(f, installed);
+        QCOMPARE(message,
+                 QString::fromStdString("Unrecognized database format '" + installed.string() +
+                                        "': not a Vantix catalogue."));
     }
 };
 
