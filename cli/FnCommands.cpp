@@ -21,8 +21,7 @@ namespace {
 using tweaks::TweakError;
 
 std::unique_ptr<platform::Database> openCatalogueOfProgram() {
-    return platform::openCatalogue(
-        platform::userCatalogue(platform::programDir() / platform::kCatalogueFileName));
+    return platform::openUserCatalogue(platform::programDir() / platform::kCatalogueFileName);
 }
 
 std::string platformsOf(std::int64_t bs) {

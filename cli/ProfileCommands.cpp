@@ -17,8 +17,8 @@ constexpr std::size_t kMaxProfileBytes = 4 * 1024 * 1024;
 
 struct Session {
     Session()
-        : database(platform::openCatalogue(
-              platform::userCatalogue(platform::programDir() / platform::kCatalogueFileName))),
+        : database(
+              platform::openUserCatalogue(platform::programDir() / platform::kCatalogueFileName)),
           tweaks(platform::currentMachine(), *database, platform::programDir(),
                  lindrel32::registryObject(), lindrel32::functionsObject()) {}
     std::unique_ptr<platform::Database> database;

@@ -238,7 +238,8 @@ HiveParse parsePartialHive(std::string_view text, const HeaderIndex& index,
         Relation relation;
         bool decided = false;
         if (!needle.empty()) {
-            if (previousDecided && shared > stop) {
+            // The comparison stopped at `stop`, having looked one byte further.
+            if (previousDecided && shared > stop + 1) {
                 relation = previous;  // the same bytes up to where the needle parts
                 decided = true;
             } else {

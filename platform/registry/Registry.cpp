@@ -141,10 +141,8 @@ RegStatus Registry::change(const std::function<RegStatus()>& operation) {
 }
 
 RegStatus Registry::setValue(Root root, std::string_view subKey, const RegValue& value) {
-    impl_->prepareOneBlockChange(root, subKey);
-    const RegStatus st = change([&] { return impl_->setValue(root, subKey, value); });
-    impl_->endOneBlockChange();
-    return st;
+    const Impl::OneBlockChange oneBlock(*impl_, root, subKey);
+    return change([&] { return impl_->setValue(root, subKey, value); });
 }
 
 RegStatus Registry::createKey(Root root, std::string_view subKey) {
@@ -152,11 +150,13 @@ RegStatus Registry::createKey(Root root, std::string_view subKey) {
 }
 
 RegStatus Registry::deleteValue(Root root, std::string_view subKey, std::string_view name) {
+    const Impl::OneBlockChange oneBlock(*impl_, root, subKey);
     return change([&] { return impl_->deleteValue(root, subKey, name); });
 }
 
 RegStatus Registry::renameValue(Root root, std::string_view subKey, std::string_view oldName,
                                 std::string_view newName) {
+    const Impl::OneBlockChange oneBlock(*impl_, root, subKey);
     return change([&] { return impl_->renameValue(root, subKey, oldName, newName); });
 }
 

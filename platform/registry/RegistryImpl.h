@@ -74,10 +74,20 @@ struct Registry::Impl : reg::HiveSource {
     [[nodiscard]] reg::Hive* partFor(Slot& s, const std::vector<std::string>& components);
     // `text` and its headers as the file now is; false when it cannot be read or fails the check.
     [[nodiscard]] bool freshText(Slot& s);
-    // Before a value of an existing key is set: when the file allows it, the
-    // hive holds only that key's blocks and the save rewrites only its block.
+    // Before the values of an existing key change (set, delete, rename): when
+    // the file allows it, the hive holds only that key's blocks and the save
+    // rewrites only its block. Such a change creates no key.
     void prepareOneBlockChange(Root root, std::string_view subKey);
     void endOneBlockChange();
+    struct OneBlockChange {
+        OneBlockChange(Impl& impl, Root root, std::string_view subKey) : impl(impl) {
+            impl.prepareOneBlockChange(root, subKey);
+        }
+        ~OneBlockChange() { impl.endOneBlockChange(); }
+        OneBlockChange(const OneBlockChange&) = delete;
+        OneBlockChange& operator=(const OneBlockChange&) = delete;
+        Impl& impl;
+    };
     reg::Hive* hiveFor(int hive, const std::vector<std::string>& components,
                        RegStatus& st) override;
     // A key for reading; `reach` says whether the blocks of that key are enough.

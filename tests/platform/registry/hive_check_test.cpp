@@ -123,8 +123,9 @@ TEST(HiveCheck, TellsSaveOrderAsTheOrderCheckDoes) {
              {"[B] 1\n[a] 2\n", false},
              {"[A\\\\B] 1\n[A] 2\n", false},
              {"[AB] 1\n[A\\\\B] 2\n", false},
-             {"[A] 1\n[a] 2\n", false},  // one key, two blocks
-             {"[A] 1\n[Caf\\x00e9] 2\n", std::nullopt},
+             {"[A] 1\n[a] 2\n", false},          // one key, two blocks
+             {"[A] 1\n[Caf\\x00e9] 2\n", true},  // decided before the escape
+             {"[Caf\\x00e9] 1\n[Caf\\x00e9\\\\B] 2\n", std::nullopt},
          }) {
         const std::string text = hive(c.body);
         HeaderPositions positions;

@@ -369,3 +369,34 @@ TEST(PartialHive, ASetValueRewritesOnlyItsKeysBlockAndReportsAsBefore) {
     EXPECT_EQ(reread.values(Root::LocalMachine, key)->size(), valuesBefore + 1);
     EXPECT_EQ(reread.subKeyNames(Root::LocalMachine, "Software\\VantixFixture")->size(), 2u);
 }
+
+TEST(PartialHive, DeletesAndRenamesOfValuesRewriteOnlyTheirKeysBlockAsAWholeSaveWould) {
+    const std::string key = "Software\\VantixFixture\\Exotic\\sub[1]";
+    const auto changeIn = [&](const ScratchDir& dir, bool batched) {
+        copyWineHives(dir);
+        Registry registry(dir.path());
+        const auto names = registry.values(Root::LocalMachine, key);
+        EXPECT_TRUE(names && names->size() >= 2);
+        const auto changes = [&] {
+            if (RegStatus st = registry.deleteValue(Root::LocalMachine, key, (*names)[0].name); !st)
+                return st;
+            return registry.renameValue(Root::LocalMachine, key, (*names)[1].name, "Renamed");
+        };
+        // A batch loads the whole file; single changes read and rewrite one block.
+        EXPECT_TRUE(batched ? registry.batch(changes) : changes()) << registry.lastError();
+        std::string text = ScratchDir::read(dir / "system.reg");
+        // The key's times are the moment of the change; the rest must match byte for byte.
+        const std::size_t header = text.find("[Software\\\\VantixFixture\\\\Exotic\\\\sub\\[1\\]]");
+        EXPECT_NE(header, std::string::npos);
+        const std::size_t time = text.find("#time=", header);
+        EXPECT_NE(time, std::string::npos);
+        text.erase(time, text.find('\n', time) - time);
+        text.erase(header, text.find('\n', header) - header);
+        return text;
+    };
+    ScratchDir oneBlock, whole;
+    const std::string expected = changeIn(whole, true);
+    EXPECT_EQ(changeIn(oneBlock, false), expected);
+    Registry reread(oneBlock.path());
+    EXPECT_TRUE(reread.getValue(Root::LocalMachine, key, "renamed"));
+}
