@@ -159,10 +159,10 @@ private:
             previousPath_ ? commonPrefix(previousPath_, path, end_, previousLength_) : 0;
         names_.resize(static_cast<std::size_t>(
             std::upper_bound(names_.begin(), names_.end(), shared) - names_.begin()));
-        if (names_.empty())
-            names_.push_back(0);
-        else
-            compareOrder(path, names_.back());
+        if (names_.empty()) names_.push_back(0);
+        // Escapes within the shared names are the last header's.
+        std::size_t escape = previousEscape_ < names_.back() ? previousEscape_ : kNoEscape;
+        if (previousPath_) compareOrder(path, shared);
         const char* name = path + names_.back();
         const char* next = name;  // the first byte not yet read
         for (const char* chunk = name; chunk < end_;) {
@@ -178,6 +178,7 @@ private:
                     p_ = at + 1;
                     previousPath_ = path;
                     previousLength_ = static_cast<std::size_t>(at - path);
+                    previousEscape_ = escape;
                     if (headers_)
                         headers_->shared.push_back(
                             static_cast<std::uint16_t>(std::min<std::size_t>(shared, 0xFFFF)));
@@ -190,6 +191,7 @@ private:
                     names_.push_back(static_cast<std::uint32_t>(name - path));
                     continue;
                 }
+                escape = std::min(escape, static_cast<std::size_t>(at - path));
                 next = escapeEnd(at);
                 if (!next) return false;
             }
@@ -198,40 +200,48 @@ private:
         return false;
     }
 
-    // One step of a path in the order the tree keeps keys: its end, a
-    // separator, or a name's character folded; nullopt for what needs decoding.
-    static std::optional<int> orderUnit(const char*& p, const char* end) {
-        if (p >= end) return std::nullopt;
+    // One step of a path in the order the tree keeps keys: its end (-1), a
+    // separator (0), or a name's character folded; kUndecided for what needs decoding.
+    static constexpr int kUndecided = -2;
+    static int orderUnit(const char*& p, const char* end) {
+        if (p >= end) return kUndecided;
         const char c = *p;
         if (c == ']') return -1;
         if (c == '\\') {
-            if (end - p < 2 || p[1] != '\\') return std::nullopt;
+            if (end - p < 2 || p[1] != '\\') return kUndecided;
             p += 2;
             return 0;
         }
-        if (static_cast<unsigned char>(c) >= 0x80 || c == '\n') return std::nullopt;
+        if (static_cast<unsigned char>(c) >= 0x80 || c == '\n') return kUndecided;
         ++p;
         return c >= 'A' && c <= 'Z' ? c + 0x20 : c;
     }
 
-    // Whether this header's path comes after the last one's, from the start
-    // of the first name where they may part (the bytes before are the same).
-    void compareOrder(const char* path, std::size_t from) {
+    // Whether this header's path comes after the last one's. The two share
+    // their first `shared` bytes; without an escape among them, the order is
+    // decided where they part (at the start of a separator cut in two).
+    void compareOrder(const char* path, std::size_t shared) {
         if (orderBroken_) return;
+        if (previousEscape_ < shared) {
+            orderUnknown_ = true;
+            return;
+        }
+        std::size_t from = shared;
+        while (from > 0 && previousPath_[from - 1] == '\\') --from;
         const char* a = previousPath_ + from;
         const char* b = path + from;
         for (;;) {
-            const auto x = orderUnit(a, end_);
-            const auto y = orderUnit(b, end_);
-            if (!x || !y) {
+            const int x = orderUnit(a, end_);
+            const int y = orderUnit(b, end_);
+            if (x == kUndecided || y == kUndecided) {
                 orderUnknown_ = true;
                 return;
             }
-            if (*x != *y) {
-                orderBroken_ = *x > *y;
+            if (x != y) {
+                orderBroken_ = x > y;
                 return;
             }
-            if (*x < 0) {  // the same key again: it has two blocks
+            if (x < 0) {  // the same key again: it has two blocks
                 orderBroken_ = true;
                 return;
             }
@@ -349,6 +359,8 @@ private:
     // The last header's path, and where each of its names starts in it.
     const char* previousPath_ = nullptr;
     std::size_t previousLength_ = 0;
+    static constexpr std::size_t kNoEscape = ~std::size_t{0};
+    std::size_t previousEscape_ = kNoEscape;  // where its first escape starts
     std::vector<std::uint32_t> names_;
     bool orderBroken_ = false;
     bool orderUnknown_ = false;
