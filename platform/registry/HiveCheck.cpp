@@ -62,8 +62,9 @@ struct Stops {
 // What ends a run of quoted text: its closing quote, an escape, the line's end.
 using QuotedStops = Stops<false, '"', '\\', '\n'>;
 // What ends a name in a key header: the path's end, a separator or escape,
-// and what the check leaves to the reader.
-using HeaderStops = Stops<false, ']', '\\', '[', '\n'>;
+// and what the check leaves to the reader (bytes 0x80 and above, which Wine
+// writes as escapes, and which may not read as characters at all).
+using HeaderStops = Stops<true, ']', '\\', '[', '\n'>;
 using LineEnd = Stops<false, '\n'>;
 
 // One pass over the text with a cursor; each step leaves it at the start of the next line.
@@ -252,7 +253,8 @@ private:
     // a backslash (which would part the name); null for any other.
     const char* escapeEnd(const char* at) const {
         const char c = at[1];
-        if (c == '\n' || (c >= '0' && c <= '7')) return nullptr;
+        if (c == '\n' || (c >= '0' && c <= '7') || static_cast<unsigned char>(c) >= 0x80)
+            return nullptr;
         if (c != 'x') return at + 2;
         const char* digit = at + 2;
         unsigned value = 0;

@@ -49,8 +49,8 @@ TEST(HiveCheck, PassesWhatWineWrites) {
              "\n",
              "[A] 1\n[A\\\\B] 2\n[A\\\\BC] 3\n[A\\\\BC\\\\D] 4\n[AB] 5\n[A\\\\B] 6\n",
              "\"Before\"=\"the first key\"\n;; a comment\n[A] 1\n#link\njunk line\n\n",
-             // Escaped and non-ASCII names, which Wine writes for names beyond ASCII.
-             "[Caf\\x00e9\\\\Caf\xc3\xa9\\\\A\\]B\\\\\\x5cB] 1\n",
+             // Escaped names, as Wine writes names beyond ASCII.
+             "[Caf\\x00e9\\\\A\\]B\\\\\\x5cB] 1\n",
          }) {
         const std::string text = hive(body);
         EXPECT_TRUE(quickCheckHive(text)) << body;
@@ -85,6 +85,7 @@ TEST(HiveCheck, NeverPassesWhatTheReaderRefuses) {
              "[A] 1\n\"v\"=qword:1\n",
              "[A] 1\n#class=unquoted\n",
              "[A\\x005c] 1\n",
+             "[\xa6\x90\x99\x8b\x88\x9e\x8d\x9a\\\\A] 1\n",  // bytes that are no characters
              "[A\\\n",
          }) {
         const std::string text = hive(body);
@@ -99,11 +100,12 @@ TEST(HiveCheck, NeverPassesWhatTheReaderRefuses) {
 }
 
 TEST(HiveCheck, LeavesUnusualButReadableTextToTheReader) {
-    // Carriage returns, and escapes that could stand for a backslash, read; the
-    // quick check does not decide them.
+    // Carriage returns, escapes that could stand for a backslash and names
+    // not escaped beyond ASCII read; the quick check does not decide them.
     for (const std::string& body : std::vector<std::string>{
              "[A] 1\r\n\"v\"=hex:00,01\r\n",
              "[A\\134B] 1\n",
+             "[Caf\xc3\xa9] 1\n",
              "[A\\x005c\\x42] 1\n",
          }) {
         const std::string text = hive(body);
