@@ -9,9 +9,9 @@
 #include <cstdio>
 
 #include "RegistryTestSupport.h"
-#include "platform/files/DiskFaults.h"
 #include "platform/registry/HiveFile.h"
 #include "platform/registry/HiveReader.h"
+#include "platform/files/DiskFaults.h"
 #include "platform/registry/Registry.h"
 
 using namespace vantix::platform;
@@ -48,16 +48,14 @@ TEST(RegistryDurability, ConcurrentWritersLoseNothing) {
             Registry r(dir.path());
             for (int i = 0; i < kEach; ++i) {
                 const std::string name = "w" + std::to_string(w) + "_" + std::to_string(i);
-                if (!r.setValue(Root::LocalMachine, "Software\\Concurrent",
-                                RegValue::dword(name, static_cast<std::uint32_t>(i))))
+                if (!r.setValue(Root::LocalMachine, "Software\\Concurrent", RegValue::dword(name, static_cast<std::uint32_t>(i))))
                     ::_exit(1);
             }
         }));
     }
     for (pid_t pid : children) EXPECT_EQ(exitCode(pid), 0);
     Registry r(dir.path());
-    EXPECT_EQ(r.values(Root::LocalMachine, "Software\\Concurrent")->size(),
-              static_cast<std::size_t>(kWriters * kEach));
+    EXPECT_EQ(r.values(Root::LocalMachine, "Software\\Concurrent")->size(), static_cast<std::size_t>(kWriters * kEach));
     EXPECT_TRUE(r.keyExists(Root::LocalMachine, "Software\\VantixFixture\\Exotic\\sub[1]"));
 }
 
@@ -79,8 +77,7 @@ TEST(RegistryDurability, AWriterKilledMidWayLeavesAWholeFile) {
         const std::string text = ScratchDir::read(dir / "system.reg");
         const auto parsed = vantix::platform::reg::parseHive(text, "system.reg");
         ASSERT_TRUE(parsed.hive) << parsed.error;
-        EXPECT_NE(text.find("[Software\\\\VantixFixture\\\\Exotic\\\\sub\\[1\\]]"),
-                  std::string::npos);
+        EXPECT_NE(text.find("[Software\\\\VantixFixture\\\\Exotic\\\\sub\\[1\\]]"), std::string::npos);
     }
     // The lock died with the writer: the next one is not blocked, and clears what was left.
     Registry r(dir.path());
@@ -95,22 +92,16 @@ TEST(RegistryDurability, AFailedSaveKeepsTheOldFileAndMemory) {
     Registry r(dir.path());
     ASSERT_TRUE(r.keyExists(Root::LocalMachine, "Software\\VantixFixture"));
     vantix::platform::reg::setBeforeRenameHook([](const std::filesystem::path&) { return false; });
-    const RegStatus st = r.setValue(Root::LocalMachine, "Software\\VantixFixture",
-                                    RegValue::string("touch", "lost"));
+    const RegStatus st = r.setValue(Root::LocalMachine, "Software\\VantixFixture", RegValue::string("touch", "lost"));
     vantix::platform::reg::setBeforeRenameHook(nullptr);
     EXPECT_EQ(st.code, RegStatus::IoError);
     EXPECT_NE(st.message.find("system.reg"), std::string::npos);
     EXPECT_EQ(ScratchDir::read(dir / "system.reg"), readFixture("system.reg"));
     EXPECT_EQ(r.getValue(Root::LocalMachine, "Software\\VantixFixture", "touch")->text(), "1");
     for (const auto& entry : std::filesystem::directory_iterator(dir.path()))
-        EXPECT_EQ(entry.path().filename().string().find(".system.reg."), std::string::npos)
-            << entry.path();
-    EXPECT_TRUE(r.setValue(Root::LocalMachine, "Software\\VantixFixture",
-                           RegValue::string("touch", "kept")));
-    EXPECT_EQ(Registry(dir.path())
-                  .getValue(Root::LocalMachine, "Software\\VantixFixture", "touch")
-                  ->text(),
-              "kept");
+        EXPECT_EQ(entry.path().filename().string().find(".system.reg."), std::string::npos) << entry.path();
+    EXPECT_TRUE(r.setValue(Root::LocalMachine, "Software\\VantixFixture", RegValue::string("touch", "kept")));
+    EXPECT_EQ(Registry(dir.path()).getValue(Root::LocalMachine, "Software\\VantixFixture", "touch")->text(), "kept");
 }
 
 TEST(RegistryDurability, ReplacingKeepsTheModeAndWritesThroughASymlink) {
@@ -137,8 +128,7 @@ TEST(RegistryDurability, WritesAreRefusedWhileAWineServerHoldsItsLock) {
     struct stat st {};
     ASSERT_EQ(::stat(dir.path().c_str(), &st), 0);
     char serverDir[64];
-    std::snprintf(serverDir, sizeof serverDir, "server-%llx-%llx",
-                  static_cast<unsigned long long>(st.st_dev),
+    std::snprintf(serverDir, sizeof serverDir, "server-%llx-%llx", static_cast<unsigned long long>(st.st_dev),
                   static_cast<unsigned long long>(st.st_ino));
     const auto lockFile = tmp / "wine-TeSt42" / serverDir / "lock";
     ScratchDir::write(lockFile, "");
@@ -163,8 +153,7 @@ TEST(RegistryDurability, WritesAreRefusedWhileAWineServerHoldsItsLock) {
     char c;
     ASSERT_EQ(::read(ready[0], &c, 1), 1);
     Registry r(dir.path());
-    const RegStatus refused =
-        r.setValue(Root::LocalMachine, "Software\\X", RegValue::dword("v", 1));
+    const RegStatus refused = r.setValue(Root::LocalMachine, "Software\\X", RegValue::dword("v", 1));
     EXPECT_EQ(refused.code, RegStatus::ServerRunning);
     EXPECT_NE(refused.message.find(std::to_string(server)), std::string::npos) << refused.message;
     EXPECT_EQ(ScratchDir::read(dir / "system.reg"), readFixture("system.reg"));
@@ -172,8 +161,7 @@ TEST(RegistryDurability, WritesAreRefusedWhileAWineServerHoldsItsLock) {
 
     ASSERT_EQ(::write(release[1], &c, 1), 1);
     EXPECT_EQ(exitCode(server), 0);
-    EXPECT_TRUE(r.setValue(Root::LocalMachine, "Software\\X",
-                           RegValue::dword("v", 1)));  // a stale lock file proves nothing
+    EXPECT_TRUE(r.setValue(Root::LocalMachine, "Software\\X", RegValue::dword("v", 1)));  // a stale lock file proves nothing
     if (oldTmp)
         ::setenv("TMPDIR", savedTmp.c_str(), 1);
     else
@@ -183,8 +171,7 @@ TEST(RegistryDurability, WritesAreRefusedWhileAWineServerHoldsItsLock) {
 
 // A change of two hive files saves both or neither, whichever step fails.
 TEST(RegistryDurability, ABatchOfTwoHivesSavesBothOrNeither) {
-    for (const auto step :
-         {vantix::platform::DiskStep::Write, vantix::platform::DiskStep::Rename}) {
+    for (const auto step : {vantix::platform::DiskStep::Write, vantix::platform::DiskStep::Rename}) {
         ScratchDir dir;
         copyWineHives(dir);
         const std::string system = ScratchDir::read(dir / "system.reg");
@@ -192,10 +179,7 @@ TEST(RegistryDurability, ABatchOfTwoHivesSavesBothOrNeither) {
         Registry r(dir.path());
         auto both = [&] {
             return r.batch([&] {
-                if (auto st =
-                        r.setValue(Root::LocalMachine, "Software\\Both", RegValue::dword("v", 1));
-                    !st)
-                    return st;
+                if (auto st = r.setValue(Root::LocalMachine, "Software\\Both", RegValue::dword("v", 1)); !st) return st;
                 return r.setValue(Root::CurrentUser, "Software\\Both", RegValue::dword("v", 1));
             });
         };

@@ -55,16 +55,13 @@ TEST(WineEscape, WritesEachUnitTheWayWineserverDoes) {
         {u"plain", "plain"},
         {u"a\\b\"c", "a\\\\b\\\"c"},
         {u"caf\u00e9", "caf\\xe9"},
-        {u"\u00e9f", "\\x00e9f"},  // a hex digit follows: four digits
+        {u"\u00e9f", "\\x00e9f"},          // a hex digit follows: four digits
         {u"\u00e9g", "\\xe9g"},
         {u"\u20ac", "\\x20ac"},
         {u"\U0001F600", "\\xd83d\\xde00"},  // surrogate halves separately
         {u"\a\b\t\n\v\f\r\x1b", "\\a\\b\\t\\n\\v\\f\\r\\e"},
         {std::u16string(u"\x01z", 2), "\\1z"},
-        {std::u16string(u"\x02"
-                        u"7",
-                        2),
-         "\\0027"},  // an octal digit follows: three digits
+        {std::u16string(u"\x02" u"7", 2), "\\0027"},  // an octal digit follows: three digits
         {std::u16string(u"a\0b", 3), "a\\0b"},
         {u"\x7f", "\x7f"},
     };
@@ -84,16 +81,12 @@ TEST(WineEscape, ReaderAcceptsWhatWineserverAccepts) {
         std::string text;
         std::u16string units;
     } cases[] = {
-        {"\\x", u"x"},  // no digit after \x
-        {"\\x41414",
-         u"\x4141"
-         u"4"},  // at most four digits
+        {"\\x", u"x"},                 // no digit after \x
+        {"\\x41414", u"\x4141" u"4"},  // at most four digits
         {"\\101", u"A"},
         {"\\q", u"q"},
         {"caf\xc3\xa9", u"caf\u00e9"},  // raw UTF-8
-        {"a\xff"
-         "b",
-         u"ab"},  // invalid UTF-8 dropped
+        {"a\xff" "b", u"ab"},           // invalid UTF-8 dropped
     };
     for (const auto& c : cases) EXPECT_EQ(unescaped(c.text), c.units) << c.text;
     std::u16string out;
@@ -118,9 +111,9 @@ TEST(WineValueLines, EveryTypeIsWrittenInWineserversForm) {
         {"b", 3, {}, "\"b\"=hex:\n"},
         {"b", 3, {0, 0xff}, "\"b\"=hex:00,ff\n"},
         {"n", 0, {}, "\"n\"=hex(0):\n"},
-        {"z", 1, {}, "\"z\"=hex(1):\n"},                       // empty REG_SZ has no terminator
+        {"z", 1, {}, "\"z\"=hex(1):\n"},                 // empty REG_SZ has no terminator
         {"z", 1, {0x41, 0, 0x42}, "\"z\"=hex(1):41,00,42\n"},  // odd length
-        {"z", 1, {0x41, 0}, "\"z\"=hex(1):41,00\n"},           // not NUL-terminated
+        {"z", 1, {0x41, 0}, "\"z\"=hex(1):41,00\n"},     // not NUL-terminated
         {"q", 11, {1, 2, 3, 4, 5, 6, 7, 8}, "\"q\"=hex(b):01,02,03,04,05,06,07,08\n"},
         {"u", 0x1234, {0xab}, "\"u\"=hex(1234):ab\n"},
         {"caf\xc3\xa9", 4, {0, 0, 0, 0}, "\"caf\\xe9\"=dword:00000000\n"},
@@ -129,14 +122,12 @@ TEST(WineValueLines, EveryTypeIsWrittenInWineserversForm) {
         EXPECT_EQ(valueLine(c.name, c.type, c.data), c.line);
         // and the line reads back as the same data
         const std::string_view line(c.line);
-        const std::size_t eq =
-            line.find("\"=") != std::string_view::npos ? line.find("\"=") + 2 : 2;
+        const std::size_t eq = line.find("\"=") != std::string_view::npos ? line.find("\"=") + 2 : 2;
         std::uint32_t type = 99;
         std::vector<std::uint8_t> data;
         std::string reason;
-        ASSERT_TRUE(parseWineData(
-            line.substr(eq, line.size() - eq - 1), [](std::string_view&) { return false; }, type,
-            data, reason))
+        ASSERT_TRUE(parseWineData(line.substr(eq, line.size() - eq - 1), [](std::string_view&) { return false; }, type,
+                                  data, reason))
             << c.line << reason;
         EXPECT_EQ(type, c.type) << c.line;
         EXPECT_EQ(data, c.data) << c.line;
@@ -189,20 +180,16 @@ TEST(WineFiles, ReadsTheExoticParts) {
     ASSERT_TRUE(exotic);
     EXPECT_EQ(exotic->className, "Fixture \"class\"");
     EXPECT_EQ(exotic->time, 0x1da1747c66d0000ULL);
-    EXPECT_EQ(
-        unitsOf(exotic->value("str")->data),
-        std::u16string(u"tab\there\nnewline \"quoted\" back\\slash caf\u00e9 \u00e9f euro\u20ac") +
-            u'\0');
-    EXPECT_EQ(exotic->value("ctl")->data, utf16z(u"\x01\x02"
-                                                 u"7\x1b"));
+    EXPECT_EQ(unitsOf(exotic->value("str")->data),
+              std::u16string(u"tab\there\nnewline \"quoted\" back\\slash caf\u00e9 \u00e9f euro\u20ac") + u'\0');
+    EXPECT_EQ(exotic->value("ctl")->data, utf16z(u"\x01\x02" u"7\x1b"));
     EXPECT_EQ(exotic->values.front().name, "");  // default value sorts first
     EXPECT_TRUE(software->child("vantixfixture")->child("caf\xc3\xa9"));
     HiveKey* wow = software->child("wow6432node");
     ASSERT_TRUE(wow);
     bool sawLink = false;
     std::function<void(HiveKey&)> scan = [&](HiveKey& k) {
-        if (k.isLink && k.value("symboliclinkvalue") && k.value("symboliclinkvalue")->type == 6)
-            sawLink = true;
+        if (k.isLink && k.value("symboliclinkvalue") && k.value("symboliclinkvalue")->type == 6) sawLink = true;
         for (auto& c : k.children) scan(*c);
     };
     scan(*wow);
@@ -210,10 +197,9 @@ TEST(WineFiles, ReadsTheExoticParts) {
 }
 
 TEST(WineFiles, ChangedKeyIsRegeneratedAndItsNeighboursKeepTheirBytes) {
-    const std::string text =
-        std::string(kHeader) +
-        "\n[A] 1700000000\n#time=1da1747c66d0000\n\"v\"=str:\"old\"\n; a comment Wine skips\n"
-        "\n[B] 1700000000\njunk line\n\"w\"  =  dword:1\n";
+    const std::string text = std::string(kHeader) +
+                             "\n[A] 1700000000\n#time=1da1747c66d0000\n\"v\"=str:\"old\"\n; a comment Wine skips\n"
+                             "\n[B] 1700000000\njunk line\n\"w\"  =  dword:1\n";
     auto parsed = parseHive(text, "t.reg");
     ASSERT_TRUE(parsed.hive) << parsed.error;
     HiveKey* a = parsed.hive->root->child("a");
@@ -227,8 +213,7 @@ TEST(WineFiles, ChangedKeyIsRegeneratedAndItsNeighboursKeepTheirBytes) {
 }
 
 TEST(WineFiles, NewKeysGoInSortOrderAndImplicitKeysStayImplicit) {
-    const std::string text =
-        std::string(kHeader) + "\n[a\\\\b] 1\n#time=1\n\"v\"=\"1\"\n\n[c] 2\n#time=2\n";
+    const std::string text = std::string(kHeader) + "\n[a\\\\b] 1\n#time=1\n\"v\"=\"1\"\n\n[c] 2\n#time=2\n";
     auto parsed = parseHive(text, "t.reg");
     ASSERT_TRUE(parsed.hive);
     HiveKey& root = *parsed.hive->root;
@@ -236,17 +221,14 @@ TEST(WineFiles, NewKeysGoInSortOrderAndImplicitKeysStayImplicit) {
     bb.dirty = true;
     bb.addChild("inner", "inner", 0x20).dirty = true;
     parsed.hive->changed = true;
-    EXPECT_EQ(writeHive(*parsed.hive, ""),
-              std::string(kHeader) +
-                  "\n[a\\\\b] 1\n#time=1\n\"v\"=\"1\"\n"
-                  "\n[B b\\\\inner] 1240428289\n#time=000000020\n"  // before 1970: wraps like Wine
-                  "\n[c] 2\n#time=2\n");
+    EXPECT_EQ(writeHive(*parsed.hive, ""), std::string(kHeader) +
+                                               "\n[a\\\\b] 1\n#time=1\n\"v\"=\"1\"\n"
+                                               "\n[B b\\\\inner] 1240428289\n#time=000000020\n"  // before 1970: wraps like Wine
+                                               "\n[c] 2\n#time=2\n");
 }
 
 TEST(WineFiles, RepeatedKeysMergeAndCrlfLoads) {
-    const std::string text =
-        std::string(kHeader) +
-        "\r\n[K] 5\r\n\"a\"=\"1\"\r\n[k] 6\r\n\"A\"=\"2\"\r\n\"b\"=hex:01,\\\r\n  02\r\n";
+    const std::string text = std::string(kHeader) + "\r\n[K] 5\r\n\"a\"=\"1\"\r\n[k] 6\r\n\"A\"=\"2\"\r\n\"b\"=hex:01,\\\r\n  02\r\n";
     auto parsed = parseHive(text, "t.reg");
     ASSERT_TRUE(parsed.hive) << parsed.error;
     HiveKey* k = parsed.hive->root->child("k");
@@ -286,9 +268,7 @@ TEST(WineFiles, CorruptAndHostileInputGivesLineAndReason) {
         const auto parsed = parseHive(c.text, "bad.reg");
         EXPECT_FALSE(parsed.hive) << c.text;
         EXPECT_EQ(parsed.errorLine, c.line) << c.text << " -> " << parsed.error;
-        EXPECT_NE(parsed.error.find("bad.reg: line " + std::to_string(c.line) + ": "),
-                  std::string::npos)
-            << parsed.error;
+        EXPECT_NE(parsed.error.find("bad.reg: line " + std::to_string(c.line) + ": "), std::string::npos) << parsed.error;
         EXPECT_NE(parsed.error.find(c.reason), std::string::npos) << parsed.error;
     }
     std::string deep = std::string(kHeader) + "[k";
@@ -297,9 +277,7 @@ TEST(WineFiles, CorruptAndHostileInputGivesLineAndReason) {
 }
 
 TEST(WineFiles, LinesWineSkipsAreKeptAndIgnored) {
-    const std::string text =
-        std::string(kHeader) +
-        "\"orphan\"=\"before any key\"\n#anything\n\n[k] 1\n  \"v\" = \"x\"\n; c\nwhat\n";
+    const std::string text = std::string(kHeader) + "\"orphan\"=\"before any key\"\n#anything\n\n[k] 1\n  \"v\" = \"x\"\n; c\nwhat\n";
     auto parsed = parseHive(text, "t.reg");
     ASSERT_TRUE(parsed.hive) << parsed.error;
     EXPECT_TRUE(parsed.hive->root->values.empty());
@@ -316,6 +294,5 @@ TEST(WineFiles, HandWrittenOrderIsKeptAndNewKeysFollowTheirPredecessor) {
     HiveKey& root = *parsed.hive->root;
     root.addChild("a0", "a0", kUnixEpochFileTime).dirty = true;  // sorts after a, before b
     EXPECT_EQ(writeHive(*parsed.hive, ""),
-              std::string(kHeader) +
-                  "[b] 1\n\"v\"=\"1\"\n[a] 2\n\"w\"=\"2\"\n\n[a0] 0\n#time=19db1ded53e8000\n");
+              std::string(kHeader) + "[b] 1\n\"v\"=\"1\"\n[a] 2\n\"w\"=\"2\"\n\n[a0] 0\n#time=19db1ded53e8000\n");
 }
