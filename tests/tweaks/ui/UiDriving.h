@@ -29,7 +29,11 @@ void enterDrag(HiddenTreeView& tree, QMimeData* data) {
 const std::string kAdvanced =
     "HKEY_CURRENT_USER\\Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\Advanced";
 
-// Runs `act` on the property page as soon as it is shown modally.
+// Runs `act` on the property page as soon as it is shown modally and active
+// (focus moves only within the active window; on a busy machine a page can
+// be shown a while before it is). A check that fails inside `act` ends it
+// early with the page still open: the page is closed then, so that the test
+// reports the failure instead of waiting.
 void whenPageOpens(std::function<void(Form5&)> act) {
     auto* poll = new QTimer;
     QObject::connect(poll, &QTimer::timeout, poll, [poll, act] {
@@ -37,7 +41,9 @@ void whenPageOpens(std::function<void(Form5&)> act) {
         if (!page || !page->isVisible()) return;
         poll->stop();
         poll->deleteLater();
+        if (!QTest::qWaitForWindowActive(page)) qWarning("the page was never the active window");
         act(*page);
+        if (QTest::currentTestFailed() && page->isVisible()) page->reject();
     });
     poll->start(10);
 }
