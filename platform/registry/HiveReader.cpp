@@ -285,7 +285,10 @@ HiveParse parseHive(std::string text, std::string_view source) {
 }
 
 std::string checkHive(std::string_view text, std::string_view source) {
-    if (quickCheckHive(text)) return {};
+    return quickCheckHive(text) ? std::string() : checkHiveByReading(text, source);
+}
+
+std::string checkHiveByReading(std::string_view text, std::string_view source) {
     Hive scratch;
     return Reader(scratch, text, source, Reader::Mode::Check).run().error;
 }

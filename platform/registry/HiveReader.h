@@ -32,5 +32,7 @@ HiveParse parseHive(std::string text, std::string_view source);
 // Reads `text` as parseHive does without building its tree: the error
 // parseHive would give ("" when it reads).
 std::string checkHive(std::string_view text, std::string_view source);
+// The same by the reader alone, for a caller whose quick check already failed.
+std::string checkHiveByReading(std::string_view text, std::string_view source);
 
 }  // namespace vantix::platform::reg

@@ -100,7 +100,7 @@ bool Registry::Impl::freshText(Slot& s) {
         if (reg::quickCheckHive(s.text.view(), &headers)) {
             s.saveOrder = headers.inSaveOrder;
             s.headers.emplace(s.text.view(), std::move(headers));
-        } else if (reg::checkHive(s.text.view(), s.file.string()).empty())
+        } else if (reg::checkHiveByReading(s.text.view(), s.file.string()).empty())
             s.headers.emplace(s.text.view());
     }
     return s.headers.has_value();
