@@ -6,17 +6,12 @@
 #include <string>
 #include <vector>
 
+#include "lindrel32/Forward.h"
 #include "tweaks/TweakHost.h"
 
 namespace vantix::platform {
 class Machine;
 }
-namespace lindrel32 {
-class IQVREG;
-class IQVFKT;
-class QVREG;
-class QVFKT;
-}  // namespace lindrel32
 
 namespace vantix::tweaks {
 

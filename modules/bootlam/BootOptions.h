@@ -7,14 +7,8 @@
 #include <string>
 #include <vector>
 
+#include "lindrel32/Forward.h"
 #include "modules/bootlam/BootIni.h"
-
-namespace lindrel32 {
-class IQVFKT;
-class IQVREG;
-class QVFKT;
-class QVREG;
-}  // namespace lindrel32
 
 namespace vantix::platform {
 class Machine;

@@ -4,12 +4,8 @@
 #include <string>
 #include <vector>
 
+#include "lindrel32/Forward.h"
 #include "modules/traskel/TrayList.h"
-
-namespace lindrel32 {
-class IQVFKT;
-class IQVREG;
-}  // namespace lindrel32
 
 namespace vantix::platform {
 class Machine;

@@ -6,10 +6,7 @@
 #include <string_view>
 #include <vector>
 
-namespace lindrel32 {
-class IQVFKT;
-class IQVREG;
-}  // namespace lindrel32
+#include "lindrel32/Forward.h"
 
 // The taskbar launcher list: up to 20 entries below "TrayIcons", which the
 // taskbar module edits and the tray program shows.

@@ -5,14 +5,8 @@
 #include <memory>
 #include <string>
 
+#include "lindrel32/Forward.h"
 #include "modules/common/ModuleHost.h"
-
-namespace lindrel32 {
-class IQVFKT;
-class IQVREG;
-class QVFKT;
-class QVREG;
-}  // namespace lindrel32
 
 namespace vantix::platform {
 class Machine;

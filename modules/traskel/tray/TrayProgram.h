@@ -6,19 +6,13 @@
 #include <memory>
 #include <vector>
 
+#include "lindrel32/Forward.h"
 #include "modules/traskel/TrayList.h"
 
 class QMenu;
 class QSocketNotifier;
 class QSystemTrayIcon;
 class QToolButton;
-
-namespace lindrel32 {
-class IQVFKT;
-class QVFKT;
-class IQVREG;
-class QVREG;
-}  // namespace lindrel32
 
 namespace vantix::platform {
 class DdeServer;

@@ -4,6 +4,7 @@
 #include <QWidget>
 #include <optional>
 
+#include "lindrel32/Forward.h"
 #include "modules/traskel/TraskelEditor.h"
 
 class QButtonGroup;
@@ -14,10 +15,6 @@ class QListWidget;
 class QPushButton;
 class QRadioButton;
 class QTabWidget;
-
-namespace lindrel32 {
-class IQVFKT;
-}
 
 namespace vantix::traskel::ui {
 

@@ -5,11 +5,8 @@
 #include <optional>
 #include <string>
 
+#include "lindrel32/Forward.h"
 #include "modules/traskel/TrayList.h"
-
-namespace lindrel32 {
-class IQVFKT;
-}
 
 namespace vantix::traskel::ui {
 
