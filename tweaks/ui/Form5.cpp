@@ -219,10 +219,10 @@ void Form5::buildControls() {
         reportApply();
         refresh();
     });
-    connect(tabStrip2_, &QTabBar::tabBarClicked, this, [this](int index) {
-        selectTab(index);
-        focusSink();
-    });
+    // The panel follows the selected tab, which a press on a tab does not
+    // always change (the second press of a double-click).
+    connect(tabStrip2_, &QTabBar::currentChanged, this, [this](int index) { selectTab(index); });
+    connect(tabStrip2_, &QTabBar::tabBarClicked, this, [this](int) { focusSink(); });
     resize(620, 460);
 }
 

@@ -11,6 +11,7 @@
 #include <QSlider>
 #include <QTabBar>
 #include <QTest>
+#include <QTextEdit>
 #include <QTimer>
 #include <functional>
 
@@ -109,6 +110,29 @@ private slots:
         click(h.tree, h.tree.itemOfKey(QStringLiteral("101IID")));
         QCOMPARE(h.shellClosed, 1);
         QCOMPARE(h.image.session->journal().lastOfEach().size(), std::size_t(1));
+    }
+
+    void theShownPanelIsTheSelectedTabsAfterClicksAndDoubleClicks() {
+        TreeHarness h;
+        whenPageOpens([](Form5& page) {
+            auto* tabs = child<QTabBar>(page, "TabStrip2");
+            auto* text = child<QTextEdit>(page, "Sonstiges");
+            const auto shownMatchesSelection = [&] {
+                return text->isVisible() == (tabs->currentIndex() != 2);
+            };
+            QCOMPARE(tabs->currentIndex(), 2);
+            QVERIFY(shownMatchesSelection());
+            // As the second click of the tree's double-click can land on the new page.
+            QTest::mouseDClick(tabs, Qt::LeftButton, {}, tabs->tabRect(0).center());
+            QVERIFY(shownMatchesSelection());
+            QTest::mouseClick(tabs, Qt::LeftButton, {}, tabs->tabRect(1).center());
+            QCOMPARE(tabs->currentIndex(), 1);
+            QVERIFY(shownMatchesSelection());
+            QTest::mouseClick(tabs, Qt::LeftButton, {}, tabs->tabRect(2).center());
+            QVERIFY(shownMatchesSelection());
+            page.reject();
+        });
+        click(h.tree, h.tree.itemOfKey(QStringLiteral("101IID")));
     }
 
     void aFunctionWithoutPropertyRowIsRefusedWithAMessage() {
