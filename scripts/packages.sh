@@ -4,7 +4,7 @@ VANTIX_BUILD_PACKAGES=(
   build-essential cmake ninja-build git ccache
   qt6-base-dev qt6-multimedia-dev libgl-dev
   pkg-config libxcb1-dev libxcb-ewmh-dev
-  libsqlite3-dev sqlite3 zlib1g-dev
+  libsqlite3-dev sqlite3 zlib1g-dev libxxhash-dev
   xdg-utils
 )
 # Only the tests and the fuzz targets need these.

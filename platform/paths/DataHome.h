@@ -11,4 +11,9 @@ namespace vantix::platform {
 // XDG_DATA_HOME nor HOME is set.
 std::optional<std::filesystem::path> userDataDir();
 
+// The user's cache of Vantix: $XDG_CACHE_HOME/vantix (~/.cache/vantix). What
+// it holds only saves work and may be removed at any time. nullopt when
+// neither an absolute XDG_CACHE_HOME nor HOME is set.
+std::optional<std::filesystem::path> userCacheDir();
+
 }  // namespace vantix::platform

@@ -24,6 +24,10 @@ struct HeaderPositions {
     std::optional<bool> inSaveOrder;
 };
 
+// Raised whenever what quickCheckHive passes, or the headers it reports,
+// change: records of earlier checks (CheckedHives.h) then no longer count.
+constexpr std::uint32_t kQuickCheckRevision = 1;
+
 // True only for text that parseHive reads. It reads the lines Wine writes
 // without decoding them; text it is unsure of (a CR, an unusual option, a
 // header with escapes) gives false, and the reader itself then says whether

@@ -202,16 +202,20 @@ void HeaderIndex::measureShared(std::string_view text) {
     shared_.assign(headers_.size(), 0);
     const char* end = text.data() + text.size();
     for (std::size_t h = 1; h < headers_.size(); ++h) {
-        const std::size_t previous = openingBracket(text, headers_[h - 1]) + 1;
-        std::size_t close = previous;  // the ']' that closes its path, past escapes
-        while (close < text.size() && text[close] != ']' && text[close] != '\n')
-            close += text[close] == '\\' ? 2 : 1;
-        const std::size_t length =
-            std::min<std::size_t>(std::min(close, text.size()) - previous, 0xFFFF);
+        const std::string_view previous = headerPath(text, headers_[h - 1]);
+        const std::size_t length = std::min<std::size_t>(previous.size(), 0xFFFF);
         shared_[h] = static_cast<std::uint16_t>(
-            commonPrefix(text.data() + previous,
-                         text.data() + openingBracket(text, headers_[h]) + 1, end, length));
+            commonPrefix(previous.data(), text.data() + openingBracket(text, headers_[h]) + 1, end,
+                         length));
     }
+}
+
+std::string_view headerPath(std::string_view text, std::size_t lineStart) {
+    const std::size_t path = openingBracket(text, lineStart) + 1;
+    std::size_t close = path;  // the ']' that closes it, past escapes
+    while (close < text.size() && text[close] != ']' && text[close] != '\n')
+        close += text[close] == '\\' ? 2 : 1;
+    return text.substr(path, std::min(close, text.size()) - path);
 }
 
 HiveParse parsePartialHive(std::string_view text, const HeaderIndex& index,

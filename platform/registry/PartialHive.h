@@ -35,6 +35,10 @@ private:
     std::uint32_t preambleEnd_ = 0;
 };
 
+// The path of the header line at `lineStart`, from its '[' (not included) to
+// the ']' that closes it, past escapes, or to the line's end.
+std::string_view headerPath(std::string_view text, std::size_t lineStart);
+
 // The part of `text` that a lookup of `components` (names below the hive's
 // root) needs, read as a hive: the header and options, the blocks of the key
 // and of each key on its path (where links and values are), and the first

@@ -3,6 +3,7 @@
 
 #include <algorithm>
 
+#include "platform/registry/CheckedHives.h"
 #include "platform/registry/HiveCheck.h"
 #include "platform/registry/HiveReader.h"
 #include "platform/registry/RegistryImpl.h"
@@ -97,7 +98,8 @@ bool Registry::Impl::freshText(Slot& s) {
         s.lookups = 0;
         // A fault anywhere fails every lookup, as it fails the whole load.
         reg::HeaderPositions headers;
-        if (reg::quickCheckHive(s.text.view(), &headers)) {
+        s.quickChecked = reg::quickCheckHiveRecorded(s.file, s.text.view(), headers);
+        if (s.quickChecked) {
             s.saveOrder = headers.inSaveOrder;
             s.headers.emplace(s.text.view(), std::move(headers));
         } else if (reg::checkHiveByReading(s.text.view(), s.file.string()).empty())

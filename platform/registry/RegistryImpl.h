@@ -38,6 +38,7 @@ struct Registry::Impl : reg::HiveSource {
         std::vector<std::string> partPath;  // the names `part` was read for
         std::size_t lookups = 0;            // since the file was last read
         std::optional<bool> saveOrder;      // of `text`'s headers
+        bool quickChecked = false;          // `text` passed the quick check, not only the reader
 
         // Set while `hive` holds only the blocks of one key about to change:
         // that key and where its block stands in `text`.

@@ -1,6 +1,7 @@
 #include <algorithm>
 #include <array>
 
+#include "platform/registry/CheckedHives.h"
 #include "platform/registry/HiveWriter.h"
 #include "platform/registry/RegistryImpl.h"
 #include "platform/registry/WineServer.h"
@@ -52,6 +53,8 @@ RegStatus Registry::Impl::saveTouched() {
                 reg::replaceBlock(s.text.view(), s.headers->preambleEnd(), s.block, *s.blockKey);
             const std::array<std::string_view, 3> pieces{r.before, r.block, r.after};
             written = reg::replaceFileDurably(s.file, pieces, s.stamp, error);
+            if (written && s.quickChecked)
+                reg::recordReplacedBlock(s.file, s.text.view(), *s.headers, s.saveOrder, s.block, r);
         } else {
             written = reg::replaceFileDurably(s.file, reg::writeHive(*s.hive, kRootComments[i]),
                                               s.stamp, error);

@@ -1,0 +1,41 @@
+#pragma once
+
+#include <cstddef>
+#include <filesystem>
+#include <optional>
+#include <string_view>
+
+#include "platform/registry/Hive.h"
+#include "platform/registry/HiveCheck.h"
+
+// A record, in the user's cache, of the hive texts that passed the quick check
+// and of the headers it found in them: a process that reads a hive which an
+// earlier one checked finds its headers without checking every line again.
+// A record serves only the very bytes it was made from (their length and
+// 128-bit hash), so it never stands for a file that changed since.
+namespace vantix::platform::reg {
+
+class HeaderIndex;
+struct BlockReplacement;
+
+// Smaller texts are checked faster than their record is read.
+constexpr std::size_t kSmallestRecordedHive = 256 * 1024;
+// Records kept at most; the oldest go first.
+constexpr std::size_t kMostRecordedHives = 64;
+
+// quickCheckHive(text, &headers), answered from the record for `file` where
+// it was made from these bytes, and recorded where the text passes.
+bool quickCheckHiveRecorded(const std::filesystem::path& file, std::string_view text,
+                            HeaderPositions& headers);
+
+// After a save wrote `file` as `r`: `text` with one key's `block` replaced,
+// the key's name and the other blocks unchanged. `text` passed the quick
+// check with `headers`, and its order is `inSaveOrder` as far as known.
+// Records the new bytes when the new block passes the check on its own: the
+// check takes each line alone, and the order and shared names of the
+// headers are those of their unchanged paths.
+void recordReplacedBlock(const std::filesystem::path& file, std::string_view text,
+                         const HeaderIndex& headers, std::optional<bool> inSaveOrder,
+                         ByteRange block, const BlockReplacement& r);
+
+}  // namespace vantix::platform::reg
