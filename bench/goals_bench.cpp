@@ -1,7 +1,8 @@
 // The command line's speed goals, each as a ratio against its baseline
 // measured in the same run, iteration by iteration (medians of whole
 // processes): reg get against grep over the same file, reg set against a
-// plain durable rewrite of that file, a warm "wine reg query" against reg get,
+// plain durable rewrite of that file (in this process, and by a program of its
+// own), a warm "wine reg query" against reg get,
 // fn apply against reg set of the same value; and fn status in milliseconds.
 // Each runs on a generated system.reg the size of Wine's and, when Wine is
 // installed, on the hives of a fresh Wine prefix (made with wineboot, or the
@@ -24,6 +25,7 @@
 #include <vector>
 
 #include "bench/BenchImage.h"
+#include "bench/DurableRewrite.h"
 #include "platform/machine/Machine.h"
 #include "platform/registry/Registry.h"
 
@@ -75,36 +77,27 @@ double median(std::vector<double> v) {
 }
 
 // Runs `subject` and `baseline` in turn every iteration and reports both
-// medians and subject/baseline (or baseline/subject with `inverse`).
+// medians and subject/baseline (or baseline/subject with `inverse`); each of
+// `others` runs after them and reports its median and the ratio to it by its name.
 void compare(benchmark::State& state, const std::function<void()>& subject,
-             const std::function<void()>& baseline, bool inverse = false) {
+             const std::function<void()>& baseline, bool inverse = false,
+             const std::vector<std::pair<std::string, std::function<void()>>>& others = {}) {
     std::vector<double> ours, theirs;
+    std::vector<std::vector<double>> more(others.size());
     for (auto _ : state) {
         theirs.push_back(millisecondsOf(baseline));
+        for (std::size_t i = 0; i < others.size(); ++i)
+            more[i].push_back(millisecondsOf(others[i].second));
         ours.push_back(millisecondsOf(subject));
     }
     const double a = median(ours), b = median(theirs);
     state.counters["ours_ms"] = a;
     state.counters["baseline_ms"] = b;
     state.counters["ratio"] = inverse ? b / a : a / b;
-}
-
-// A plain durable rewrite of a file, as any writer of new contents must do
-// it: read it, write all of it to a temporary file, fsync, rename, fsync the folder.
-void durableRewrite(const fs::path& file) {
-    std::string bytes(fs::file_size(file), '\0');
-    const int in = ::open(file.c_str(), O_RDONLY);
-    if (::read(in, bytes.data(), bytes.size()) != static_cast<ssize_t>(bytes.size())) std::abort();
-    ::close(in);
-    const fs::path temporary = file.string() + ".bench-tmp";
-    const int fd = ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
-    if (::write(fd, bytes.data(), bytes.size()) != static_cast<ssize_t>(bytes.size())) std::abort();
-    ::fsync(fd);
-    ::close(fd);
-    fs::rename(temporary, file);
-    const int dir = ::open(file.parent_path().c_str(), O_RDONLY | O_DIRECTORY);
-    ::fsync(dir);
-    ::close(dir);
+    for (std::size_t i = 0; i < others.size(); ++i) {
+        state.counters[others[i].first + "_ms"] = median(more[i]);
+        state.counters[others[i].first + "_ratio"] = a / median(more[i]);
+    }
 }
 
 // A value to read and one to write in each image.
@@ -193,6 +186,10 @@ void BM_RegSetAgainstDurableRewrite(benchmark::State& state) {
     if (!t) return state.SkipWithError("Wine is not installed");
     int n = 0;
     const fs::path file = t->dir / "system.reg";
+    // Besides the rewrite in this process, the same rewrite by a program of
+    // its own: what is left of the ratio once both sides start a process.
+    const std::vector<std::string> rewrite{(buildDir() / "bench" / "durable_rewrite").string(),
+                                           file.string()};
     compare(
         state,
         [&] {
@@ -200,7 +197,10 @@ void BM_RegSetAgainstDurableRewrite(benchmark::State& state) {
                      std::to_string(++n % 2), "D"}) != 0)
                 state.SkipWithError("reg set failed");
         },
-        [&] { durableRewrite(file); });
+        [&] { durableRewrite(file); }, false,
+        {{"process", [&] {
+              if (run(rewrite) != 0) state.SkipWithError("durable_rewrite failed");
+          }}});
     state.counters["MB"] = static_cast<double>(fs::file_size(file)) / 1e6;
 }
 BENCHMARK(BM_RegSetAgainstDurableRewrite)

@@ -3,14 +3,17 @@
 // key of the file, a few keys it does not hold and the same names in other
 // case must give the same key, values, class and link flag.
 // In a file in save order, a value set on a key with one block and written by
-// rewriting that block alone must give the whole writer's bytes.
+// rewriting that block alone must give the whole writer's bytes, and the
+// headers derived for them must be those the quick check finds.
 #include <algorithm>
 #include <cstdint>
 #include <cstdlib>
 #include <functional>
+#include <optional>
 #include <string>
 #include <vector>
 
+#include "platform/registry/CheckedHives.h"
 #include "platform/registry/HiveCheck.h"
 #include "platform/registry/HiveReader.h"
 #include "platform/registry/HiveWriter.h"
@@ -58,8 +61,9 @@ void setFixed(HiveKey& key) {
     key.dirty = true;
 }
 
-void checkRewrite(const std::string& text, const HeaderIndex& index,
-                  const std::vector<std::string>& path) {
+// `quick`: the index is the quick check's, which found the headers `inSaveOrder`.
+void checkRewrite(const std::string& text, const HeaderIndex& index, bool quick,
+                  std::optional<bool> inSaveOrder, const std::vector<std::string>& path) {
     auto full = parseHive(text, "fuzz.reg");
     HiveKey* key = mutableKey(*full.hive, path);
     if (!key || key->blocks.size() != 1) return;
@@ -73,8 +77,19 @@ void checkRewrite(const std::string& text, const HeaderIndex& index,
     });
     if (origin == blocks.end()) std::abort();
     setFixed(*partKey);
-    if (writeReplacingBlock(text, index.preambleEnd(), origin->second, *partKey) !=
-        writeHive(*full.hive, ""))
+    const std::string rewritten =
+        writeReplacingBlock(text, index.preambleEnd(), origin->second, *partKey);
+    if (rewritten != writeHive(*full.hive, "")) std::abort();
+    // The headers a save records for its bytes are those the check finds in them.
+    if (!quick) return;
+    const auto r = replaceBlock(text, index.preambleEnd(), origin->second, *partKey);
+    const auto derived = headersAfterReplacedBlock(text, index, inSaveOrder, origin->second, r);
+    if (!derived) return;
+    HeaderPositions found;
+    if (!quickCheckHive(rewritten, &found) || found.starts != derived->starts ||
+        found.shared != derived->shared)
+        std::abort();
+    if (found.inSaveOrder && derived->inSaveOrder && *found.inSaveOrder != *derived->inSaveOrder)
         std::abort();
 }
 
@@ -109,6 +124,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         if (positions.inSaveOrder && *positions.inSaveOrder != headersInSaveOrder(text, scanned))
             std::abort();
     }
+    const std::optional<bool> inSaveOrder = positions.inSaveOrder;
     const HeaderIndex index = quick ? HeaderIndex(text, std::move(positions)) : scanned;
     const HiveKey& root = *whole.hive->root;
     std::vector<std::string> path;
@@ -117,7 +133,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     everyKey(root, path, [&](const std::vector<std::string>& p) {
         if (++visited > 200) return;  // bounded work per input
         check(text, index, root, p);
-        if (saveOrder && visited <= 20) checkRewrite(text, index, p);
+        if (saveOrder && visited <= 20) checkRewrite(text, index, quick, inSaveOrder, p);
         std::vector<std::string> shouted;
         for (const auto& name : p) shouted.push_back(vantix::text::toUpper(name));
         check(text, index, root, shouted);

@@ -205,33 +205,33 @@ bool quickCheckHiveRecorded(const fs::path& file, std::string_view text, HeaderP
     return true;
 }
 
-void recordReplacedBlock(const fs::path& file, std::string_view text, const HeaderIndex& index,
-                         std::optional<bool> inSaveOrder, ByteRange block,
-                         const BlockReplacement& r) {
+std::optional<HeaderPositions> headersAfterReplacedBlock(std::string_view text,
+                                                         const HeaderIndex& index,
+                                                         std::optional<bool> inSaveOrder,
+                                                         ByteRange block,
+                                                         const BlockReplacement& r) {
     const std::size_t size = r.before.size() + r.block.size() + r.after.size();
     const auto& starts = index.headers();
     const std::size_t h = static_cast<std::size_t>(
         std::lower_bound(starts.begin(), starts.end(), block.begin) - starts.begin());
-    if (size < kSmallestRecordedHive || size > kMaxHiveBytes || h == starts.size() ||
-        starts[h] != block.begin)
-        return;
+    if (size > kMaxHiveBytes || h == starts.size() || starts[h] != block.begin) return std::nullopt;
     const std::size_t oldEnd = h + 1 < starts.size() ? starts[h + 1] : text.size();
     // The bytes around the block are the old file's own: the block ran from
     // header h to the next one, and what follows it is the text from there on
     // (or the file's last bytes, which then joined the block).
     if (block.end != oldEnd || r.before.size() != starts[h] || r.before.data() != text.data())
-        return;
+        return std::nullopt;
     if (r.after.empty()
             ? h + 1 != starts.size()
             : r.after.data() != text.data() + oldEnd || r.after.size() != text.size() - oldEnd)
-        return;
+        return std::nullopt;
     std::string alone(kHiveSignature);
     alone += '\n';
     const std::size_t offset = alone.size();
     alone += r.block;
     HeaderPositions own;
-    if (!quickCheckHive(alone, &own) || own.starts.size() != 1) return;
-    if (headerPath(alone, own.starts[0]) != headerPath(text, starts[h])) return;
+    if (!quickCheckHive(alone, &own) || own.starts.size() != 1) return std::nullopt;
+    if (headerPath(alone, own.starts[0]) != headerPath(text, starts[h])) return std::nullopt;
 
     HeaderPositions headers;
     headers.starts.assign(starts.begin(), starts.begin() + static_cast<std::ptrdiff_t>(h));
@@ -243,10 +243,18 @@ void recordReplacedBlock(const fs::path& file, std::string_view text, const Head
     for (std::size_t k = 0; k < starts.size(); ++k)
         headers.shared.push_back(k == 0 ? 0 : index.sharedWithPrevious(k));
     headers.inSaveOrder = inSaveOrder;
-    if (const auto record = recordPath(file)) {
-        const std::array<std::string_view, 3> pieces{r.before, r.block, r.after};
-        writeRecord(*record, pieces, headers);
-    }
+    return headers;
+}
+
+void recordReplacedBlock(const fs::path& file, std::string_view text, const HeaderIndex& index,
+                         std::optional<bool> inSaveOrder, ByteRange block,
+                         const BlockReplacement& r) {
+    if (r.before.size() + r.block.size() + r.after.size() < kSmallestRecordedHive) return;
+    const auto headers = headersAfterReplacedBlock(text, index, inSaveOrder, block, r);
+    const auto record = headers ? recordPath(file) : std::nullopt;
+    if (!record) return;
+    const std::array<std::string_view, 3> pieces{r.before, r.block, r.after};
+    writeRecord(*record, pieces, *headers);
 }
 
 }  // namespace vantix::platform::reg

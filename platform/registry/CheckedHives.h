@@ -28,12 +28,20 @@ constexpr std::size_t kMostRecordedHives = 64;
 bool quickCheckHiveRecorded(const std::filesystem::path& file, std::string_view text,
                             HeaderPositions& headers);
 
-// After a save wrote `file` as `r`: `text` with one key's `block` replaced,
-// the key's name and the other blocks unchanged. `text` passed the quick
-// check with `headers`, and its order is `inSaveOrder` as far as known.
-// Records the new bytes when the new block passes the check on its own: the
-// check takes each line alone, and the order and shared names of the
-// headers are those of their unchanged paths.
+// The headers quickCheckHive finds in `r`: `text` with one key's `block`
+// replaced, the key's name and the other blocks unchanged, where `text`
+// passed the check with `headers` and its order is `inSaveOrder` as far as
+// known. Only where the new block passes the check on its own: the check takes
+// each line alone, and the order and shared names of the headers are those of
+// their unchanged paths. nullopt otherwise (the key's header is spelt anew).
+std::optional<HeaderPositions> headersAfterReplacedBlock(std::string_view text,
+                                                         const HeaderIndex& headers,
+                                                         std::optional<bool> inSaveOrder,
+                                                         ByteRange block,
+                                                         const BlockReplacement& r);
+
+// After a save wrote `file` as `r`, records its headers where
+// headersAfterReplacedBlock knows them.
 void recordReplacedBlock(const std::filesystem::path& file, std::string_view text,
                          const HeaderIndex& headers, std::optional<bool> inSaveOrder,
                          ByteRange block, const BlockReplacement& r);
