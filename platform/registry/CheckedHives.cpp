@@ -60,6 +60,18 @@ XXH128_hash_t hashOf(std::span<const std::string_view> pieces) {
     return XXH3_128bits_digest(&state);
 }
 
+constexpr const char* kFolder = "hive-headers";
+constexpr std::string_view kRecordSuffix = ".headers";
+constexpr std::string_view kTemporaryPrefix = ".new-";
+
+// Whether `folder` is one that only the user can write into: records that
+// others could plant there are never trusted.
+bool ownFolder(const fs::path& folder) {
+    struct stat st {};
+    return ::lstat(folder.c_str(), &st) == 0 && S_ISDIR(st.st_mode) && st.st_uid == ::geteuid() &&
+           (st.st_mode & (S_IWGRP | S_IWOTH)) == 0;
+}
+
 // One record for each hive file, named by a hash of its absolute path.
 std::optional<fs::path> recordPath(const fs::path& file) {
     const auto cache = userCacheDir();
@@ -71,7 +83,7 @@ std::optional<fs::path> recordPath(const fs::path& file) {
     std::snprintf(name, sizeof name, "%016llx.headers",
                   static_cast<unsigned long long>(
                       XXH3_64bits(absolute.native().data(), absolute.native().size())));
-    return *cache / "hive-headers" / name;
+    return *cache / kFolder / name;
 }
 
 bool readAll(int fd, char* to, std::size_t size) {
@@ -102,14 +114,17 @@ bool plausible(const HeaderPositions& headers, std::string_view text) {
 }
 
 std::optional<HeaderPositions> recalled(const fs::path& record, std::string_view text) {
-    const int fd = ::open(record.c_str(), O_RDONLY | O_CLOEXEC);
+    // Nothing but a plain file of the user's own is read: a pipe would block.
+    const int fd = ::open(record.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK | O_NOFOLLOW);
     if (fd < 0) return std::nullopt;
     RecordHead head;
     std::vector<char> bytes;
     struct stat st {};
-    bool read = readAll(fd, reinterpret_cast<char*>(&head), sizeof head) && head.magic == kMagic &&
+    // Each header takes two bytes at least ("[]").
+    bool read = ::fstat(fd, &st) == 0 && S_ISREG(st.st_mode) && st.st_uid == ::geteuid() &&
+                readAll(fd, reinterpret_cast<char*>(&head), sizeof head) && head.magic == kMagic &&
                 head.revision == kQuickCheckRevision && head.textSize == text.size() &&
-                head.count <= text.size() && ::fstat(fd, &st) == 0 &&
+                head.count <= text.size() / 2 &&
                 static_cast<std::size_t>(st.st_size) == recordSize(head.count);
     if (read) {
         bytes.resize(recordSize(head.count));
@@ -136,12 +151,17 @@ std::optional<HeaderPositions> recalled(const fs::path& record, std::string_view
     return headers;
 }
 
-// Removes the oldest files of the folder beyond the most it keeps.
+// Removes the oldest records (and temporaries) of the folder beyond the most it keeps.
 void keepNewest(const fs::path& folder) {
     std::vector<std::pair<fs::file_time_type, fs::path>> files;
     std::error_code error;
-    for (fs::directory_iterator it(folder, error), end; !error && it != end; it.increment(error))
-        files.emplace_back(it->last_write_time(error), it->path());
+    for (fs::directory_iterator it(folder, error), end; !error && it != end; it.increment(error)) {
+        const std::string name = it->path().filename().string();
+        if (!name.ends_with(kRecordSuffix) && !name.starts_with(kTemporaryPrefix)) continue;
+        std::error_code gone;  // another process may just have renamed it
+        const auto time = it->last_write_time(gone);
+        if (!gone) files.emplace_back(time, it->path());
+    }
     if (files.size() <= kMostRecordedHives) return;
     std::sort(files.begin(), files.end());
     for (std::size_t i = 0; i < files.size() - kMostRecordedHives; ++i)
@@ -177,8 +197,9 @@ void writeRecord(const fs::path& record, std::span<const std::string_view> piece
     std::error_code error;
     fs::create_directories(folder.parent_path(), error);
     if (::mkdir(folder.c_str(), 0700) != 0 && errno != EEXIST) return;
+    if (!ownFolder(folder)) return;
     const bool replacing = fs::exists(record, error);
-    std::string temporary = (folder / ".new-XXXXXX").string();
+    std::string temporary = (folder / (std::string(kTemporaryPrefix) + "XXXXXX")).string();
     const int fd = ::mkstemp(temporary.data());
     if (fd < 0) return;
     const bool written =
@@ -194,7 +215,7 @@ void writeRecord(const fs::path& record, std::span<const std::string_view> piece
 
 bool quickCheckHiveRecorded(const fs::path& file, std::string_view text, HeaderPositions& headers) {
     const auto record = text.size() >= kSmallestRecordedHive ? recordPath(file) : std::nullopt;
-    if (record) {
+    if (record && ownFolder(record->parent_path())) {
         if (auto known = recalled(*record, text)) {
             headers = std::move(*known);
             return true;
@@ -206,19 +227,20 @@ bool quickCheckHiveRecorded(const fs::path& file, std::string_view text, HeaderP
 }
 
 std::optional<HeaderPositions> headersAfterReplacedBlock(std::string_view text,
-                                                         const HeaderIndex& index,
+                                                         const HeaderIndex& headers,
                                                          std::optional<bool> inSaveOrder,
                                                          ByteRange block,
                                                          const BlockReplacement& r) {
     const std::size_t size = r.before.size() + r.block.size() + r.after.size();
-    const auto& starts = index.headers();
+    const auto& starts = headers.headers();
     const std::size_t h = static_cast<std::size_t>(
         std::lower_bound(starts.begin(), starts.end(), block.begin) - starts.begin());
     if (size > kMaxHiveBytes || h == starts.size() || starts[h] != block.begin) return std::nullopt;
     const std::size_t oldEnd = h + 1 < starts.size() ? starts[h + 1] : text.size();
     // The bytes around the block are the old file's own: the block ran from
-    // header h to the next one, and what follows it is the text from there on
-    // (or the file's last bytes, which then joined the block).
+    // header h to the next one, and what follows it is the text from there on.
+    // (The file's last bytes join the block only where they are fewer than a
+    // header takes.)
     if (block.end != oldEnd || r.before.size() != starts[h] || r.before.data() != text.data())
         return std::nullopt;
     if (r.after.empty()
@@ -233,28 +255,28 @@ std::optional<HeaderPositions> headersAfterReplacedBlock(std::string_view text,
     if (!quickCheckHive(alone, &own) || own.starts.size() != 1) return std::nullopt;
     if (headerPath(alone, own.starts[0]) != headerPath(text, starts[h])) return std::nullopt;
 
-    HeaderPositions headers;
-    headers.starts.assign(starts.begin(), starts.begin() + static_cast<std::ptrdiff_t>(h));
-    headers.starts.push_back(static_cast<std::uint32_t>(r.before.size() + own.starts[0] - offset));
+    HeaderPositions after;
+    after.starts.assign(starts.begin(), starts.begin() + static_cast<std::ptrdiff_t>(h));
+    after.starts.push_back(static_cast<std::uint32_t>(r.before.size() + own.starts[0] - offset));
     const std::size_t afterStart = r.before.size() + r.block.size();
     for (std::size_t k = h + 1; k < starts.size(); ++k)
-        headers.starts.push_back(static_cast<std::uint32_t>(afterStart + (starts[k] - oldEnd)));
-    headers.shared.reserve(starts.size());
+        after.starts.push_back(static_cast<std::uint32_t>(afterStart + (starts[k] - oldEnd)));
+    after.shared.reserve(starts.size());
     for (std::size_t k = 0; k < starts.size(); ++k)
-        headers.shared.push_back(k == 0 ? 0 : index.sharedWithPrevious(k));
-    headers.inSaveOrder = inSaveOrder;
-    return headers;
+        after.shared.push_back(headers.sharedWithPrevious(k));
+    after.inSaveOrder = inSaveOrder;
+    return after;
 }
 
-void recordReplacedBlock(const fs::path& file, std::string_view text, const HeaderIndex& index,
+void recordReplacedBlock(const fs::path& file, std::string_view text, const HeaderIndex& headers,
                          std::optional<bool> inSaveOrder, ByteRange block,
                          const BlockReplacement& r) {
     if (r.before.size() + r.block.size() + r.after.size() < kSmallestRecordedHive) return;
-    const auto headers = headersAfterReplacedBlock(text, index, inSaveOrder, block, r);
-    const auto record = headers ? recordPath(file) : std::nullopt;
+    const auto after = headersAfterReplacedBlock(text, headers, inSaveOrder, block, r);
+    const auto record = after ? recordPath(file) : std::nullopt;
     if (!record) return;
     const std::array<std::string_view, 3> pieces{r.before, r.block, r.after};
-    writeRecord(*record, pieces, *headers);
+    writeRecord(*record, pieces, *after);
 }
 
 }  // namespace vantix::platform::reg

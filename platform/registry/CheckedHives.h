@@ -24,7 +24,9 @@ constexpr std::size_t kSmallestRecordedHive = 256 * 1024;
 constexpr std::size_t kMostRecordedHives = 64;
 
 // quickCheckHive(text, &headers), answered from the record for `file` where
-// it was made from these bytes, and recorded where the text passes.
+// it was made from these bytes, and recorded where the text passes. A record
+// a save made may know the headers' order where the check leaves it open.
+// Records are only read from and written to a folder the user alone can write.
 bool quickCheckHiveRecorded(const std::filesystem::path& file, std::string_view text,
                             HeaderPositions& headers);
 

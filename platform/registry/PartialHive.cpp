@@ -204,9 +204,8 @@ void HeaderIndex::measureShared(std::string_view text) {
     for (std::size_t h = 1; h < headers_.size(); ++h) {
         const std::string_view previous = headerPath(text, headers_[h - 1]);
         const std::size_t length = std::min<std::size_t>(previous.size(), 0xFFFF);
-        shared_[h] = static_cast<std::uint16_t>(
-            commonPrefix(previous.data(), text.data() + openingBracket(text, headers_[h]) + 1, end,
-                         length));
+        shared_[h] = static_cast<std::uint16_t>(commonPrefix(
+            previous.data(), text.data() + openingBracket(text, headers_[h]) + 1, end, length));
     }
 }
 
@@ -216,6 +215,17 @@ std::string_view headerPath(std::string_view text, std::size_t lineStart) {
     while (close < text.size() && text[close] != ']' && text[close] != '\n')
         close += text[close] == '\\' ? 2 : 1;
     return text.substr(path, std::min(close, text.size()) - path);
+}
+
+bool blockHoldsOneHeader(std::string_view text, ByteRange block) {
+    const std::string_view inside = text.substr(0, block.end);
+    for (std::size_t at = inside.find('\n', block.begin); at != std::string_view::npos;
+         at = inside.find('\n', at + 1)) {
+        std::size_t line = at + 1;
+        while (line < inside.size() && isBlank(inside[line])) ++line;
+        if (line < inside.size() && inside[line] == '[') return false;
+    }
+    return true;
 }
 
 HiveParse parsePartialHive(std::string_view text, const HeaderIndex& index,
@@ -303,6 +313,8 @@ bool orderKey(std::string_view line, std::string& out) {
     std::u16string units;
     std::size_t pos = 1;
     if (!parseEscaped(line, pos, ']', units)) return false;
+    // A NUL character would compare as the separator, which it is not.
+    if (units.find(u'\0') != std::u16string::npos) return false;
     out.clear();
     for (std::size_t start = 0, i = 0; !units.empty() && i <= units.size(); ++i) {
         if (i < units.size() && units[i] != u'\\') continue;

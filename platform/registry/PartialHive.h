@@ -39,6 +39,10 @@ private:
 // the ']' that closes it, past escapes, or to the line's end.
 std::string_view headerPath(std::string_view text, std::size_t lineStart);
 
+// Whether no line of `block` but its first is a key header: the block of a
+// single key, even where the headers it was found by were not the text's own.
+bool blockHoldsOneHeader(std::string_view text, ByteRange block);
+
 // The part of `text` that a lookup of `components` (names below the hive's
 // root) needs, read as a hive: the header and options, the blocks of the key
 // and of each key on its path (where links and values are), and the first

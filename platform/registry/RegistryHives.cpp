@@ -156,7 +156,8 @@ void Registry::Impl::prepareOneBlockChange(Root root, std::string_view subKey) {
     const auto origin = std::find_if(blocks.begin(), blocks.end(), [&](const auto& b) {
         return b.first == key->blocks.front().begin;
     });
-    if (origin == blocks.end()) return;
+    // Headers taken from a record are not trusted to be complete where a save depends on them.
+    if (origin == blocks.end() || !reg::blockHoldsOneHeader(s.text.view(), origin->second)) return;
     s.hive = std::move(parsed.hive);
     s.loaded = true;
     s.stamp = s.textStamp;

@@ -329,6 +329,10 @@ TEST(PartialHive, SaveOrderIsRefusedForRepeatedOrUnsortedKeys) {
     EXPECT_FALSE(order("\n[A] 1\n\n[a] 1\n"));  // one key, two blocks
     EXPECT_TRUE(order("\n[Caf\\xe9] 1\n\n[Caf\\xe9\\x] 1\n"));  // decoded names compare folded
     EXPECT_FALSE(order("\n[Caf\\xe9] 1\n\n[CAF\\xc9] 1\n"));
+    // A NUL character in a name must not pass for the separator: [A\0,b\\c] is a sibling
+    // of [A], after A's subkeys in the tree's order.
+    EXPECT_FALSE(order("\n[A\\0,b\\\\c] 1\n\n[A\\\\d] 1\n"));
+    EXPECT_FALSE(order("\n[A\\x0000b\\\\c] 1\n\n[A\\\\d] 1\n"));
 }
 
 TEST(PartialHive, ASetValueRewritesOnlyItsKeysBlockAndReportsAsBefore) {
