@@ -66,5 +66,6 @@ endforeach()
 
 string(APPEND page ".SH ENVIRONMENT\n.TP\n.B VANTIX_MACHINE\nthe machine image when no \\fB\\-\\-machine\\fR is given\n")
 string(APPEND page ".TP\n.B XDG_DATA_HOME\nthe user's data folder (default \\fI~/.local/share\\fR): \\fIvantix/machine\\fR is the default image, \\fIvantix/QUORVIA.MDE\\fR the user's copy of the catalogue\n")
+string(APPEND page ".TP\n.B XDG_CACHE_HOME\nthe user's cache folder (default \\fI~/.cache\\fR): \\fIvantix/hive-headers\\fR records which registry files were checked; removing it costs only time\n")
 string(APPEND page ".SH SEE ALSO\n.BR vantix (1)\n")
 file(WRITE ${OUTPUT} "${page}")
