@@ -83,6 +83,25 @@ protected:
         return all.size() == 1 ? all.front() : fs::path();
     }
 
+    // The image's system.reg, a big hive, read once so that its record is made.
+    void recordBigHive() {
+        Recorded& r = recorded_;
+        r.text = bigHive();
+        r.hive = image_ / "system.reg";
+        ScratchDir::write(r.hive, r.text);
+        ASSERT_TRUE(quickCheckHiveRecorded(r.hive, r.text, r.headers));
+        r.made = record();
+        ASSERT_FALSE(r.made.empty());
+        r.good = ScratchDir::read(r.made);
+    }
+    struct Recorded {
+        std::string text;
+        fs::path hive;
+        HeaderPositions headers;
+        fs::path made;     // its record
+        std::string good;  // the record's bytes
+    } recorded_;
+
     ScratchDir cache_;
     ScratchDir image_;
 
@@ -104,6 +123,13 @@ void expectSameHeaders(const HeaderPositions& got, const HeaderPositions& want) 
     if (want.inSaveOrder) {  // a save may know more
         EXPECT_EQ(got.inSaveOrder, want.inSaveOrder);
     }
+}
+
+// A record's bytes with their sum made right again.
+std::string resummed(std::string bytes) {
+    const std::uint64_t sum = XXH3_64bits(bytes.data(), bytes.size() - 8);
+    std::memcpy(bytes.data() + bytes.size() - 8, &sum, 8);
+    return bytes;
 }
 
 HeaderPositions checked(const std::string& text) {
@@ -166,22 +192,15 @@ TEST_F(RecordedChecks, ARecordNeverStandsForChangedBytes) {
 }
 
 TEST_F(RecordedChecks, DamagedOrForeignRecordsAreIgnoredAndReplaced) {
-    const std::string text = bigHive();
-    const fs::path hive = image_ / "system.reg";
-    ScratchDir::write(hive, text);
-    HeaderPositions headers;
-    ASSERT_TRUE(quickCheckHiveRecorded(hive, text, headers));
-    const fs::path made = record();
-    ASSERT_FALSE(made.empty());
-    const std::string good = ScratchDir::read(made);
+    ASSERT_NO_FATAL_FAILURE(recordBigHive());
+    const std::string& text = recorded_.text;
+    const fs::path& hive = recorded_.hive;
+    const HeaderPositions& headers = recorded_.headers;
+    const fs::path& made = recorded_.made;
+    const std::string& good = recorded_.good;
 
     // A record whose sum is right but whose starts point past the text, or
     // into the middle of a line, must not be used either.
-    auto resummed = [](std::string bytes) {
-        const std::uint64_t sum = XXH3_64bits(bytes.data(), bytes.size() - 8);
-        std::memcpy(bytes.data() + bytes.size() - 8, &sum, 8);
-        return bytes;
-    };
     auto withStart = [&](std::size_t h, std::uint32_t start) {
         std::string bytes = good;
         std::memcpy(bytes.data() + 48 + h * 4, &start, 4);
@@ -318,13 +337,11 @@ TEST_F(RecordedChecks, ASaveThatRespellsTheKeysHeaderLeavesTheNewBytesToTheNextC
 }
 
 TEST_F(RecordedChecks, ARecordThatLeavesOutAHeaderNeverMakesASaveLoseAKey) {
-    const std::string text = bigHive();
-    const fs::path hive = image_ / "system.reg";
-    ScratchDir::write(hive, text);
-    HeaderPositions headers;
-    ASSERT_TRUE(quickCheckHiveRecorded(hive, text, headers));
-    const fs::path made = record();
-    const std::string good = ScratchDir::read(made);
+    ASSERT_NO_FATAL_FAILURE(recordBigHive());
+    const fs::path& hive = recorded_.hive;
+    const HeaderPositions& headers = recorded_.headers;
+    const fs::path& made = recorded_.made;
+    const std::string& good = recorded_.good;
     // The same record without Key0008's header, its sum made right.
     const std::size_t count = headers.starts.size();
     std::string bytes = good.substr(0, 48);
@@ -335,9 +352,7 @@ TEST_F(RecordedChecks, ARecordThatLeavesOutAHeaderNeverMakesASaveLoseAKey) {
     for (std::size_t i = 0; i < count; ++i)
         if (i != 8) bytes.append(good, 48 + count * 4 + i * 2, 2);
     bytes.append(8, '\0');
-    const std::uint64_t sum = XXH3_64bits(bytes.data(), bytes.size() - 8);
-    std::memcpy(bytes.data() + bytes.size() - 8, &sum, 8);
-    ScratchDir::write(made, bytes);
+    ScratchDir::write(made, resummed(bytes));
 
     Registry writer(image_.path());
     ASSERT_TRUE(writer.setValue(Root::LocalMachine, keyName(7), RegValue::dword("Flags", 1)));
@@ -348,13 +363,12 @@ TEST_F(RecordedChecks, ARecordThatLeavesOutAHeaderNeverMakesASaveLoseAKey) {
 }
 
 TEST_F(RecordedChecks, RecordsThatAreNoPlainFilesOrLieInAFolderOthersWriteAreIgnored) {
-    const std::string text = bigHive();
-    const fs::path hive = image_ / "system.reg";
-    ScratchDir::write(hive, text);
-    HeaderPositions headers;
-    ASSERT_TRUE(quickCheckHiveRecorded(hive, text, headers));
-    const fs::path made = record();
-    const std::string good = ScratchDir::read(made);
+    ASSERT_NO_FATAL_FAILURE(recordBigHive());
+    const std::string& text = recorded_.text;
+    const fs::path& hive = recorded_.hive;
+    const HeaderPositions& headers = recorded_.headers;
+    const fs::path& made = recorded_.made;
+    const std::string& good = recorded_.good;
 
     // A pipe in a record's place: the read neither blocks nor fails.
     fs::remove(made);
@@ -371,8 +385,7 @@ TEST_F(RecordedChecks, RecordsThatAreNoPlainFilesOrLieInAFolderOthersWriteAreIgn
     const std::size_t shared5 = 48 + headers.starts.size() * 4 + 5 * 2;
     ASSERT_NE(headers.shared[5], 0);
     wrong[shared5] = wrong[shared5 + 1] = 0;
-    const std::uint64_t sum = XXH3_64bits(wrong.data(), wrong.size() - 8);
-    std::memcpy(wrong.data() + wrong.size() - 8, &sum, 8);
+    wrong = resummed(wrong);
     ScratchDir::write(made, wrong);
     HeaderPositions again;
     ASSERT_TRUE(quickCheckHiveRecorded(hive, text, again));
