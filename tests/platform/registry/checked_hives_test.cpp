@@ -85,22 +85,19 @@ protected:
 
     // The image's system.reg, a big hive, read once so that its record is made.
     void recordBigHive() {
-        Recorded& r = recorded_;
-        r.text = bigHive();
-        r.hive = image_ / "system.reg";
-        ScratchDir::write(r.hive, r.text);
-        ASSERT_TRUE(quickCheckHiveRecorded(r.hive, r.text, r.headers));
-        r.made = record();
-        ASSERT_FALSE(r.made.empty());
-        r.good = ScratchDir::read(r.made);
+        text_ = bigHive();
+        hive_ = image_ / "system.reg";
+        ScratchDir::write(hive_, text_);
+        ASSERT_TRUE(quickCheckHiveRecorded(hive_, text_, headers_));
+        made_ = record();
+        ASSERT_FALSE(made_.empty());
+        good_ = ScratchDir::read(made_);
     }
-    struct Recorded {
-        std::string text;
-        fs::path hive;
-        HeaderPositions headers;
-        fs::path made;     // its record
-        std::string good;  // the record's bytes
-    } recorded_;
+    std::string text_;
+    fs::path hive_;
+    HeaderPositions headers_;
+    fs::path made_;     // its record
+    std::string good_;  // the record's bytes
 
     ScratchDir cache_;
     ScratchDir image_;
@@ -193,16 +190,11 @@ TEST_F(RecordedChecks, ARecordNeverStandsForChangedBytes) {
 
 TEST_F(RecordedChecks, DamagedOrForeignRecordsAreIgnoredAndReplaced) {
     ASSERT_NO_FATAL_FAILURE(recordBigHive());
-    const std::string& text = recorded_.text;
-    const fs::path& hive = recorded_.hive;
-    const HeaderPositions& headers = recorded_.headers;
-    const fs::path& made = recorded_.made;
-    const std::string& good = recorded_.good;
 
     // A record whose sum is right but whose starts point past the text, or
     // into the middle of a line, must not be used either.
     auto withStart = [&](std::size_t h, std::uint32_t start) {
-        std::string bytes = good;
+        std::string bytes = good_;
         std::memcpy(bytes.data() + 48 + h * 4, &start, 4);
         return resummed(bytes);
     };
@@ -213,30 +205,30 @@ TEST_F(RecordedChecks, DamagedOrForeignRecordsAreIgnoredAndReplaced) {
     ASSERT_TRUE(quickCheckHiveRecorded(otherHive, other, otherHeaders));
     std::string foreign;
     for (const auto& file : records())
-        if (file != made) foreign = ScratchDir::read(file);
+        if (file != made_) foreign = ScratchDir::read(file);
     ASSERT_FALSE(foreign.empty());
 
-    std::string flipped = good;
+    std::string flipped = good_;
     flipped[flipped.size() / 2] ^= 0x20;
-    std::string otherRevision = good;
+    std::string otherRevision = good_;
     otherRevision[8] ^= 1;
     const std::vector<std::pair<const char*, std::string>> damages{
         {"empty", ""},
-        {"truncated", good.substr(0, good.size() - 100)},
+        {"truncated", good_.substr(0, good_.size() - 100)},
         {"a flipped byte", flipped},
         {"another revision", resummed(otherRevision)},
         {"another file's record", foreign},
-        {"a start past the text", withStart(10, static_cast<std::uint32_t>(text.size() + 5))},
-        {"a start inside a line", withStart(10, headers.starts[10] + 3)},
-        {"starts out of order", withStart(10, headers.starts[9])},
+        {"a start past the text_", withStart(10, static_cast<std::uint32_t>(text_.size() + 5))},
+        {"a start inside a line", withStart(10, headers_.starts[10] + 3)},
+        {"starts out of order", withStart(10, headers_.starts[9])},
     };
     for (const auto& [what, bytes] : damages) {
         SCOPED_TRACE(what);
-        ScratchDir::write(made, bytes);
+        ScratchDir::write(made_, bytes);
         HeaderPositions again;
-        ASSERT_TRUE(quickCheckHiveRecorded(hive, text, again));
-        expectSameHeaders(again, checked(text));
-        EXPECT_EQ(ScratchDir::read(made), good);  // replaced by a good one
+        ASSERT_TRUE(quickCheckHiveRecorded(hive_, text_, again));
+        expectSameHeaders(again, checked(text_));
+        EXPECT_EQ(ScratchDir::read(made_), good_);  // replaced by a good one
     }
 }
 
@@ -338,57 +330,48 @@ TEST_F(RecordedChecks, ASaveThatRespellsTheKeysHeaderLeavesTheNewBytesToTheNextC
 
 TEST_F(RecordedChecks, ARecordThatLeavesOutAHeaderNeverMakesASaveLoseAKey) {
     ASSERT_NO_FATAL_FAILURE(recordBigHive());
-    const fs::path& hive = recorded_.hive;
-    const HeaderPositions& headers = recorded_.headers;
-    const fs::path& made = recorded_.made;
-    const std::string& good = recorded_.good;
     // The same record without Key0008's header, its sum made right.
-    const std::size_t count = headers.starts.size();
-    std::string bytes = good.substr(0, 48);
+    const std::size_t count = headers_.starts.size();
+    std::string bytes = good_.substr(0, 48);
     const std::uint32_t fewer = static_cast<std::uint32_t>(count - 1);
     std::memcpy(bytes.data() + 12, &fewer, 4);
     for (std::size_t i = 0; i < count; ++i)
-        if (i != 8) bytes.append(good, 48 + i * 4, 4);
+        if (i != 8) bytes.append(good_, 48 + i * 4, 4);
     for (std::size_t i = 0; i < count; ++i)
-        if (i != 8) bytes.append(good, 48 + count * 4 + i * 2, 2);
+        if (i != 8) bytes.append(good_, 48 + count * 4 + i * 2, 2);
     bytes.append(8, '\0');
-    ScratchDir::write(made, resummed(bytes));
+    ScratchDir::write(made_, resummed(bytes));
 
     Registry writer(image_.path());
     ASSERT_TRUE(writer.setValue(Root::LocalMachine, keyName(7), RegValue::dword("Flags", 1)));
     Registry reader(image_.path());
     EXPECT_EQ(dwordOf(reader.getValue(Root::LocalMachine, keyName(7), "Flags")), 1u);
     EXPECT_EQ(dwordOf(reader.getValue(Root::LocalMachine, keyName(8), "Flags")), 56u);
-    EXPECT_NE(ScratchDir::read(hive).find("\\\\Key0008]"), std::string::npos);
+    EXPECT_NE(ScratchDir::read(hive_).find("\\\\Key0008]"), std::string::npos);
 }
 
 TEST_F(RecordedChecks, RecordsThatAreNoPlainFilesOrLieInAFolderOthersWriteAreIgnored) {
     ASSERT_NO_FATAL_FAILURE(recordBigHive());
-    const std::string& text = recorded_.text;
-    const fs::path& hive = recorded_.hive;
-    const HeaderPositions& headers = recorded_.headers;
-    const fs::path& made = recorded_.made;
-    const std::string& good = recorded_.good;
 
     // A pipe in a record's place: the read neither blocks nor fails.
-    fs::remove(made);
-    ASSERT_EQ(::mkfifo(made.c_str(), 0600), 0);
+    fs::remove(made_);
+    ASSERT_EQ(::mkfifo(made_.c_str(), 0600), 0);
     EXPECT_EQ(dwordOf(Registry(image_.path()).getValue(Root::LocalMachine, keyName(5), "Flags")),
               35u);
-    fs::remove(made);
+    fs::remove(made_);
 
     // In a folder that others may write, a record is neither used nor made.
-    const fs::path folder = made.parent_path();
+    const fs::path folder = made_.parent_path();
     fs::permissions(folder, fs::perms::group_write, fs::perm_options::add);
     // A record whole and well summed, but with one shared length it should not have.
-    std::string wrong = good;
-    const std::size_t shared5 = 48 + headers.starts.size() * 4 + 5 * 2;
-    ASSERT_NE(headers.shared[5], 0);
+    std::string wrong = good_;
+    const std::size_t shared5 = 48 + headers_.starts.size() * 4 + 5 * 2;
+    ASSERT_NE(headers_.shared[5], 0);
     wrong[shared5] = wrong[shared5 + 1] = 0;
     wrong = resummed(wrong);
-    ScratchDir::write(made, wrong);
+    ScratchDir::write(made_, wrong);
     HeaderPositions again;
-    ASSERT_TRUE(quickCheckHiveRecorded(hive, text, again));
-    expectSameHeaders(again, headers);
-    EXPECT_EQ(ScratchDir::read(made), wrong);
+    ASSERT_TRUE(quickCheckHiveRecorded(hive_, text_, again));
+    expectSameHeaders(again, headers_);
+    EXPECT_EQ(ScratchDir::read(made_), wrong);
 }
