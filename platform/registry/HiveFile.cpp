@@ -81,6 +81,15 @@ FileBytes::FileBytes(std::size_t capacity) : capacity_(capacity) {
     data_ = static_cast<char*>(mapped);
 }
 
+FileBytes FileBytes::mapped(int fd, std::size_t size) {
+    FileBytes bytes;
+    void* mapped = ::mmap(nullptr, size, PROT_READ, MAP_PRIVATE | MAP_POPULATE, fd, 0);
+    if (mapped == MAP_FAILED) return bytes;
+    bytes.data_ = static_cast<char*>(mapped);
+    bytes.size_ = bytes.capacity_ = size;
+    return bytes;
+}
+
 FileBytes::FileBytes(FileBytes&& other) noexcept
     : data_(std::exchange(other.data_, nullptr)),
       size_(std::exchange(other.size_, 0)),
@@ -101,10 +110,11 @@ FileBytes::~FileBytes() {
 
 namespace {
 
-// The whole file into a buffer that `make(size)` gives.
-template <typename Buffer, typename Make>
+// The whole file into a buffer: the one `map(fd, st)` gives when it holds
+// bytes, else one that `make(size)` gives, read into.
+template <typename Buffer, typename Map, typename Make>
 std::optional<Buffer> readInto(const std::filesystem::path& file, FileStamp& stamp,
-                               std::string& error, Make make) {
+                               std::string& error, Map map, Make make) {
     error.clear();
     const int fd = ::open(file.c_str(), O_RDONLY | O_CLOEXEC);
     if (fd < 0) {
@@ -119,6 +129,11 @@ std::optional<Buffer> readInto(const std::filesystem::path& file, FileStamp& sta
         return std::nullopt;
     }
     const auto size = static_cast<std::size_t>(st.st_size);
+    if (std::optional<Buffer> whole = map(fd, st)) {
+        stamp = fromStat(st);
+        ::close(fd);
+        return whole;
+    }
     Buffer bytes = make(size);
     std::size_t done = 0;
     while (done < size) {
@@ -142,16 +157,27 @@ std::optional<Buffer> readInto(const std::filesystem::path& file, FileStamp& sta
 
 std::optional<std::string> readWholeFile(const std::filesystem::path& file, FileStamp& stamp,
                                          std::string& error) {
-    return readInto<std::string>(file, stamp, error, [](std::size_t size) {
-        std::string bytes;
-        bytes.resize(size);
-        return bytes;
-    });
+    return readInto<std::string>(
+        file, stamp, error, [](int, const struct stat&) { return std::optional<std::string>(); },
+        [](std::size_t size) {
+            std::string bytes;
+            bytes.resize(size);
+            return bytes;
+        });
 }
 
 std::optional<FileBytes> readWholeFileBytes(const std::filesystem::path& file, FileStamp& stamp,
                                             std::string& error) {
-    return readInto<FileBytes>(file, stamp, error,
+    const auto map = [](int fd, const struct stat& st) {
+        const auto size = static_cast<std::size_t>(st.st_size);
+        std::optional<FileBytes> whole;
+        if (st.st_nlink == 1 && size >= kSmallestMappedFile) {
+            FileBytes bytes = FileBytes::mapped(fd, size);
+            if (bytes.size() == size) whole = std::move(bytes);
+        }
+        return whole;
+    };
+    return readInto<FileBytes>(file, stamp, error, map,
                                [](std::size_t size) { return FileBytes(size); });
 }
 

@@ -27,13 +27,23 @@ FileStamp stampOf(const std::filesystem::path& file);
 // The same for `name` inside an open folder: one name to look up, not a whole path.
 FileStamp stampAt(int dirFd, const char* name);
 
-// A file's bytes in memory mapped and filled in one step: reading megabytes
+// A file's bytes in memory, filled in one step. A large file with one name
+// is mapped from the page cache, which costs neither a copy nor fresh pages;
+// others are read into memory mapped and filled at once (reading megabytes
 // into a string takes its pages one fault at a time, which costs more than
-// the read. For text that is only looked at; a load takes a string.
+// the read). For text that is only looked at; a load takes a string.
+//
+// Every writer of ours and Wine's server replace a hive by renaming a new
+// file over it, which leaves a mapping of the old one whole. Only an outside
+// program that truncated a mapped hive in place while it is read would make
+// the reader fault; a hive with a second name, which Wine's server rewrites
+// in place, is therefore read, not mapped.
 class FileBytes {
 public:
     FileBytes() = default;
     explicit FileBytes(std::size_t capacity);  // throws std::bad_alloc
+    // The `size` bytes of the open file `fd`; empty (size 0) when it cannot be mapped.
+    static FileBytes mapped(int fd, std::size_t size);
     FileBytes(FileBytes&& other) noexcept;
     FileBytes& operator=(FileBytes&& other) noexcept;
     ~FileBytes();
@@ -48,6 +58,9 @@ private:
     std::size_t size_ = 0;
     std::size_t capacity_ = 0;
 };
+
+// Files from this size on are mapped rather than read, when they have one name.
+constexpr std::size_t kSmallestMappedFile = 64 * 1024;
 
 // Reads the whole file; nullopt with `error` set when it cannot be read.
 // A missing file is an empty optional with an empty error.

@@ -119,6 +119,51 @@ TEST(RegistryDurability, ReplacingKeepsTheModeAndWritesThroughASymlink) {
     EXPECT_NE(ScratchDir::read(dir / "real" / "system.reg").find("[K]"), std::string::npos);
 }
 
+namespace {
+
+bool mappedHere(const std::filesystem::path& file) {
+    return ScratchDir::read("/proc/self/maps").find(file.string()) != std::string::npos;
+}
+
+}  // namespace
+
+// A big hive is taken from the page cache as it stands. Writers that rename a
+// new file over it must leave the bytes being read alone; a hive with a second
+// name, which Wine's server truncates and rewrites in place, is read instead
+// (mapped, the truncation below would make reading the old bytes fault).
+TEST(RegistryDurability, BigHivesAreMappedOnlyWhereNoWriterTruncatesThem) {
+    ScratchDir dir;
+    const auto file = dir / "system.reg";
+    const std::string old(std::string(kHeader) + std::string(reg::kSmallestMappedFile, ';'));
+    ScratchDir::write(file, old);
+    reg::FileStamp stamp;
+    std::string error;
+    {
+        auto mapped = reg::readWholeFileBytes(file, stamp, error);
+        ASSERT_TRUE(mapped) << error;
+        EXPECT_TRUE(mappedHere(file));
+        EXPECT_EQ(stamp.size, old.size());
+        ScratchDir::write(dir / "next", "other bytes");
+        std::filesystem::rename(dir / "next", file);
+        EXPECT_EQ(mapped->view(), old);
+    }
+
+    ScratchDir::write(file, old);
+    std::filesystem::create_hard_link(file, dir / "system.reg.link");
+    auto read = reg::readWholeFileBytes(file, stamp, error);
+    ASSERT_TRUE(read) << error;
+    EXPECT_FALSE(mappedHere(file));
+    ::truncate(file.c_str(), 0);
+    EXPECT_EQ(read->view(), old);
+
+    for (const std::string_view small : {std::string_view(), kHeader}) {
+        ScratchDir::write(file, std::string(small));
+        auto bytes = reg::readWholeFileBytes(file, stamp, error);
+        ASSERT_TRUE(bytes) << error;
+        EXPECT_EQ(bytes->view(), small);
+    }
+}
+
 TEST(RegistryDurability, WritesAreRefusedWhileAWineServerHoldsItsLock) {
     ScratchDir dir;
     ScratchDir tmp;
