@@ -13,6 +13,7 @@
 #include <cstring>
 #include <new>
 #include <utility>
+#include <vector>
 
 namespace vantix::platform::reg {
 namespace {
@@ -265,15 +266,24 @@ void KeptOriginal::drop() {
     existed_ = false;
 }
 
-void removeStaleTemporaries(const std::filesystem::path& file) {
-    std::string prefix(".");
-    prefix.append(file.filename().string()).append(".");
+void removeStaleTemporaries(std::span<const std::filesystem::path> files) {
+    std::vector<std::filesystem::path> folders;
+    for (const auto& file : files)
+        if (std::find(folders.begin(), folders.end(), file.parent_path()) == folders.end())
+            folders.push_back(file.parent_path());
     std::error_code ec;
-    for (const auto& entry : std::filesystem::directory_iterator(file.parent_path(), ec)) {
-        const std::string name = entry.path().filename().string();
-        // mkstemp's six characters follow the prefix.
-        if (name.size() == prefix.size() + 6 && name.starts_with(prefix))
-            std::filesystem::remove(entry.path(), ec);
+    for (const auto& folder : folders) {
+        for (const auto& entry : std::filesystem::directory_iterator(folder, ec)) {
+            const std::string name = entry.path().filename().string();
+            for (const auto& file : files) {
+                std::string prefix(".");
+                prefix.append(file.filename().string()).append(".");
+                // mkstemp's six characters follow the prefix.
+                if (file.parent_path() == folder && name.size() == prefix.size() + 6 &&
+                    name.starts_with(prefix))
+                    std::filesystem::remove(entry.path(), ec);
+            }
+        }
     }
 }
 

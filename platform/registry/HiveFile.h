@@ -99,9 +99,10 @@ private:
     bool existed_ = false;
 };
 
-// Removes temporary files that a writer killed mid-save left beside `file`.
-// Only call while holding the image lock: then no save is in progress.
-void removeStaleTemporaries(const std::filesystem::path& file);
+// Removes temporary files that a writer killed mid-save left beside each of
+// `files`, reading each folder once. Only call while holding the image lock:
+// then no save is in progress.
+void removeStaleTemporaries(std::span<const std::filesystem::path> files);
 
 // An exclusive flock on the image's lock file, held while alive.
 class ImageLock {

@@ -72,7 +72,9 @@ RegStatus Registry::Impl::run(const std::function<RegStatus()>& body) {
     if (!dryRun) {
         std::string error;
         if (!lock.acquire(dir, error)) return status(RegStatus::IoError, error);
-        for (const Slot& s : slots) reg::removeStaleTemporaries(s.file);
+        std::vector<std::filesystem::path> files;
+        for (const Slot& s : slots) files.push_back(s.file);
+        reg::removeStaleTemporaries(files);
         if (const auto pid = reg::runningWineServer(dir)) {
             lock.release();
             return status(RegStatus::ServerRunning,
